@@ -1,0 +1,24 @@
+#pragma once
+
+// The App and Screen objects that the windows read.
+
+#include <QString>
+
+namespace ohmilka
+{
+
+namespace App
+{
+int Major();
+int Minor();
+int Revision();
+QString Path(); // folder of the running executable
+} // namespace App
+
+namespace Screen
+{
+int Width(); // the whole primary screen, in twips
+int Height();
+} // namespace Screen
+
+} // namespace ohmilka

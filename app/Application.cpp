@@ -1,0 +1,52 @@
+#include "Application.h"
+
+#include "Forms.h"
+#include "ProjectSettings.h"
+#include "frmNResistor.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace ohmilka
+{
+
+namespace
+{
+// While the application object connects to the display, Qt's complaints about a missing one
+// end in an abort; say it in one line instead.
+void startUpMessage(QtMsgType type, const QMessageLogContext &, const QString &)
+{
+    if (type != QtFatalMsg)
+        return;
+    std::fputs("ohmilka: no display to open the window on (is DISPLAY set?)\n", stderr);
+    std::_Exit(1);
+}
+} // namespace
+
+int runApplication(int argc, char **argv)
+{
+    const QtMessageHandler previousHandler = qInstallMessageHandler(startUpMessage);
+    QApplication application(argc, argv);
+    qInstallMessageHandler(previousHandler);
+
+    QApplication::setApplicationName(QString::fromUtf8(settings::projectName));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(settings::versionMajor)
+                                            .arg(settings::versionMinor)
+                                            .arg(settings::versionRevision));
+    // Hidden palettes stay loaded; the application ends when no window is loaded.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&FormRegistry::global(), &FormRegistry::allUnloaded, &application,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+
+    Form &startUpForm = instance<frmNResistor>();
+    Q_ASSERT(startUpForm.objectName() == QLatin1String(settings::startUpForm));
+    startUpForm.Show();
+    const int status = QApplication::exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}
+
+} // namespace ohmilka

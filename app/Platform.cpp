@@ -1,0 +1,42 @@
+#include "Platform.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+
+namespace ohmilka
+{
+
+void setUpPlatformLook()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    // Liberation Sans has the metrics of Arial; nothing installable has those of the old
+    // dialog font, and Liberation Sans is the closer fit for layouts made for it.
+    for (const char *family : {"Arial", "MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2"})
+        QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("Liberation Sans"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    QFont dialogFont(QStringLiteral("MS Sans Serif"));
+    dialogFont.setPointSizeF(8.25);
+    QApplication::setFont(dialogFont);
+}
+
+QString symbolToUnicode(const QString &text)
+{
+    // The Symbol font puts the Greek alphabet on the Latin letters.
+    static const QString latin =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    static const QString greek =
+        QStringLiteral("ΑΒΧΔΕΦΓΗΙϑΚΛΜΝΟΠΘΡΣΤΥςΩΞΨΖαβχδεφγηιϕκλμνοπθρστυϖωξψζ");
+    QString mapped = text;
+    for (QChar &c : mapped) {
+        const auto at = latin.indexOf(c);
+        if (at >= 0)
+            c = greek.at(at);
+    }
+    return mapped;
+}
+
+} // namespace ohmilka

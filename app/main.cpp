@@ -1,0 +1,6 @@
+#include "Application.h"
+
+int main(int argc, char **argv)
+{
+    return ohmilka::runApplication(argc, argv);
+}

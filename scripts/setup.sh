@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Ohmilka need.
+# Quiet when everything is already there; run as root (or through sudo) on Debian 12.
+set -euo pipefail
+
+packages=(
+    cmake g++ make
+    qt6-base-dev libgl-dev   # Qt 6 Widgets and Test
+    fonts-liberation         # metric-compatible stand-in for Arial and MS Sans Serif
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

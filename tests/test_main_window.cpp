@@ -1,0 +1,241 @@
+#include "Controls.h"
+#include "Forms.h"
+#include "frmNResistor.h"
+
+#include "TestColours.h"
+#include <QLocale>
+
+#include <QTest>
+
+using ohmilka::FormRegistry;
+using ohmilka::frmNResistor;
+using ohmilka::instance;
+using ohmilka::Label;
+using ohmilka::Unload;
+using namespace colour;
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void controlsSitWhereTheLayoutPutsThem_data();
+    void controlsSitWhereTheLayoutPutsThem();
+    void opensCentredWithEverythingEmpty();
+    void tabOrderFollowsTheLayout();
+    void calculateButtonShowsTheValue_data();
+    void calculateButtonShowsTheValue();
+    void unsetToleranceBandKeepsTheEarlierText();
+    void secondPressGivesTheSameResult();
+    void handPickedUnitChangesNothing();
+    void valueBoxTakesNoTyping();
+    void decimalSeparatorFollowsRegionalSettings();
+
+private:
+    template <class T = QWidget> T *control(const char *name)
+    {
+        auto *found = main->findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    void setBands(quint32 b1, quint32 b2, quint32 b3, quint32 b4)
+    {
+        const quint32 bands[] = {b1, b2, b3, b4};
+        for (int band = 0; band < 4; ++band)
+            control(QByteArray("picOdpor" + QByteArray::number(band + 1)).constData())
+                ->setProperty("BackColor", bands[band]);
+    }
+    void calculate() { QTest::mouseClick(control("cmdHodnota"), Qt::LeftButton); }
+    QString shown() { return control("txtHodnota")->property("Text").toString(); }
+    int unit() { return control("cmbHodnota")->property("ListIndex").toInt(); }
+    QString tolerance() { return control("lblTolerance")->property("Caption").toString(); }
+
+    frmNResistor *main = nullptr;
+};
+
+void TestMainWindow::init()
+{
+    main = &instance<frmNResistor>();
+    main->Show();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+}
+
+void TestMainWindow::cleanup()
+{
+    Unload(*main);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestMainWindow::controlsSitWhereTheLayoutPutsThem_data()
+{
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("twips");
+    const auto row = [](const char *name, const char *container, int l, int t, int w, int h) {
+        QTest::newRow(name) << QString::fromLatin1(container) << QRect(l, t, w, h);
+    };
+    row("cmdAbout", "frmNResistor", 4320, 0, 1095, 375);
+    row("cmdHelp", "frmNResistor", 3360, 0, 975, 375);
+    row("fraHodnota", "frmNResistor", 120, 1320, 5175, 1095);
+    row("Picture1", "fraHodnota", 240, 360, 1335, 615);
+    row("cmdHodnota", "Picture1", 0, 120, 1215, 375);
+    row("txtHodnota", "fraHodnota", 1680, 480, 1215, 375);
+    row("cmbHodnota", "fraHodnota", 3000, 480, 735, 315);
+    row("picOdpor4", "frmNResistor", 2745, 750, 135, 420);
+    row("picOdpor3", "frmNResistor", 2505, 750, 135, 420);
+    row("picOdpor2", "frmNResistor", 2265, 750, 135, 420);
+    row("picOdpor1", "frmNResistor", 2040, 750, 135, 420);
+    row("Shape1", "frmNResistor", 1920, 720, 1575, 495);
+}
+
+void TestMainWindow::controlsSitWhereTheLayoutPutsThem()
+{
+    QFETCH(QString, container);
+    QFETCH(QRect, twips);
+    QWidget *widget = control(QTest::currentDataTag());
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    const QRect g = widget->geometry();
+    QCOMPARE(QRect(g.x() * 15, g.y() * 15, g.width() * 15, g.height() * 15), twips);
+}
+
+void TestMainWindow::opensCentredWithEverythingEmpty()
+{
+    QCOMPARE(main->windowTitle(), QStringLiteral("Ohmilka v. 1.00 cz"));
+    QCOMPARE(main->size(), QSize(5355 / 15, 2490 / 15));
+    const QRect screen = main->screen()->geometry();
+    QVERIFY(qAbs(main->frameGeometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(main->frameGeometry().center().y() - screen.center().y()) <= 1);
+    for (const char *band : {"picOdpor1", "picOdpor2", "picOdpor3", "picOdpor4"})
+        QCOMPARE(control(band)->property("BackColor").toUInt(), unset);
+    QCOMPARE(shown(), QString());
+    QCOMPARE(unit(), -1);
+    QCOMPARE(control<QComboBox>("cmbHodnota")->currentText(), QString());
+    QCOMPARE(tolerance(), QString());
+    QCOMPARE(control<Label>("lblO")->Caption(), QStringLiteral("W"));
+    QCOMPARE(control<Label>("lblO")->text(), QStringLiteral("Ω"));
+    QCOMPARE(control<QPushButton>("cmdHodnota")->text(), QStringLiteral("Vypočítej ->"));
+    auto *units = control<QComboBox>("cmbHodnota");
+    QCOMPARE(units->count(), 5);
+    QCOMPARE(QStringList({units->itemText(0), units->itemText(1), units->itemText(2),
+                          units->itemText(3), units->itemText(4)}),
+             QStringList({"m", "", "k", "M", "G"}));
+    QVERIFY(!units->isEditable());
+}
+
+void TestMainWindow::tabOrderFollowsTheLayout()
+{
+    QCOMPARE(main->focusWidget(), control("picOdpor1"));
+    QStringList order;
+    QWidget *widget = control("picOdpor1");
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != control("picOdpor1"));
+    QCOMPARE(order, QStringList({"picOdpor1", "picOdpor2", "picOdpor3", "picOdpor4", "txtHodnota",
+                                 "cmbHodnota", "cmdHelp", "cmdAbout", "Picture1", "cmdHodnota"}));
+}
+
+void TestMainWindow::calculateButtonShowsTheValue_data()
+{
+    QTest::addColumn<quint32>("b1");
+    QTest::addColumn<quint32>("b2");
+    QTest::addColumn<quint32>("b3");
+    QTest::addColumn<quint32>("b4");
+    QTest::addColumn<int>("unitIndex");
+    QTest::addColumn<QString>("number"); // written with a full stop
+    QTest::addColumn<QString>("toleranceText");
+
+    QTest::newRow("one kilo-ohm, five per cent") << brown << black << red << gold << 2 << "1"
+                                                 << "+/-  5%";
+    QTest::newRow("47 k, ten per cent") << yellow << violet << orange << silver << 2 << "47"
+                                        << "+/-  10%";
+    QTest::newRow("22 ohms, one per cent") << red << red << black << brown << 1 << "22"
+                                           << "+/-  1%";
+    QTest::newRow("4.7 k keeps a fraction") << yellow << violet << red << grey << 2 << "4.7"
+                                            << "";
+    QTest::newRow("560 M") << green << blue << violet << violet << 3 << "560"
+                           << "+/-  0.1%";
+    QTest::newRow("1.2 G") << brown << red << grey << blue << 4 << "1.2"
+                           << "+/-  0.25%";
+    QTest::newRow("sub-ohm value in ohms") << yellow << violet << silver << green << 1 << "0.47"
+                                           << "+/-  0.5%";
+    QTest::newRow("no band set gives zero ohms") << unset << unset << unset << unset << 1 << "0"
+                                                 << "";
+    QTest::newRow("none in band 4 is twenty per cent")
+        << brown << black << black << white << 1 << "10"
+        << "+/-  20%";
+}
+
+void TestMainWindow::calculateButtonShowsTheValue()
+{
+    QFETCH(quint32, b1);
+    QFETCH(quint32, b2);
+    QFETCH(quint32, b3);
+    QFETCH(quint32, b4);
+    QFETCH(int, unitIndex);
+    QFETCH(QString, number);
+    QFETCH(QString, toleranceText);
+
+    setBands(b1, b2, b3, b4);
+    calculate();
+    QCOMPARE(shown(), number.replace('.', QLocale::system().decimalPoint()));
+    QCOMPARE(unit(), unitIndex);
+    QCOMPARE(tolerance(), toleranceText);
+}
+
+void TestMainWindow::unsetToleranceBandKeepsTheEarlierText()
+{
+    setBands(brown, black, red, violet);
+    calculate();
+    setBands(brown, black, red, unset);
+    calculate();
+    QCOMPARE(tolerance(), QStringLiteral("+/-  0.1%"));
+    QCOMPARE(shown(), QStringLiteral("1"));
+}
+
+void TestMainWindow::secondPressGivesTheSameResult()
+{
+    setBands(brown, grey, red, gold);
+    calculate();
+    const QStringList first{shown(), QString::number(unit()), tolerance()};
+    calculate();
+    QCOMPARE(QStringList({shown(), QString::number(unit()), tolerance()}), first);
+}
+
+void TestMainWindow::handPickedUnitChangesNothing()
+{
+    setBands(brown, black, green, gold);
+    calculate();
+    control<QComboBox>("cmbHodnota")->setCurrentIndex(0);
+    QCOMPARE(shown(), QStringLiteral("1"));
+    calculate();
+    QCOMPARE(unit(), 3);
+}
+
+void TestMainWindow::valueBoxTakesNoTyping()
+{
+    auto *box = control<QLineEdit>("txtHodnota");
+    QTest::keyClicks(box, QStringLiteral("123"));
+    QCOMPARE(shown(), QString());
+    QVERIFY(box->isReadOnly());
+    QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+}
+
+void TestMainWindow::decimalSeparatorFollowsRegionalSettings()
+{
+    const QByteArray language = qgetenv("LC_ALL");
+    setBands(brown, grey, red, unset);
+    calculate();
+    if (language.startsWith("cs"))
+        QCOMPARE(shown(), QStringLiteral("1,8"));
+    else if (language.startsWith("en"))
+        QCOMPARE(shown(), QStringLiteral("1.8"));
+    else
+        QSKIP("regional settings neither Czech nor English");
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
