@@ -1,6 +1,10 @@
 #include "frmNResistor.h"
 
 #include "Calculation.h"
+#include "frmBarva1.h"
+#include "frmBarva2.h"
+#include "frmBarva3.h"
+#include "frmBarva4.h"
 
 #include <QLocale>
 
@@ -69,7 +73,23 @@ void frmNResistor::Form_Unload()
     Unload(*this); // already unloading: no effect
 }
 
-void frmNResistor::picOdpor_Click(int) {}
+void frmNResistor::picOdpor_Click(int band)
+{
+    switch (band) {
+    case 1:
+        instance<frmBarva1>().Show(vbModal);
+        break;
+    case 2:
+        instance<frmBarva2>().Show(vbModal);
+        break;
+    case 3:
+        instance<frmBarva3>().Show(vbModal);
+        break;
+    case 4:
+        instance<frmBarva4>().Show(vbModal);
+        break;
+    }
+}
 
 void frmNResistor::cmdHodnota_Click()
 {

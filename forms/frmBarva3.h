@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ColourPicker.h"
+
+namespace ohmilka
+{
+
+// The palette of band 3.
+class frmBarva3 : public ColourPicker
+{
+    Q_OBJECT
+
+public:
+    frmBarva3();
+};
+
+} // namespace ohmilka

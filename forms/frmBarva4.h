@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ColourPicker.h"
+
+namespace ohmilka
+{
+
+// The palette of band 4.
+class frmBarva4 : public ColourPicker
+{
+    Q_OBJECT
+
+public:
+    frmBarva4();
+};
+
+} // namespace ohmilka

@@ -1,0 +1,337 @@
+#include "Controls.h"
+#include "Forms.h"
+#include "TestColours.h"
+#include "frmNResistor.h"
+
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+using ohmilka::Form;
+using ohmilka::FormRegistry;
+using ohmilka::frmNResistor;
+using ohmilka::instance;
+using ohmilka::Label;
+using ohmilka::Unload;
+using namespace colour;
+
+class TestPickers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void paletteWindowsAreLaidOut_data();
+    void paletteWindowsAreLaidOut();
+    void everyLabelShowsItsColour_data();
+    void everyLabelShowsItsColour();
+    void choosingAColourPaintsOnlyItsBand();
+    void wholeValueSetUpWithTheMouse();
+    void labelUnderThePointerTurnsBold();
+    void reopenedPaletteIsWhereItWasWithTheChoiceStillBold();
+    void whiteInBandOneUnloadsItsPalette();
+    void closeBoxLeavesTheBandAsItWas();
+    void closingTheMainWindowUnloadsEveryPalette();
+
+private:
+    Form *picker(int band)
+    {
+        return FormRegistry::global().find("frmBarva" + QByteArray::number(band));
+    }
+    QWidget *bandBox(int band)
+    {
+        return main->findChild<QWidget *>(QStringLiteral("picOdpor%1").arg(band));
+    }
+    quint32 bandColour(int band) { return bandBox(band)->property("BackColor").toUInt(); }
+    // Opens band's palette with a click and runs the given steps in it while it is shown.
+    void withPalette(int band, const std::function<void(Form &)> &steps)
+    {
+        QTimer::singleShot(0, main, [this, band, steps] {
+            Form *palette = picker(band);
+            QVERIFY(palette && palette->isVisible());
+            steps(*palette);
+        });
+        QTest::mouseClick(bandBox(band), Qt::LeftButton);
+    }
+    void choose(int band, const char *label)
+    {
+        withPalette(band, [label](Form &palette) {
+            QTest::mouseClick(palette.findChild<QWidget *>(QLatin1String(label)), Qt::LeftButton);
+        });
+    }
+    QStringList boldLabels(Form &palette)
+    {
+        QStringList bold;
+        for (Label *label : palette.findChildren<Label *>())
+            if (label->FontBold())
+                bold << label->objectName();
+        return bold;
+    }
+
+    frmNResistor *main = nullptr;
+};
+
+void TestPickers::init()
+{
+    main = &instance<frmNResistor>();
+    main->Show();
+    main->Move(0, 0); // the offscreen pointer finds the first window under it: keep them apart
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+}
+
+void TestPickers::cleanup()
+{
+    if (FormRegistry::global().find("frmNResistor"))
+        Unload(*main);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(FormRegistry::global().loadedForms().isEmpty());
+}
+
+void TestPickers::paletteWindowsAreLaidOut_data()
+{
+    QTest::addColumn<int>("band");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<int>("frameHeight");
+    QTest::addColumn<int>("labels");
+    QTest::newRow("band 1") << 1 << "  1. proužek" << QSize(1995, 3570) << "fra1Barva" << 3495 << 9;
+    QTest::newRow("band 2") << 2 << "  2. proužek" << QSize(1995, 3930) << "fra2Barva" << 3855
+                            << 10;
+    QTest::newRow("band 3") << 3 << "  3. proužek" << QSize(1995, 4635) << "fra3barva" << 4575
+                            << 12;
+    QTest::newRow("band 4") << 4 << "  4. proužek" << QSize(1935, 3210) << "fra4Barva" << 3135 << 8;
+}
+
+void TestPickers::paletteWindowsAreLaidOut()
+{
+    QFETCH(int, band);
+    QFETCH(QString, caption);
+    QFETCH(QSize, client);
+    QFETCH(QString, frame);
+    QFETCH(int, frameHeight);
+    QFETCH(int, labels);
+
+    withPalette(band, [&](Form &palette) {
+        QCOMPARE(palette.windowTitle(), caption);
+        QCOMPARE(palette.size() * 15, client);
+        QVERIFY(palette.windowFlags() & Qt::Tool);
+        QVERIFY(!(palette.windowFlags() &
+                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(palette.minimumSize(), palette.maximumSize());
+        const QRect screen = palette.screen()->geometry();
+        QVERIFY(qAbs(palette.frameGeometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(palette.frameGeometry().center().y() - screen.center().y()) <= 1);
+        auto *box = palette.findChild<QGroupBox *>(frame);
+        QVERIFY(box);
+        QCOMPARE(box->title(), QStringLiteral("%1. barva").arg(band));
+        QCOMPARE(box->geometry(), QRect(360 / 15, 0, 1335 / 15, frameHeight / 15));
+        QCOMPARE(box->findChildren<Label *>().size(), labels);
+        palette.close();
+    });
+}
+
+void TestPickers::everyLabelShowsItsColour_data()
+{
+    QTest::addColumn<int>("band");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<quint32>("back");
+    QTest::addColumn<quint32>("fore");
+    constexpr quint32 onDark = 0xFFFFFF, onLight = 0x000000;
+    const auto row = [](const char *name, int band, int r, const char *caption, quint32 back,
+                        quint32 fore) {
+        QTest::newRow(name) << band << r << QString::fromUtf8(caption) << back << fore;
+    };
+    row("lblHneda1", 1, 1, "Hnědá", brown, onDark);
+    row("lblCervena1", 1, 2, "Červená", red, onDark);
+    row("lblOranzova1", 1, 3, "Oranžová", orange, onDark);
+    row("lblZluta1", 1, 4, "Žlutá", yellow, onLight);
+    row("lblZelena1", 1, 5, "Zelená", green, onDark);
+    row("lblModra1", 1, 6, "Modrá", blue, onDark);
+    row("lblFialova1", 1, 7, "Fialová", violet, onDark);
+    row("lblSeda1", 1, 8, "Šedá", grey, onDark);
+    row("lblBila1", 1, 9, "Bílá", white, onLight);
+    row("lblCerna2", 2, 1, "Černá", black, onDark);
+    row("lblHneda2", 2, 2, "Hnědá", brown, onDark);
+    row("lblCervena2", 2, 3, "Červená", red, onDark);
+    row("lblOranzova2", 2, 4, "Oranžová", orange, onDark);
+    row("lblZluta2", 2, 5, "Žlutá", yellow, onLight);
+    row("lblZelena2", 2, 6, "Zelená", green, onDark);
+    row("lblModra2", 2, 7, "Modrá", blue, onDark);
+    row("lblFialova2", 2, 8, "Fialová", violet, onDark);
+    row("lblSeda2", 2, 9, "Šedá", grey, onDark);
+    row("lblBila2", 2, 10, "Bílá", white, onLight);
+    row("lblStribrna", 3, 1, "Stříbrná", silver, onLight);
+    row("lblZlata", 3, 2, "Zlatá", gold, onLight);
+    row("lblCerna3", 3, 3, "Černá", black, onDark);
+    row("lblHneda3", 3, 4, "Hnědá", brown, onDark);
+    row("lblCervena3", 3, 5, "Červená", red, onDark);
+    row("lblOranzova3", 3, 6, "Oranžová", orange, onDark);
+    row("lblZluta3", 3, 7, "Žlutá", yellow, onLight);
+    row("lblZelena3", 3, 8, "Zelená", green, onDark);
+    row("lblModra3", 3, 9, "Modrá", blue, onDark);
+    row("lblFialova3", 3, 10, "Fialová", violet, onDark);
+    row("lblSeda3", 3, 11, "Šedá", grey, onDark);
+    row("lblBila3", 3, 12, "Bílá", white, onLight);
+    row("lblZadna4", 4, 1, "Žádná", white, onLight);
+    row("lblStribrna4", 4, 2, "Stříbrná", silver, onLight);
+    row("lblZlata4", 4, 3, "Zlatá", gold, onLight);
+    row("lblHneda4", 4, 4, "Hnědá", brown, onDark);
+    row("lblCervena4", 4, 5, "Červená", red, onDark);
+    row("lblZelena4", 4, 6, "Zelená", green, onDark);
+    row("lblModra4", 4, 7, "Modrá", blue, onDark);
+    row("lblFialova4", 4, 8, "Fialová", violet, onDark);
+}
+
+void TestPickers::everyLabelShowsItsColour()
+{
+    QFETCH(int, band);
+    QFETCH(int, row);
+    QFETCH(QString, caption);
+    QFETCH(quint32, back);
+    QFETCH(quint32, fore);
+
+    withPalette(band, [&](Form &palette) {
+        auto *label = palette.findChild<Label *>(QLatin1String(QTest::currentDataTag()));
+        QVERIFY(label);
+        QVERIFY(label->parentWidget()->objectName().startsWith(QStringLiteral("fra")));
+        QCOMPARE(label->geometry(),
+                 QRect(120 / 15, (240 + 360 * (row - 1)) / 15, 1095 / 15, 255 / 15));
+        QCOMPARE(label->Caption(), caption);
+        QCOMPARE(label->BackColor(), back);
+        QCOMPARE(label->ForeColor(), fore);
+        QVERIFY(!label->FontBold());
+        QCOMPARE(label->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(label->font().pointSizeF(), 8.25);
+        QCOMPARE(label->alignment(), Qt::AlignCenter);
+        QTest::mouseClick(label, Qt::LeftButton);
+    });
+    QCOMPARE(bandColour(band), back);
+}
+
+void TestPickers::choosingAColourPaintsOnlyItsBand()
+{
+    choose(1, "lblHneda1");
+    choose(4, "lblZlata4");
+    main->findChild<QPushButton *>(QStringLiteral("cmdHodnota"))->click();
+    const QString shownBefore =
+        main->findChild<QWidget *>(QStringLiteral("txtHodnota"))->property("Text").toString();
+
+    choose(2, "lblModra2");
+    QCOMPARE(bandColour(2), blue);
+    QCOMPARE(bandColour(1), brown);
+    QCOMPARE(bandColour(3), unset);
+    QCOMPARE(bandColour(4), gold);
+    QVERIFY(picker(2) && !picker(2)->isVisible()); // hidden, still loaded
+    QCOMPARE(main->findChild<QWidget *>(QStringLiteral("txtHodnota"))->property("Text").toString(),
+             shownBefore);
+    QCOMPARE(
+        main->findChild<QWidget *>(QStringLiteral("lblTolerance"))->property("Caption").toString(),
+        QStringLiteral("+/-  5%"));
+
+    choose(2, "lblModra2"); // the same colour again
+    QCOMPARE(bandColour(2), blue);
+}
+
+void TestPickers::wholeValueSetUpWithTheMouse()
+{
+    choose(1, "lblHneda1");
+    choose(2, "lblCerna2");
+    choose(3, "lblCervena3");
+    choose(4, "lblZlata4");
+    QTest::mouseClick(main->findChild<QWidget *>(QStringLiteral("cmdHodnota")), Qt::LeftButton);
+    QCOMPARE(main->findChild<QWidget *>(QStringLiteral("txtHodnota"))->property("Text").toString(),
+             QStringLiteral("1"));
+    auto *units = main->findChild<QComboBox *>(QStringLiteral("cmbHodnota"));
+    QCOMPARE(units->currentText(), QStringLiteral("k"));
+    QCOMPARE(
+        main->findChild<QWidget *>(QStringLiteral("lblTolerance"))->property("Caption").toString(),
+        QStringLiteral("+/-  5%"));
+}
+
+void TestPickers::labelUnderThePointerTurnsBold()
+{
+    withPalette(3, [this](Form &palette) {
+        auto *frame = palette.findChild<QWidget *>(QStringLiteral("fra3barva"));
+        const auto label = [&](const char *name) {
+            return palette.findChild<QWidget *>(QLatin1String(name));
+        };
+        QTest::mouseMove(label("lblZlata"));
+        QCOMPARE(boldLabels(palette), QStringList({"lblZlata"}));
+        QTest::mouseMove(frame, label("lblZlata")->geometry().bottomLeft() + QPoint(10, 3));
+        QCOMPARE(boldLabels(palette), QStringList());
+        QTest::mouseMove(label("lblCerna3"));
+        QTest::mouseMove(label("lblSeda3")); // a jump straight onto another label
+        QCOMPARE(boldLabels(palette), QStringList({"lblCerna3", "lblSeda3"}));
+        QTest::mouseMove(&palette, QPoint(5, 5)); // the window's own surface
+        QCOMPARE(boldLabels(palette), QStringList());
+        QTest::mouseMove(label("lblModra3"));
+        QTest::mouseClick(label("lblModra3"), Qt::LeftButton);
+    });
+    QCOMPARE(boldLabels(*picker(3)), QStringList({"lblModra3"})); // a click keeps the weight
+}
+
+void TestPickers::reopenedPaletteIsWhereItWasWithTheChoiceStillBold()
+{
+    QPoint movedTo;
+    withPalette(2, [&](Form &palette) {
+        palette.Move(6000, 4500); // as if the user dragged it
+        movedTo = palette.pos();
+        auto *label = palette.findChild<QWidget *>(QStringLiteral("lblZelena2"));
+        QTest::mouseMove(label);
+        QTest::mouseClick(label, Qt::LeftButton);
+    });
+    QPointer<Form> first = picker(2);
+    withPalette(2, [&](Form &palette) {
+        QCOMPARE(&palette, first.data());
+        QCOMPARE(palette.pos(), movedTo);
+        QCOMPARE(boldLabels(palette), QStringList({"lblZelena2"}));
+        QTest::mouseMove(palette.findChild<QWidget *>(QStringLiteral("fra2Barva")), QPoint(3, 100));
+        QCOMPARE(boldLabels(palette), QStringList());
+        palette.close();
+    });
+}
+
+void TestPickers::whiteInBandOneUnloadsItsPalette()
+{
+    withPalette(1, [](Form &palette) {
+        palette.Move(6000, 4500);
+        auto *white = palette.findChild<QWidget *>(QStringLiteral("lblBila1"));
+        QTest::mouseMove(white);
+        QTest::mouseClick(white, Qt::LeftButton);
+    });
+    QCOMPARE(bandColour(1), white);
+    QCOMPARE(picker(1), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    withPalette(1, [this](Form &palette) {
+        const QRect screen = palette.screen()->geometry();
+        QVERIFY(qAbs(palette.frameGeometry().center().x() - screen.center().x()) <= 1);
+        QCOMPARE(boldLabels(palette), QStringList());
+        QTest::mouseClick(palette.findChild<QWidget *>(QStringLiteral("lblSeda1")), Qt::LeftButton);
+    });
+    QVERIFY(picker(1) && !picker(1)->isVisible()); // grey only hides it
+}
+
+void TestPickers::closeBoxLeavesTheBandAsItWas()
+{
+    choose(3, "lblZluta3");
+    withPalette(3, [](Form &palette) { palette.close(); });
+    QCOMPARE(bandColour(3), yellow);
+    QCOMPARE(picker(3), nullptr);
+}
+
+void TestPickers::closingTheMainWindowUnloadsEveryPalette()
+{
+    choose(1, "lblHneda1");
+    choose(2, "lblCerna2");
+    choose(3, "lblCervena3");
+    choose(4, "lblZadna4");
+    QCOMPARE(FormRegistry::global().loadedForms().size(), 5);
+    main->close();
+    QVERIFY(FormRegistry::global().loadedForms().isEmpty());
+}
+
+QTEST_MAIN(TestPickers)
+#include "test_pickers.moc"
