@@ -184,6 +184,21 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 
 TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
 
+MultiLineTextBox::MultiLineTextBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setTabChangesFocus(true);
+}
+
+void MultiLineTextBox::setText(const QString &text)
+{
+    text_ = text;
+    setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+}
+
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent) {}
 
 void ComboBox::setEntries(const QStringList &entries)

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace ohmilka
@@ -111,6 +112,23 @@ class TextBox : public QLineEdit
 
 public:
     explicit TextBox(QWidget *parent);
+};
+
+// Multi-line, wrapped at word boundaries, with a vertical scroll bar. Text gives back the string
+// that was assigned, CR LF line breaks included.
+class MultiLineTextBox : public QPlainTextEdit
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Text READ Text WRITE setText)
+
+public:
+    explicit MultiLineTextBox(QWidget *parent);
+
+    QString Text() const { return text_; }
+    void setText(const QString &text);
+
+private:
+    QString text_;
 };
 
 class ComboBox : public QComboBox

@@ -5,6 +5,7 @@
 #include "frmBarva2.h"
 #include "frmBarva3.h"
 #include "frmBarva4.h"
+#include "frmNapoveda.h"
 
 #include <QLocale>
 
@@ -105,6 +106,9 @@ void frmNResistor::cmdHodnota_Click()
 
 void frmNResistor::cmdAbout_Click() {}
 
-void frmNResistor::cmdHelp_Click() {}
+void frmNResistor::cmdHelp_Click()
+{
+    instance<frmNapoveda>().Show(vbModal);
+}
 
 } // namespace ohmilka

@@ -1,0 +1,194 @@
+#include "Controls.h"
+#include "Forms.h"
+#include "frmNResistor.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+using namespace ohmilka;
+
+class TestHelpWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void controlsSitWhereTheLayoutPutsThem_data();
+    void controlsSitWhereTheLayoutPutsThem();
+    void helpLinesReadAsOneParagraph();
+    void licenceTextHasSevenLines();
+    void okHasTheFocusAndEnterOrSpaceCloses_data();
+    void okHasTheFocusAndEnterOrSpaceCloses();
+    void escapeDoesNotClose();
+    void licenceCanBeSelectedButNotEdited();
+    void reopenedWindowStartsAtTheTop();
+
+private:
+    // Presses "Nápověda" and runs steps in the help window while it is shown.
+    void withHelp(const std::function<void(Form &)> &steps)
+    {
+        QTimer::singleShot(0, main, [steps] {
+            Form *help = FormRegistry::global().find("frmNapoveda");
+            QVERIFY(help && help->isVisible());
+            steps(*help);
+            if (FormRegistry::global().find("frmNapoveda"))
+                help->close();
+        });
+        QTest::mouseClick(main->findChild<QWidget *>(QStringLiteral("cmdHelp")), Qt::LeftButton);
+        QCOMPARE(FormRegistry::global().find("frmNapoveda"), nullptr);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    frmNResistor *main = nullptr;
+};
+
+void TestHelpWindow::init()
+{
+    main = &instance<frmNResistor>();
+    main->Show();
+    main->Move(0, 0);
+}
+
+void TestHelpWindow::cleanup()
+{
+    Unload(*main);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestHelpWindow::controlsSitWhereTheLayoutPutsThem_data()
+{
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("twips");
+    const auto row = [](const char *name, const char *container, int l, int t, int w, int h) {
+        QTest::newRow(name) << QString::fromLatin1(container) << QRect(l, t, w, h);
+    };
+    row("fraBMI", "frmNapoveda", 120, 120, 4695, 1815);
+    row("Frame1", "frmNapoveda", 120, 1920, 4695, 2895);
+    row("txtLicence", "Frame1", 120, 360, 4455, 2415);
+    row("cmdOK", "frmNapoveda", 3840, 4920, 975, 375);
+}
+
+void TestHelpWindow::controlsSitWhereTheLayoutPutsThem()
+{
+    QFETCH(QString, container);
+    QFETCH(QRect, twips);
+    withHelp([&](Form &help) {
+        QCOMPARE(help.windowTitle(), QStringLiteral("Nápověda"));
+        QCOMPARE(help.size() * 15, QSize(4935, 5385));
+        auto *widget = help.findChild<QWidget *>(QLatin1String(QTest::currentDataTag()));
+        QVERIFY(widget);
+        QCOMPARE(widget->parentWidget()->objectName(), container);
+        const QRect g = widget->geometry();
+        QCOMPARE(QRect(g.x() * 15, g.y() * 15, g.width() * 15, g.height() * 15), twips);
+    });
+}
+
+void TestHelpWindow::helpLinesReadAsOneParagraph()
+{
+    withHelp([](Form &help) {
+        const auto caption = [&](const char *name) {
+            auto *label = help.findChild<Label *>(QLatin1String(name));
+            return label ? label->Caption() : QString();
+        };
+        QCOMPARE(caption("lblinfo"),
+                 QStringLiteral("Pro nastavení barev na odporu klikněte na jednotlivé proužky"));
+        QCOMPARE(caption("lblInfo1"),
+                 QStringLiteral("Vždy musí být nastaveny alespoň 3 proužky, které určují hono-"));
+        QCOMPARE(caption("lblInfo2"),
+                 QStringLiteral("tu rezistoru. Čtvrtý proužek slouží k určení odchylky +/- "));
+        auto *first = help.findChild<Label *>(QStringLiteral("lblinfo"));
+        QCOMPARE(first->pos(), QPoint(120 / 15, 240 / 15));
+        QVERIFY(first->width() >= first->sizeHint().width()); // sized to its caption
+        QCOMPARE(help.findChild<Frame *>(QStringLiteral("Frame1"))->title(),
+                 QStringLiteral(" Licence "));
+        QCOMPARE(help.findChild<Frame *>(QStringLiteral("fraBMI"))->title(), QString());
+    });
+}
+
+void TestHelpWindow::licenceTextHasSevenLines()
+{
+    withHelp([](Form &help) {
+        const QString text =
+            help.findChild<QWidget *>(QStringLiteral("txtLicence"))->property("Text").toString();
+        const QStringList lines = text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(text.count(QLatin1Char('\n')),
+                 text.count(QStringLiteral("\r\n"))); // no bare breaks
+        QVERIFY(lines[0].contains(QStringLiteral("Ohmilka 1.00")));
+        QVERIFY(lines[1].isEmpty());
+        QVERIFY(lines[4].isEmpty());
+        for (int line : {0, 2, 3, 5, 6})
+            QVERIFY2(!lines[line].isEmpty(), qPrintable(QString::number(line + 1)));
+        QVERIFY(lines[3].size() > 200 && lines[6].size() > 200); // paragraphs the box wraps
+        QVERIFY(lines[3].contains(QStringLiteral("LICENSE")));
+        QVERIFY(!text.endsWith(QStringLiteral("\r\n")));
+    });
+}
+
+void TestHelpWindow::okHasTheFocusAndEnterOrSpaceCloses_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void TestHelpWindow::okHasTheFocusAndEnterOrSpaceCloses()
+{
+    QFETCH(int, key);
+    bool closed = false;
+    withHelp([&](Form &help) {
+        QWidget *ok = help.findChild<QWidget *>(QStringLiteral("cmdOK"));
+        QCOMPARE(help.focusWidget(), ok);
+        QTest::keyClick(ok, Qt::Key(key));
+        closed = !FormRegistry::global().find("frmNapoveda");
+    });
+    QVERIFY(closed);
+}
+
+void TestHelpWindow::escapeDoesNotClose()
+{
+    withHelp([](Form &help) {
+        QTest::keyClick(help.findChild<QWidget *>(QStringLiteral("cmdOK")), Qt::Key_Escape);
+        QTest::keyClick(&help, Qt::Key_Escape);
+        QVERIFY(FormRegistry::global().find("frmNapoveda"));
+    });
+}
+
+void TestHelpWindow::licenceCanBeSelectedButNotEdited()
+{
+    withHelp([](Form &help) {
+        auto *box = help.findChild<QPlainTextEdit *>(QStringLiteral("txtLicence"));
+        const QString before = box->property("Text").toString();
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("abc"));
+        QTest::keyClick(box, Qt::Key_Delete);
+        QCOMPARE(box->toPlainText(),
+                 QString(before).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QVERIFY(box->isReadOnly());
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(box->textCursor().selectedText().size(), box->toPlainText().size());
+        QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    });
+}
+
+void TestHelpWindow::reopenedWindowStartsAtTheTop()
+{
+    withHelp([](Form &help) {
+        auto *box = help.findChild<QPlainTextEdit *>(QStringLiteral("txtLicence"));
+        QVERIFY(box->verticalScrollBar()->maximum() > 0); // the text is longer than the box
+        box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+        box->selectAll();
+    });
+    withHelp([](Form &help) {
+        auto *box = help.findChild<QPlainTextEdit *>(QStringLiteral("txtLicence"));
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+        QVERIFY(!box->textCursor().hasSelection());
+    });
+}
+
+QTEST_MAIN(TestHelpWindow)
+#include "test_help_window.moc"
