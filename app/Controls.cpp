@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include "Accessibility.h"
 #include "Colours.h"
 #include "Platform.h"
 
@@ -95,6 +96,11 @@ void Label::setSymbolFont(qreal pointSize)
     showCaption();
 }
 
+void Label::setLink(const QString &accessibleName, const QString &accessibleDescription)
+{
+    markAsLink(this, accessibleName, accessibleDescription);
+}
+
 void Label::showCaption()
 {
     setText(symbolFont_ ? symbolToUnicode(caption_) : caption_);
@@ -123,6 +129,24 @@ void Label::mouseMoveEvent(QMouseEvent *event)
 {
     emit MouseMove();
     event->accept();
+}
+
+Image::Image(QWidget *parent) : QLabel(parent) {}
+
+void Image::setLink(const QString &accessibleName, const QString &accessibleDescription)
+{
+    markAsLink(this, accessibleName, accessibleDescription);
+}
+
+void Image::mousePressEvent(QMouseEvent *event)
+{
+    click_.pressed(event);
+}
+
+void Image::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (click_.released(event, this))
+        emit Click();
 }
 
 PictureBox::PictureBox(QWidget *parent) : QFrame(parent), backColor_(systemButtonFace)

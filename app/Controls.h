@@ -54,6 +54,8 @@ public:
     void setCentred();
     // The caption is in the Symbol typeface: shown as the letters it stands for.
     void setSymbolFont(qreal pointSize);
+    // A link is announced to assistive technology as one, and can be activated by it.
+    void setLink(const QString &accessibleName, const QString &accessibleDescription);
 
 signals:
     void Click();
@@ -73,6 +75,26 @@ private:
     ColourValue foreColor_;
     bool autoSize_ = false;
     bool symbolFont_ = false;
+    ClickTracker click_;
+};
+
+// Shows a picture at its natural size.
+class Image : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit Image(QWidget *parent);
+    void setLink(const QString &accessibleName, const QString &accessibleDescription);
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
     ClickTracker click_;
 };
 

@@ -1,6 +1,7 @@
 #include "frmNResistor.h"
 
 #include "Calculation.h"
+#include "frmAbout.h"
 #include "frmBarva1.h"
 #include "frmBarva2.h"
 #include "frmBarva3.h"
@@ -104,7 +105,10 @@ void frmNResistor::cmdHodnota_Click()
     txtHodnota->setText(QString::fromStdString(numberText(result.shownNumber, separator)));
 }
 
-void frmNResistor::cmdAbout_Click() {}
+void frmNResistor::cmdAbout_Click()
+{
+    instance<frmAbout>().Show(vbModal);
+}
 
 void frmNResistor::cmdHelp_Click()
 {

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QCursor>
+#include <QString>
+
+namespace ohmilka
+{
+
+// A pointer from a Windows cursor file, with the hot spot the file gives.
+QCursor loadCursor(const QString &path);
+
+} // namespace ohmilka
