@@ -1,7 +1,6 @@
 #include "Calculation.h"
 
 #include <charconv>
-#include <cstdlib>
 
 namespace ohmilka
 {
@@ -43,7 +42,11 @@ std::string numberText(double number, std::string_view decimalSeparator)
         return {};
     const std::string_view scientific(buffer, end - buffer);
     const auto exponentAt = scientific.find('e');
-    const int exponent = std::atoi(scientific.data() + exponentAt + 1);
+    std::string_view exponentText = scientific.substr(exponentAt + 1);
+    if (exponentText.front() == '+')
+        exponentText.remove_prefix(1);
+    int exponent = 0;
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
 
     std::string text;
     std::string_view mantissa = scientific.substr(0, exponentAt);
