@@ -5,6 +5,7 @@
 #include "frmNResistor.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +26,14 @@ void startUpMessage(QtMsgType type, const QMessageLogContext &, const QString &)
 }
 } // namespace
 
+Form &startApplication()
+{
+    Form &startUpForm = instance<frmNResistor>();
+    Q_ASSERT(startUpForm.objectName() == QLatin1String(settings::startUpForm));
+    startUpForm.Show();
+    return startUpForm;
+}
+
 int runApplication(int argc, char **argv)
 {
     const QtMessageHandler previousHandler = qInstallMessageHandler(startUpMessage);
@@ -36,14 +45,17 @@ int runApplication(int argc, char **argv)
                                             .arg(settings::versionMajor)
                                             .arg(settings::versionMinor)
                                             .arg(settings::versionRevision));
+    QApplication::setDesktopFileName(QString::fromLatin1(settings::desktopId));
+    QIcon icon(QStringLiteral(":/resources/ohmilka.ico"));
+    for (int size : {48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/resources/icons/ohmilka-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     // Hidden palettes stay loaded; the application ends when no window is loaded.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&FormRegistry::global(), &FormRegistry::allUnloaded, &application,
                      &QCoreApplication::quit, Qt::QueuedConnection);
 
-    Form &startUpForm = instance<frmNResistor>();
-    Q_ASSERT(startUpForm.objectName() == QLatin1String(settings::startUpForm));
-    startUpForm.Show();
+    startApplication();
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;

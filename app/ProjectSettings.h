@@ -16,6 +16,9 @@ inline constexpr int versionMajor = OHMILKA_VERSION_MAJOR;
 inline constexpr int versionMinor = OHMILKA_VERSION_MINOR;
 inline constexpr int versionRevision = OHMILKA_VERSION_PATCH;
 
+// Names the desktop entry, the installed icons and the software-centre metadata.
+inline constexpr char desktopId[] = "org.example.Ohmilka";
+
 // Closing this window ends the application.
 inline constexpr char startUpForm[] = "frmNResistor";
 

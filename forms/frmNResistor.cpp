@@ -8,6 +8,7 @@
 #include "frmBarva4.h"
 #include "frmNapoveda.h"
 
+#include <QIcon>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
@@ -17,6 +18,7 @@ namespace ohmilka
 
 frmNResistor::frmNResistor() : Form(Border::FixedSingle, 5355, 2490, u"Ohmilka v. 1.00 cz"_s)
 {
+    setWindowIcon(QIcon(u":/resources/ohmilka.ico"_s));
     cmdAbout = add<CommandButton>(this, "cmdAbout", {4320, 0, 1095, 375}, 10);
     cmdAbout->setText(u"O aplikaci..."_s);
     cmdHelp = add<CommandButton>(this, "cmdHelp", {3360, 0, 975, 375}, 9);

@@ -7,6 +7,9 @@ packages=(
     cmake g++ make
     qt6-base-dev libgl-dev   # Qt 6 Widgets and Test
     fonts-liberation         # metric-compatible stand-in for Arial and MS Sans Serif
+    python3-pil              # resources/make-pictures.py
+    binutils-mingw-w64-i686  # the tests compile the Windows version record
+    desktop-file-utils appstream  # the tests validate the desktop metadata
 )
 
 missing=()

@@ -1,0 +1,89 @@
+#include "App.h"
+#include "Application.h"
+#include "Controls.h"
+#include "Forms.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace ohmilka;
+
+class TestStartUp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void versionIsPublished();
+    void mainWindowComesUpAloneCentredWithItsIcon();
+    void closingTheMainWindowAfterEveryPaletteLeavesNothing();
+    void withoutADisplayTheProgramSaysSoAndExits();
+};
+
+void TestStartUp::cleanup()
+{
+    while (!FormRegistry::global().loadedForms().isEmpty())
+        Unload(*FormRegistry::global().loadedForms().first());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestStartUp::versionIsPublished()
+{
+    QCOMPARE(QList<int>({App::Major(), App::Minor(), App::Revision()}), QList<int>({1, 0, 0}));
+    QCOMPARE(App::Path(), QCoreApplication::applicationDirPath());
+}
+
+void TestStartUp::mainWindowComesUpAloneCentredWithItsIcon()
+{
+    Form &main = startApplication();
+    QCOMPARE(main.objectName(), QStringLiteral("frmNResistor"));
+    QVERIFY(main.isVisible());
+    QVERIFY(!main.isModal());
+    QCOMPARE(FormRegistry::global().loadedForms(), QList<Form *>({&main}));
+    const QRect screen = main.screen()->geometry();
+    QVERIFY(qAbs(main.frameGeometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(main.frameGeometry().center().y() - screen.center().y()) <= 1);
+    QCOMPARE(main.windowIcon().availableSizes(), QList<QSize>({QSize(32, 32)}));
+}
+
+void TestStartUp::closingTheMainWindowAfterEveryPaletteLeavesNothing()
+{
+    QSignalSpy ended(&FormRegistry::global(), &FormRegistry::allUnloaded);
+    Form &main = startApplication();
+    main.Move(0, 0);
+    for (int band = 1; band <= 4; ++band) {
+        QTimer::singleShot(0, &main, [band] {
+            Form *palette = FormRegistry::global().find("frmBarva" + QByteArray::number(band));
+            QVERIFY(palette);
+            QTest::mouseClick(palette->findChildren<Label *>().first(), Qt::LeftButton);
+        });
+        QTest::mouseClick(main.findChild<QWidget *>(QStringLiteral("picOdpor%1").arg(band)),
+                          Qt::LeftButton);
+    }
+    QCOMPARE(FormRegistry::global().loadedForms().size(), 5);
+    main.close();
+    QVERIFY(FormRegistry::global().loadedForms().isEmpty());
+    QCOMPARE(ended.size(), 1);
+}
+
+void TestStartUp::withoutADisplayTheProgramSaysSoAndExits()
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(variable));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(OHMILKA_PROGRAM), QStringList());
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit); // no abort, no core dump
+    QCOMPARE(program.exitCode(), 1);
+    const QString said = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(said.count(QLatin1Char('\n')), 1);
+    QVERIFY2(said.contains(QStringLiteral("no display")), qPrintable(said));
+    QVERIFY(program.readAllStandardOutput().isEmpty());
+}
+
+QTEST_MAIN(TestStartUp)
+#include "test_start_up.moc"
