@@ -172,7 +172,8 @@ void TestVersionRecord::stringTableHasEveryEntry()
 
 void TestVersionRecord::translationIsUsEnglishUnicode()
 {
-    const Block *var = child(versionInfo(), QStringLiteral("VarFileInfo"));
+    const Block info = versionInfo();
+    const Block *var = child(info, QStringLiteral("VarFileInfo"));
     QVERIFY(var);
     const Block *translation = child(*var, QStringLiteral("Translation"));
     QVERIFY(translation);
