@@ -1,0 +1,305 @@
+// Seeded random use of every window: clicks, pointer moves and closes, checked after each step.
+// OHMILKA_RANDOM_SEQUENCES sets how many sequences run (default 1000), OHMILKA_RANDOM_SEED the
+// first seed (default 1); a failure names the seed and step that reproduce it.
+
+#include "Application.h"
+#include "Calculation.h"
+#include "Controls.h"
+#include "Forms.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLocale>
+#include <QTest>
+#include <QTimer>
+
+#include <random>
+
+using namespace ohmilka;
+
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    int launches = 0;
+public slots:
+    void open(const QUrl &) { ++launches; }
+};
+
+class TestRandomUse : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void randomSequencesKeepTheProgramConsistent();
+
+private:
+    struct Row {
+        QString number;
+        int unit = -1;
+        QString tolerance;
+    };
+
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
+    QWidget *mainControl(const QString &name) { return main->findChild<QWidget *>(name); }
+    Row shownRow()
+    {
+        return {mainControl(QStringLiteral("txtHodnota"))->property("Text").toString(),
+                mainControl(QStringLiteral("cmbHodnota"))->property("ListIndex").toInt(),
+                mainControl(QStringLiteral("lblTolerance"))->property("Caption").toString()};
+    }
+    quint32 band(int n)
+    {
+        return mainControl(QStringLiteral("picOdpor%1").arg(n))->property("BackColor").toUInt();
+    }
+    void fail(const QString &what)
+    {
+        if (failure.isEmpty())
+            failure = QStringLiteral("seed %1, step %2: %3").arg(seed).arg(step).arg(what);
+    }
+    void check();
+    // Moves the pointer; false when it was there already, so no widget hears of it. The move
+    // goes to the widget's own window: offscreen, hidden windows at the same place may
+    // otherwise catch it.
+    bool moveTo(QWidget *widget, QPoint at)
+    {
+        const QPoint global = widget->mapToGlobal(at);
+        const bool moved = global != pointer;
+        pointer = global;
+        QTest::mouseMove(widget->window()->windowHandle(), widget->mapTo(widget->window(), at));
+        return moved;
+    }
+    void step_();
+    void usePalette(int n);
+    void useAbout();
+    void useHelp();
+    void openWith(const char *button, const std::function<void(Form &)> &inside, const char *form);
+
+    std::mt19937 random;
+    quint32 seed = 0;
+    int step = 0;
+    QString failure;
+    Form *main = nullptr;
+    Row expected;
+    quint32 bands[5] = {};
+    UrlRecorder urls;
+    QPoint pointer{-1, -1};
+};
+
+void TestRandomUse::initTestCase()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &urls, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &urls, "open");
+}
+
+void TestRandomUse::cleanupTestCase()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+}
+
+void TestRandomUse::check()
+{
+    const Row row = shownRow();
+    if (row.number != expected.number || row.unit != expected.unit ||
+        row.tolerance != expected.tolerance)
+        fail(QStringLiteral("result row \"%1\" %2 \"%3\", expected \"%4\" %5 \"%6\"")
+                 .arg(row.number)
+                 .arg(row.unit)
+                 .arg(row.tolerance, expected.number)
+                 .arg(expected.unit)
+                 .arg(expected.tolerance));
+    for (int n = 1; n <= 4; ++n)
+        if (band(n) != bands[n])
+            fail(QStringLiteral("band %1 holds %2, expected %3")
+                     .arg(n)
+                     .arg(band(n), 0, 16)
+                     .arg(bands[n], 0, 16));
+    int visible = 0;
+    for (Form *form : FormRegistry::global().loadedForms())
+        visible += form != main && form->isVisible();
+    if (visible > 1)
+        fail(QStringLiteral("%1 secondary windows visible").arg(visible));
+}
+
+void TestRandomUse::openWith(const char *button, const std::function<void(Form &)> &inside,
+                             const char *form)
+{
+    QTimer::singleShot(0, main, [this, inside, form] {
+        Form *window = FormRegistry::global().find(form);
+        if (!window || !window->isVisible())
+            return fail(QStringLiteral("%1 did not open").arg(QLatin1String(form)));
+        check();
+        inside(*window);
+    });
+    QTest::mouseClick(mainControl(QLatin1String(button)), Qt::LeftButton);
+    if (Form *window = FormRegistry::global().find(form); window && window->isVisible())
+        fail(QStringLiteral("%1 still visible after its Show returned").arg(QLatin1String(form)));
+}
+
+void TestRandomUse::usePalette(int n)
+{
+    openWith(
+        qPrintable(QStringLiteral("picOdpor%1").arg(n)),
+        [this, n](Form &palette) {
+            const QList<Label *> labels = palette.findChildren<Label *>();
+            auto *frame = palette.findChild<Frame *>();
+            for (int moves = pick(6); moves > 0; --moves) {
+                switch (pick(3)) {
+                case 0: {
+                    Label *label = labels[pick(int(labels.size()))];
+                    if (moveTo(label, QPoint(5 + pick(10), 3 + pick(10))) && !label->FontBold())
+                        fail(label->objectName() + QStringLiteral(" not bold under the pointer"));
+                    break;
+                }
+                case 1:
+                    moveTo(frame, QPoint(3, 40 + pick(100)));
+                    break;
+                default:
+                    moveTo(&palette, QPoint(3 + pick(15), 10 + pick(100)));
+                }
+                if (QTest::currentTestFailed())
+                    return;
+            }
+            if (pick(5) == 0) {
+                palette.close();
+                return;
+            }
+            Label *chosen = labels[pick(int(labels.size()))];
+            bands[n] = chosen->BackColor();
+            QTest::mouseClick(chosen, Qt::LeftButton);
+        },
+        qPrintable(QStringLiteral("frmBarva%1").arg(n)));
+}
+
+void TestRandomUse::useAbout()
+{
+    openWith(
+        "cmdAbout",
+        [this](Form &about) {
+            const auto link = [&](const char *name) {
+                return about.findChild<Label *>(QLatin1String(name));
+            };
+            for (int moves = pick(6); moves > 0; --moves) {
+                switch (pick(4)) {
+                case 0: {
+                    Label *hovered = link(pick(2) ? "lbl2" : "lbl3");
+                    if (moveTo(hovered, QPoint(5, 5)) && hovered->ForeColor() != 0x0000FF)
+                        fail(hovered->objectName() + QStringLiteral(" not red under the pointer"));
+                    break;
+                }
+                case 1:
+                    if (moveTo(about.findChild<QWidget *>(QStringLiteral("fraRamecek")),
+                               QPoint(250, 12)) &&
+                        (link("lbl2")->ForeColor() != 0xFF0000 ||
+                         link("lbl3")->ForeColor() != 0xFF0000))
+                        fail(QStringLiteral("links not blue over the frame"));
+                    break;
+                case 2: {
+                    const int before = urls.launches;
+                    const char *target = pick(3) == 0 ? "Image1" : pick(2) ? "lbl2" : "lbl3";
+                    QTest::mouseClick(about.findChild<QWidget *>(QLatin1String(target)),
+                                      Qt::LeftButton);
+                    if (urls.launches != before + 1)
+                        fail(QStringLiteral("a click on %1 launched %2 times")
+                                 .arg(QLatin1String(target))
+                                 .arg(urls.launches - before));
+                    break;
+                }
+                default:
+                    moveTo(&about, QPoint(100, 100));
+                }
+            }
+            if (pick(2))
+                QTest::mouseClick(about.findChild<QWidget *>(QStringLiteral("cmdOK")),
+                                  Qt::LeftButton);
+            else
+                about.close();
+        },
+        "frmAbout");
+}
+
+void TestRandomUse::useHelp()
+{
+    openWith(
+        "cmdHelp",
+        [this](Form &help) {
+            switch (pick(3)) {
+            case 0:
+                QTest::keyClick(help.findChild<QWidget *>(QStringLiteral("cmdOK")), Qt::Key_Return);
+                break;
+            case 1:
+                QTest::mouseClick(help.findChild<QWidget *>(QStringLiteral("cmdOK")),
+                                  Qt::LeftButton);
+                break;
+            default:
+                help.close();
+            }
+        },
+        "frmNapoveda");
+}
+
+void TestRandomUse::step_()
+{
+    switch (pick(8)) {
+    case 0:
+    case 1:
+    case 2:
+        usePalette(1 + pick(4));
+        break;
+    case 3:
+    case 4: {
+        QTest::mouseClick(mainControl(QStringLiteral("cmdHodnota")), Qt::LeftButton);
+        const ResistorValue value = calculateValue(bands[1], bands[2], bands[3], bands[4]);
+        expected.unit = value.unitIndex;
+        expected.number = QString::fromStdString(
+            numberText(value.shownNumber, QLocale::system().decimalPoint().toStdString()));
+        if (value.tolerance)
+            expected.tolerance =
+                QString::fromUtf8(value.tolerance->data(), qsizetype(value.tolerance->size()));
+        break;
+    }
+    case 5:
+        expected.unit = pick(5);
+        main->findChild<QComboBox *>(QStringLiteral("cmbHodnota"))->setCurrentIndex(expected.unit);
+        break;
+    case 6:
+        useAbout();
+        break;
+    default:
+        useHelp();
+    }
+}
+
+void TestRandomUse::randomSequencesKeepTheProgramConsistent()
+{
+    const int sequences = qEnvironmentVariableIsSet("OHMILKA_RANDOM_SEQUENCES")
+                              ? qEnvironmentVariableIntValue("OHMILKA_RANDOM_SEQUENCES")
+                              : 1000;
+    const quint32 firstSeed = qEnvironmentVariableIsSet("OHMILKA_RANDOM_SEED")
+                                  ? quint32(qEnvironmentVariableIntValue("OHMILKA_RANDOM_SEED"))
+                                  : 1;
+    for (seed = firstSeed; seed < firstSeed + quint32(sequences) && failure.isEmpty(); ++seed) {
+        random.seed(seed);
+        main = &startApplication();
+        main->Move(0, 0); // the offscreen pointer finds the first window under it
+        expected = Row();
+        for (int n = 1; n <= 4; ++n)
+            bands[n] = 0x8000000F;
+        const int steps = 10 + pick(40);
+        for (step = 1; step <= steps && failure.isEmpty(); ++step) {
+            step_();
+            check();
+        }
+        main->close();
+        if (!FormRegistry::global().loadedForms().isEmpty())
+            fail(QStringLiteral("windows still loaded after the main window closed"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+QTEST_MAIN(TestRandomUse)
+#include "test_random_use.moc"
