@@ -5,7 +5,6 @@
 #include "frmNResistor.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,10 +45,8 @@ int runApplication(int argc, char **argv)
                                             .arg(settings::versionMinor)
                                             .arg(settings::versionRevision));
     QApplication::setDesktopFileName(QString::fromLatin1(settings::desktopId));
-    QIcon icon(QStringLiteral(":/resources/ohmilka.ico"));
-    for (int size : {48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/resources/icons/ohmilka-%1.png").arg(size));
-    QApplication::setWindowIcon(icon);
+    // Desktops take the application's icon from its desktop entry and the installed icon theme;
+    // the main window carries its own title-bar icon.
     // Hidden palettes stay loaded; the application ends when no window is loaded.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&FormRegistry::global(), &FormRegistry::allUnloaded, &application,

@@ -88,9 +88,9 @@ void Label::setCentred()
 void Label::setSymbolFont(qreal pointSize)
 {
     // The symbol fonts installed here do not all draw the Greek letters at their Unicode
-    // places, so the mapped text is drawn in an ordinary face.
+    // places, so the mapped text is drawn in the window's ordinary face.
     symbolFont_ = true;
-    QFont symbol(QStringLiteral("Arial"));
+    QFont symbol = font();
     symbol.setPointSizeF(pointSize);
     setFont(symbol);
     showCaption();

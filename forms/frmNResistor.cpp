@@ -18,7 +18,9 @@ namespace ohmilka
 
 frmNResistor::frmNResistor() : Form(Border::FixedSingle, 5355, 2490, u"Ohmilka v. 1.00 cz"_s)
 {
-    setWindowIcon(QIcon(u":/resources/ohmilka.ico"_s));
+    // The 16-colour application icon; the PNG holds the same image as ohmilka.ico and needs no
+    // image plugin to load.
+    setWindowIcon(QIcon(u":/resources/icons/ohmilka-32.png"_s));
     cmdAbout = add<CommandButton>(this, "cmdAbout", {4320, 0, 1095, 375}, 10);
     cmdAbout->setText(u"O aplikaci..."_s);
     cmdHelp = add<CommandButton>(this, "cmdHelp", {3360, 0, 975, 375}, 9);
