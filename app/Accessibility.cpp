@@ -5,17 +5,15 @@
 #include <QMetaObject>
 #include <QWidget>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
-namespace
-{
-constexpr char linkProperty[] = "ohmilkaLink";
+namespace {
+constexpr char roleProperty[] = "ohmilkaPressableRole";
 
-class LinkAccessible : public QAccessibleWidget
+class PressableAccessible : public QAccessibleWidget
 {
 public:
-    explicit LinkAccessible(QWidget *link) : QAccessibleWidget(link, QAccessible::Link)
+    PressableAccessible(QWidget *control, QAccessible::Role role) : QAccessibleWidget(control, role)
     {
         addControllingSignal(QStringLiteral("Click()"));
     }
@@ -29,24 +27,26 @@ public:
     }
 };
 
-QAccessibleInterface *linkFactory(const QString &, QObject *object)
+QAccessibleInterface *pressableFactory(const QString &, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
-    if (widget && widget->property(linkProperty).toBool())
-        return new LinkAccessible(widget);
-    return nullptr;
+    if (!widget || !widget->property(roleProperty).isValid())
+        return nullptr;
+    return new PressableAccessible(widget,
+                                   widget->property(roleProperty).value<QAccessible::Role>());
 }
 } // namespace
 
-void markAsLink(QWidget *control, const QString &name, const QString &description)
+void markAsPressable(QWidget *control, QAccessible::Role role, const QString &name,
+                     const QString &description)
 {
     static const bool installed = [] {
-        QAccessible::installFactory(linkFactory);
+        QAccessible::installFactory(pressableFactory);
         return true;
     }();
     Q_UNUSED(installed);
-    control->setProperty(linkProperty, true);
-    // An interface made earlier, as a plain label, is dropped: the next query makes a link.
+    control->setProperty(roleProperty, QVariant::fromValue(role));
+    // An interface made earlier, as a plain label, is dropped: the next query makes the new one.
     if (QAccessibleInterface *earlier = QAccessible::queryAccessibleInterface(control))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(earlier));
     control->setAccessibleName(name);

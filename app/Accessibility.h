@@ -1,14 +1,15 @@
 #pragma once
 
+#include <QAccessible>
 #include <QString>
 
 class QWidget;
 
-namespace ohmilka
-{
+namespace ohmilka {
 
-// Announces the control as a link with the given name and description; assistive technology
-// can press it, which raises the control's Click signal as a mouse click does.
-void markAsLink(QWidget *control, const QString &name, const QString &description);
+// Announces the control with the given role, name and description; assistive technology can
+// press it, which raises the control's Click signal as a mouse click does.
+void markAsPressable(QWidget *control, QAccessible::Role role, const QString &name,
+                     const QString &description);
 
 } // namespace ohmilka

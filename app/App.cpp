@@ -7,8 +7,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 int App::Major()
 {

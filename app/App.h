@@ -4,19 +4,16 @@
 
 #include <QString>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
-namespace App
-{
+namespace App {
 int Major();
 int Minor();
 int Revision();
 QString Path(); // folder of the running executable
 } // namespace App
 
-namespace Screen
-{
+namespace Screen {
 int Width(); // the whole primary screen, in twips
 int Height();
 } // namespace Screen

@@ -9,11 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
-namespace
-{
+namespace {
 // While the application object connects to the display, Qt's complaints about a missing one
 // end in an abort; say it in one line instead.
 void startUpMessage(QtMsgType type, const QMessageLogContext &, const QString &)

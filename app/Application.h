@@ -1,7 +1,6 @@
 #pragma once
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 class Form;
 

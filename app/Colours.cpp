@@ -3,11 +3,9 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
-namespace
-{
+namespace {
 QPalette::ColorRole systemColourRole(ColourValue colour)
 {
     switch (colour) {

@@ -6,8 +6,7 @@
 
 #include <QColor>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 inline constexpr ColourValue systemWindow = 0x80000005;
 inline constexpr ColourValue systemWindowText = 0x80000008;

@@ -7,11 +7,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
-namespace
-{
+namespace {
 void setColourRole(QWidget *widget, QPalette::ColorRole role, ColourValue colour)
 {
     QPalette palette = widget->palette();
@@ -98,7 +96,12 @@ void Label::setSymbolFont(qreal pointSize)
 
 void Label::setLink(const QString &accessibleName, const QString &accessibleDescription)
 {
-    markAsLink(this, accessibleName, accessibleDescription);
+    markAsPressable(this, QAccessible::Link, accessibleName, accessibleDescription);
+}
+
+void Label::setPressable(const QString &accessibleDescription)
+{
+    markAsPressable(this, QAccessible::Button, caption_, accessibleDescription);
 }
 
 void Label::showCaption()
@@ -135,7 +138,7 @@ Image::Image(QWidget *parent) : QLabel(parent) {}
 
 void Image::setLink(const QString &accessibleName, const QString &accessibleDescription)
 {
-    markAsLink(this, accessibleName, accessibleDescription);
+    markAsPressable(this, QAccessible::Link, accessibleName, accessibleDescription);
 }
 
 void Image::mousePressEvent(QMouseEvent *event)
@@ -159,6 +162,7 @@ void PictureBox::setBackColor(ColourValue colour)
 {
     backColor_ = colour;
     update();
+    emit BackColorChanged();
 }
 
 void PictureBox::setBorder(Border border)

@@ -15,8 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 // Press and release on the same control make a click.
 class ClickTracker
@@ -54,8 +53,9 @@ public:
     void setCentred();
     // The caption is in the Symbol typeface: shown as the letters it stands for.
     void setSymbolFont(qreal pointSize);
-    // A link is announced to assistive technology as one, and can be activated by it.
+    // Announced to assistive technology as a link or a button that it can press.
     void setLink(const QString &accessibleName, const QString &accessibleDescription);
+    void setPressable(const QString &accessibleDescription);
 
 signals:
     void Click();
@@ -101,7 +101,7 @@ private:
 class PictureBox : public QFrame
 {
     Q_OBJECT
-    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor NOTIFY BackColorChanged)
 
 public:
     enum class Border { None, Flat, Sunken };
@@ -115,6 +115,7 @@ public:
 
 signals:
     void Click();
+    void BackColorChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

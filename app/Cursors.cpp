@@ -4,8 +4,7 @@
 #include <QPixmap>
 #include <QtEndian>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 QCursor loadCursor(const QString &path)
 {

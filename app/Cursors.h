@@ -3,8 +3,7 @@
 #include <QCursor>
 #include <QString>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 // A pointer from a Windows cursor file, with the hot spot the file gives.
 QCursor loadCursor(const QString &path);

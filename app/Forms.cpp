@@ -12,11 +12,9 @@
 
 #include <algorithm>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
-namespace
-{
+namespace {
 Qt::WindowFlags flagsFor(Form::Border border)
 {
     const Qt::WindowFlags common = Qt::CustomizeWindowHint | Qt::WindowTitleHint |

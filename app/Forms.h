@@ -19,8 +19,7 @@
 #include <utility>
 #include <vector>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 class Line;
 

@@ -4,8 +4,7 @@
 #include <QFont>
 #include <QStyleFactory>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 void setUpPlatformLook()
 {
@@ -18,8 +17,11 @@ void setUpPlatformLook()
     for (const char *family : {"Arial", "MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2"})
         QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("Liberation Sans"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    // Liberation Sans at 97 % width draws captions as wide as the layouts size them for the old
+    // dialog font (the help window's lines would overrun their frame at full width).
     QFont dialogFont(QStringLiteral("MS Sans Serif"));
     dialogFont.setPointSizeF(8.25);
+    dialogFont.setStretch(97);
     QApplication::setFont(dialogFont);
 }
 

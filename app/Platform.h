@@ -5,8 +5,7 @@
 
 #include <QString>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 // Idempotent; the forms layer calls it before it loads the first window.
 void setUpPlatformLook();

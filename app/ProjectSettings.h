@@ -5,8 +5,7 @@
 
 #include "ProjectVersion.h"
 
-namespace ohmilka::settings
-{
+namespace ohmilka::settings {
 
 inline constexpr char projectName[] = "Ohmilka";
 inline constexpr char title[] = "Ohmilka";

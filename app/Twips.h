@@ -5,8 +5,7 @@
 
 #include <QtMath>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 inline constexpr int twipsPerPixel = 15;
 

@@ -15,8 +15,7 @@
 #include <cstring>
 #include <ctime>
 
-namespace
-{
+namespace {
 class FirstPaint : public QObject
 {
 public:

@@ -2,8 +2,7 @@
 
 #include <charconv>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 ResistorValue calculateValue(ColourValue band1, ColourValue band2, ColourValue band3,
                              ColourValue band4)

@@ -8,8 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 // Entries of the unit box, in the order the calculation selects them by.
 inline constexpr std::string_view unitPrefixes[] = {"m", "", "k", "M", "G"};

@@ -2,11 +2,9 @@
 
 #include <stdexcept>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
-namespace
-{
+namespace {
 using S = ColourStem;
 constexpr auto none = std::nullopt;
 } // namespace
@@ -60,8 +58,15 @@ std::span<const ColourStem> offeredColours(int band)
     throw std::out_of_range("band must be 1 to 4");
 }
 
-namespace
+const BandColour *offeredColour(int band, ColourValue colour)
 {
+    for (ColourStem stem : offeredColours(band))
+        if (bandColour(stem).value == colour)
+            return &bandColour(stem);
+    return nullptr;
+}
+
+namespace {
 // The meaning of the one entry of the band with this exact value, if any.
 template <typename Meaning> auto lookUp(ColourValue colour, Meaning BandColour::*meaning) -> Meaning
 {

@@ -9,8 +9,7 @@
 #include <span>
 #include <string_view>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 // 0x00BBGGRR: red in the low byte. Values with the high bit set name system colours.
 using ColourValue = std::uint32_t;
@@ -53,6 +52,10 @@ const BandColour &bandColour(ColourStem stem);
 
 // The colours offered for band 1..4, top to bottom, exactly those the band recognises.
 std::span<const ColourStem> offeredColours(int band);
+
+// The colour of band 1..4's palette that has this value, if any: 0xFFFFFF is "Bila" in bands 1
+// to 3 and "Zadna" in band 4.
+const BandColour *offeredColour(int band, ColourValue colour);
 
 // Lookups by exact value; an empty result means "not recognised in this band".
 std::optional<std::uint8_t> band1Digit(ColourValue colour);

@@ -1,19 +1,13 @@
 #include "ColourPicker.h"
 
+#include "Text.h"
 #include "frmNResistor.h"
 
 using namespace Qt::StringLiterals;
 
-namespace ohmilka
-{
+namespace ohmilka {
 
-namespace
-{
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
+namespace {
 QByteArray labelName(const PickerDefinition &definition, const BandColour &colour)
 {
     QByteArray name = "lbl" + QByteArray(colour.stemName.data(), qsizetype(colour.stemName.size()));
@@ -42,11 +36,12 @@ ColourPicker::ColourPicker(const PickerDefinition &definition)
         const BandColour &colour = bandColour(stem);
         auto *label = add<Label>(frame_, labelName(definition, colour).constData(),
                                  {120, 240 + 360 * row++, 1095, 255});
-        label->setCaption(fromView(colour.caption));
+        label->setCaption(toQString(colour.caption));
         label->setBackColor(colour.value);
         label->setForeColor(colour.captionColour);
         label->setSingleBorder();
         label->setCentred();
+        label->setPressable(u"Nastaví %1. proužek na tuto barvu"_s.arg(definition.band));
         connect(label, &Label::MouseMove, label, [label] { label->setFontBold(true); });
         connect(label, &Label::Click, this, [this, stem] { label_Click(stem); });
         labels_.push_back(label);

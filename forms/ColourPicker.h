@@ -7,8 +7,7 @@
 #include <optional>
 #include <vector>
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 // What sets one band's palette window apart from the others.
 struct PickerDefinition {

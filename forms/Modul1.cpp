@@ -3,8 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-namespace ohmilka::Modul1
-{
+namespace ohmilka::Modul1 {
 
 int OpenDocument(QString document)
 {

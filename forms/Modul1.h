@@ -2,8 +2,7 @@
 
 #include <QString>
 
-namespace ohmilka::Modul1
-{
+namespace ohmilka::Modul1 {
 
 inline constexpr int launchStarted = 33; // above 32, as success always was
 inline constexpr int noProgramForDocument = 31;

@@ -11,8 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 frmAbout::frmAbout() : Form(Border::FixedDialog, 4110, 3450, u"O programu..."_s)
 {

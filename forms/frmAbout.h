@@ -3,8 +3,7 @@
 #include "Controls.h"
 #include "Forms.h"
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 // The about window: version line, authorship, and links to the author's e-mail and web.
 class frmAbout : public Form

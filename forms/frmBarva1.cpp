@@ -1,7 +1,6 @@
 #include "frmBarva1.h"
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 frmBarva1::frmBarva1()
     : ColourPicker({.band = 1,
@@ -10,8 +9,7 @@ frmBarva1::frmBarva1()
                     .frameName = "fra1Barva",
                     .frameHeight = 3495,
                     .unloadingChoice = ColourStem::Bila})
-{
-}
+{}
 
 void frmBarva1::Form_Unload()
 {

@@ -2,8 +2,7 @@
 
 #include "ColourPicker.h"
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 // The palette of band 1.
 class frmBarva1 : public ColourPicker

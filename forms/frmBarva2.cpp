@@ -1,7 +1,6 @@
 #include "frmBarva2.h"
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 frmBarva2::frmBarva2()
     : ColourPicker({.band = 2,
@@ -9,7 +8,6 @@ frmBarva2::frmBarva2()
                     .clientHeight = 3930,
                     .frameName = "fra2Barva",
                     .frameHeight = 3855})
-{
-}
+{}
 
 } // namespace ohmilka

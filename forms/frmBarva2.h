@@ -2,8 +2,7 @@
 
 #include "ColourPicker.h"
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 // The palette of band 2.
 class frmBarva2 : public ColourPicker

@@ -1,7 +1,6 @@
 #include "frmBarva3.h"
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 frmBarva3::frmBarva3()
     : ColourPicker({.band = 3,
@@ -10,7 +9,6 @@ frmBarva3::frmBarva3()
                     .frameName = "fra3barva",
                     .frameHeight = 4575,
                     .numberedGoldAndSilver = false})
-{
-}
+{}
 
 } // namespace ohmilka

@@ -2,8 +2,7 @@
 
 #include "ColourPicker.h"
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 // The palette of band 3.
 class frmBarva3 : public ColourPicker

@@ -1,7 +1,6 @@
 #include "frmBarva4.h"
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 frmBarva4::frmBarva4()
     : ColourPicker({.band = 4,
@@ -9,7 +8,6 @@ frmBarva4::frmBarva4()
                     .clientHeight = 3210,
                     .frameName = "fra4Barva",
                     .frameHeight = 3135})
-{
-}
+{}
 
 } // namespace ohmilka

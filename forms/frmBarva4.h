@@ -2,8 +2,7 @@
 
 #include "ColourPicker.h"
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 // The palette of band 4.
 class frmBarva4 : public ColourPicker

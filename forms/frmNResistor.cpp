@@ -1,6 +1,7 @@
 #include "frmNResistor.h"
 
 #include "Calculation.h"
+#include "Text.h"
 #include "frmAbout.h"
 #include "frmBarva1.h"
 #include "frmBarva2.h"
@@ -13,8 +14,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 frmNResistor::frmNResistor() : Form(Border::FixedSingle, 5355, 2490, u"Ohmilka v. 1.00 cz"_s)
 {
@@ -37,7 +37,7 @@ frmNResistor::frmNResistor() : Form(Border::FixedSingle, 5355, 2490, u"Ohmilka v
     cmbHodnota = add<ComboBox>(fraHodnota, "cmbHodnota", {3000, 480, 735, 315}, 6);
     QStringList units;
     for (std::string_view prefix : unitPrefixes)
-        units << QString::fromUtf8(prefix.data(), qsizetype(prefix.size()));
+        units << toQString(prefix);
     cmbHodnota->setEntries(units);
     lblO = add<Label>(fraHodnota, "lblO", {3840, 480, 150, 240}, 7);
     lblO->setSymbolFont(9.75);
@@ -56,8 +56,16 @@ frmNResistor::frmNResistor() : Form(Border::FixedSingle, 5355, 2490, u"Ohmilka v
     Line1 = addLine("Line1", 1440, 960, 1920, 960, 2);
     Shape1 = add<Shape>(this, "Shape1", {1920, 720, 1575, 495});
 
-    for (int band = 1; band <= 4; ++band)
+    txtHodnota->setAccessibleName(u"Hodnota"_s);
+    cmbHodnota->setAccessibleName(u"Jednotka"_s);
+    lblO->setAccessibleName(u"ohmů"_s);
+    for (int band = 1; band <= 4; ++band) {
+        picOdpor(band)->setAccessibleName(u"%1. proužek"_s.arg(band));
+        describeBand(band);
+        connect(picOdpor(band), &PictureBox::BackColorChanged, this,
+                [this, band] { describeBand(band); });
         connect(picOdpor(band), &PictureBox::Click, this, [this, band] { picOdpor_Click(band); });
+    }
     connect(cmdHodnota, &QPushButton::clicked, this, &frmNResistor::cmdHodnota_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &frmNResistor::cmdAbout_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmNResistor::cmdHelp_Click);
@@ -67,6 +75,13 @@ PictureBox *frmNResistor::picOdpor(int band) const
 {
     const std::array bands{picOdpor1, picOdpor2, picOdpor3, picOdpor4};
     return bands.at(static_cast<std::size_t>(band - 1));
+}
+
+void frmNResistor::describeBand(int band)
+{
+    const BandColour *colour = offeredColour(band, picOdpor(band)->BackColor());
+    picOdpor(band)->setAccessibleDescription(colour ? toQString(colour->caption)
+                                                    : u"nenastaveno"_s);
 }
 
 void frmNResistor::Form_Load()
@@ -102,8 +117,7 @@ void frmNResistor::cmdHodnota_Click()
     const ResistorValue result = calculateValue(picOdpor1->BackColor(), picOdpor2->BackColor(),
                                                 picOdpor3->BackColor(), picOdpor4->BackColor());
     if (result.tolerance)
-        lblTolerance->setCaption(
-            QString::fromUtf8(result.tolerance->data(), qsizetype(result.tolerance->size())));
+        lblTolerance->setCaption(toQString(*result.tolerance));
     cmbHodnota->setCurrentIndex(result.unitIndex);
     const std::string separator = QLocale::system().decimalPoint().toStdString();
     txtHodnota->setText(QString::fromStdString(numberText(result.shownNumber, separator)));

@@ -3,8 +3,7 @@
 #include "Controls.h"
 #include "Forms.h"
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 // The main window: the resistor with its four clickable bands, and the result row.
 // The band boxes are the only store of the chosen colours.
@@ -18,6 +17,7 @@ public:
     PictureBox *picOdpor(int band) const; // band 1 to 4
 
 private:
+    void describeBand(int band); // for assistive technology: the band's colour name
     void Form_Load() override;
     void Form_Unload() override;
     void picOdpor_Click(int band);

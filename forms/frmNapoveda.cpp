@@ -2,11 +2,9 @@
 
 using namespace Qt::StringLiterals;
 
-namespace ohmilka
-{
+namespace ohmilka {
 
-namespace
-{
+namespace {
 // The licence in Czech; the English text in LICENSE is the binding one.
 const QString licenceLine1 = u"Ohmilka 1.00 – výpočet hodnoty rezistoru z barevných proužků"_s;
 const QString licenceLine3 = u"Copyright (c) 2026 vývojáři programu Ohmilka"_s;

@@ -3,8 +3,7 @@
 #include "Controls.h"
 #include "Forms.h"
 
-namespace ohmilka
-{
+namespace ohmilka {
 
 // The help window: three lines on how to use the calculator, and the licence.
 class frmNapoveda : public Form

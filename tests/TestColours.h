@@ -4,8 +4,7 @@
 
 #include <QtGlobal>
 
-namespace colour
-{
+namespace colour {
 inline constexpr quint32 unset = 0x8000000F; // button face: what an unpainted band holds
 inline constexpr quint32 black = 0x000000, brown = 0x004080, red = 0x0000FF, orange = 0x0080FF,
                          yellow = 0x00FFFF, green = 0x008000, blue = 0xFF0000, violet = 0x800080,

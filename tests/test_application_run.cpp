@@ -13,8 +13,7 @@
 
 using namespace ohmilka;
 
-namespace
-{
+namespace {
 bool nothingLeftLoaded = false;
 
 void useEveryPaletteThenClose()

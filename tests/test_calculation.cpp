@@ -7,8 +7,7 @@
 using ohmilka::ResistorValue;
 using namespace colour;
 
-namespace
-{
+namespace {
 
 QString fromView(std::string_view text)
 {

@@ -10,8 +10,7 @@ using namespace colour;
 
 // Every combination of band colours against an oracle that works in exact decimals: the value
 // is a two-digit number times a power of ten, so no floating point is needed to know the text.
-namespace
-{
+namespace {
 
 constexpr quint32 nearMiss = 0x004081;
 const quint32 candidates[] = {unset,  black, brown, red,  orange, yellow,           green,   blue,

@@ -8,8 +8,7 @@
 #include <QtEndian>
 
 // Compiles the Windows version record with MinGW's windres and reads the result back.
-namespace
-{
+namespace {
 quint16 u16(const QByteArray &b, qsizetype at)
 {
     return qFromLittleEndian<quint16>(b.constData() + at);

@@ -1,0 +1,115 @@
+#include "Controls.h"
+#include "Forms.h"
+#include "TestColours.h"
+#include "frmNResistor.h"
+
+#include <QAccessible>
+#include <QTest>
+#include <QTimer>
+
+using ohmilka::Form;
+using ohmilka::FormRegistry;
+using ohmilka::frmNResistor;
+using ohmilka::instance;
+using ohmilka::Unload;
+using namespace colour;
+
+// What a screen reader hears of the main window and the palettes.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void bandBoxesTellTheirColour_data();
+    void bandBoxesTellTheirColour();
+    void resultRowIsNamed();
+    void paletteLabelsArePressableButtons();
+
+private:
+    QAccessibleInterface *accessible(QWidget *widget)
+    {
+        return QAccessible::queryAccessibleInterface(widget);
+    }
+    QWidget *control(const QString &name) { return main->findChild<QWidget *>(name); }
+
+    frmNResistor *main = nullptr;
+};
+
+void TestAccessibility::init()
+{
+    main = &instance<frmNResistor>();
+    main->Show();
+    main->Move(0, 0);
+}
+
+void TestAccessibility::cleanup()
+{
+    Unload(*main);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestAccessibility::bandBoxesTellTheirColour_data()
+{
+    QTest::addColumn<int>("band");
+    QTest::addColumn<quint32>("colour");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("an unset band says so") << 2 << unset << "nenastaveno";
+    QTest::newRow("brown in band 1") << 1 << brown << "Hnědá";
+    QTest::newRow("white in band 3") << 3 << white << "Bílá";
+    QTest::newRow("white in band 4 is no band") << 4 << white << "Žádná";
+    QTest::newRow("silver in band 4") << 4 << silver << "Stříbrná";
+    QTest::newRow("black is no colour of band 1") << 1 << black << "nenastaveno";
+}
+
+void TestAccessibility::bandBoxesTellTheirColour()
+{
+    QFETCH(int, band);
+    QFETCH(quint32, colour);
+    QFETCH(QString, description);
+    QWidget *box = control(QStringLiteral("picOdpor%1").arg(band));
+    box->setProperty("BackColor", colour);
+    QAccessibleInterface *band_ = accessible(box);
+    QCOMPARE(band_->text(QAccessible::Name), QStringLiteral("%1. proužek").arg(band));
+    QCOMPARE(band_->text(QAccessible::Description), description);
+}
+
+void TestAccessibility::resultRowIsNamed()
+{
+    QCOMPARE(accessible(control(QStringLiteral("txtHodnota")))->text(QAccessible::Name),
+             QStringLiteral("Hodnota"));
+    QCOMPARE(accessible(control(QStringLiteral("cmbHodnota")))->text(QAccessible::Name),
+             QStringLiteral("Jednotka"));
+    QCOMPARE(accessible(control(QStringLiteral("lblO")))->text(QAccessible::Name),
+             QStringLiteral("ohmů"));
+    for (int band = 1; band <= 4; ++band)
+        control(QStringLiteral("picOdpor%1").arg(band))->setProperty("BackColor", red);
+    QTest::mouseClick(control(QStringLiteral("cmdHodnota")), Qt::LeftButton);
+    QCOMPARE(accessible(control(QStringLiteral("txtHodnota")))->text(QAccessible::Value),
+             QStringLiteral("2.2").replace('.', QLocale::system().decimalPoint()));
+    QCOMPARE(accessible(control(QStringLiteral("lblTolerance")))->text(QAccessible::Name),
+             QStringLiteral("+/-  2%"));
+}
+
+void TestAccessibility::paletteLabelsArePressableButtons()
+{
+    QTimer::singleShot(0, main, [this] {
+        Form *palette = FormRegistry::global().find("frmBarva3");
+        QVERIFY(palette);
+        QAccessibleInterface *gold =
+            accessible(palette->findChild<QWidget *>(QStringLiteral("lblZlata")));
+        QCOMPARE(gold->role(), QAccessible::Button);
+        QCOMPARE(gold->text(QAccessible::Name), QStringLiteral("Zlatá"));
+        QVERIFY(gold->text(QAccessible::Description).contains(QStringLiteral("3. proužek")));
+        QVERIFY(gold->actionInterface());
+        gold->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    });
+    QTest::mouseClick(control(QStringLiteral("picOdpor3")), Qt::LeftButton);
+    QCOMPARE(control(QStringLiteral("picOdpor3"))->property("BackColor").toUInt(), gold);
+    QCOMPARE(accessible(control(QStringLiteral("picOdpor3")))->text(QAccessible::Description),
+             QStringLiteral("Zlatá"));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
