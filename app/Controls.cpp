@@ -134,23 +134,7 @@ void Label::mouseMoveEvent(QMouseEvent *event)
     event->accept();
 }
 
-Image::Image(QWidget *parent) : QLabel(parent) {}
-
-void Image::setLink(const QString &accessibleName, const QString &accessibleDescription)
-{
-    markAsPressable(this, QAccessible::Link, accessibleName, accessibleDescription);
-}
-
-void Image::mousePressEvent(QMouseEvent *event)
-{
-    click_.pressed(event);
-}
-
-void Image::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (click_.released(event, this))
-        emit Click();
-}
+Image::Image(QWidget *parent) : Label(parent) {}
 
 PictureBox::PictureBox(QWidget *parent) : QFrame(parent), backColor_(systemButtonFace)
 {

@@ -78,24 +78,13 @@ private:
     ClickTracker click_;
 };
 
-// Shows a picture at its natural size.
-class Image : public QLabel
+// Shows a picture at its natural size; clickable like a label.
+class Image : public Label
 {
     Q_OBJECT
 
 public:
     explicit Image(QWidget *parent);
-    void setLink(const QString &accessibleName, const QString &accessibleDescription);
-
-signals:
-    void Click();
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    ClickTracker click_;
 };
 
 class PictureBox : public QFrame

@@ -1,13 +1,11 @@
 #include "Controls.h"
-#include "Forms.h"
 #include "Modul1.h"
-#include "frmNResistor.h"
+#include "WindowTesting.h"
 
 #include <QAccessible>
 #include <QDesktopServices>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 
 using namespace ohmilka;
 
@@ -44,14 +42,7 @@ private slots:
 private:
     void withAbout(const std::function<void(Form &)> &steps)
     {
-        QTimer::singleShot(0, main, [steps] {
-            Form *about = FormRegistry::global().find("frmAbout");
-            QVERIFY(about && about->isVisible());
-            steps(*about);
-            if (FormRegistry::global().find("frmAbout"))
-                about->close();
-        });
-        QTest::mouseClick(main->findChild<QWidget *>(QStringLiteral("cmdAbout")), Qt::LeftButton);
+        windowtesting::inWindowOpenedBy(*main, QStringLiteral("cmdAbout"), "frmAbout", steps);
         QCOMPARE(FormRegistry::global().find("frmAbout"), nullptr);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -75,9 +66,7 @@ private:
 
 void TestAboutWindow::init()
 {
-    main = &instance<frmNResistor>();
-    main->Show();
-    main->Move(0, 0);
+    main = &windowtesting::showMainWindow();
     recorder.opened.clear();
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &recorder, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder, "open");
@@ -87,46 +76,32 @@ void TestAboutWindow::cleanup()
 {
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    Unload(*main);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    windowtesting::unloadEverything();
 }
 
 void TestAboutWindow::controlsSitWhereTheLayoutPutsThem_data()
 {
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("twips"); // an empty size: the control sizes itself to its text
-    const auto row = [](const char *name, const char *container, int l, int t, int w, int h) {
-        QTest::newRow(name) << QString::fromLatin1(container) << QRect(l, t, w, h);
-    };
-    row("cmdOK", "frmAbout", 3075, 3000, 975, 375);
-    row("fraRamecek", "frmAbout", 15, 1560, 4080, 1305);
-    row("lbl1", "fraRamecek", 120, 720, 0, 0);
-    row("lbl2", "fraRamecek", 660, 720, 0, 0);
-    row("lbl3", "fraRamecek", 660, 975, 0, 0);
-    row("lbl4", "fraRamecek", 150, 960, 0, 0);
-    row("lblVersion", "fraRamecek", 120, 240, 0, 0);
-    row("lblDescription", "fraRamecek", 120, 480, 0, 0);
-    row("picLogo", "frmAbout", 15, 30, 4065, 1425);
-    row("Image1", "frmAbout", 0, 2880, 3000, 540);
+    using windowtesting::addLayoutRow;
+    windowtesting::addLayoutColumns();
+    addLayoutRow("cmdOK", "frmAbout", 3075, 3000, 975, 375);
+    addLayoutRow("fraRamecek", "frmAbout", 15, 1560, 4080, 1305);
+    addLayoutRow("lbl1", "fraRamecek", 120, 720, 0, 0);
+    addLayoutRow("lbl2", "fraRamecek", 660, 720, 0, 0);
+    addLayoutRow("lbl3", "fraRamecek", 660, 975, 0, 0);
+    addLayoutRow("lbl4", "fraRamecek", 150, 960, 0, 0);
+    addLayoutRow("lblVersion", "fraRamecek", 120, 240, 0, 0);
+    addLayoutRow("lblDescription", "fraRamecek", 120, 480, 0, 0);
+    addLayoutRow("picLogo", "frmAbout", 15, 30, 4065, 1425);
+    addLayoutRow("Image1", "frmAbout", 0, 2880, 3000, 540);
 }
 
 void TestAboutWindow::controlsSitWhereTheLayoutPutsThem()
 {
-    QFETCH(QString, container);
-    QFETCH(QRect, twips);
     withAbout([&](Form &about) {
         QCOMPARE(about.windowTitle(), QStringLiteral("O programu..."));
         QCOMPARE(about.size() * 15, QSize(4110, 3450));
         QVERIFY((about.windowFlags() & Qt::WindowType_Mask) == Qt::Dialog);
-        auto *widget = about.findChild<QWidget *>(QLatin1String(QTest::currentDataTag()));
-        QVERIFY(widget);
-        QCOMPARE(widget->parentWidget()->objectName(), container);
-        const QRect g = widget->geometry();
-        QCOMPARE(QPoint(g.x() * 15, g.y() * 15), twips.topLeft());
-        if (twips.width() > 0)
-            QCOMPARE(g.size() * 15, twips.size());
-        else
-            QCOMPARE(g.size(), widget->sizeHint());
+        windowtesting::checkLayoutRow(about);
     });
 }
 

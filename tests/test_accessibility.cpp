@@ -1,17 +1,13 @@
 #include "Controls.h"
-#include "Forms.h"
 #include "TestColours.h"
-#include "frmNResistor.h"
+#include "WindowTesting.h"
 
 #include <QAccessible>
 #include <QTest>
-#include <QTimer>
 
 using ohmilka::Form;
 using ohmilka::FormRegistry;
 using ohmilka::frmNResistor;
-using ohmilka::instance;
-using ohmilka::Unload;
 using namespace colour;
 
 // What a screen reader hears of the main window and the palettes.
@@ -39,15 +35,12 @@ private:
 
 void TestAccessibility::init()
 {
-    main = &instance<frmNResistor>();
-    main->Show();
-    main->Move(0, 0);
+    main = &windowtesting::showMainWindow();
 }
 
 void TestAccessibility::cleanup()
 {
-    Unload(*main);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    windowtesting::unloadEverything();
 }
 
 void TestAccessibility::bandBoxesTellTheirColour_data()
@@ -94,18 +87,16 @@ void TestAccessibility::resultRowIsNamed()
 
 void TestAccessibility::paletteLabelsArePressableButtons()
 {
-    QTimer::singleShot(0, main, [this] {
-        Form *palette = FormRegistry::global().find("frmBarva3");
-        QVERIFY(palette);
-        QAccessibleInterface *gold =
-            accessible(palette->findChild<QWidget *>(QStringLiteral("lblZlata")));
-        QCOMPARE(gold->role(), QAccessible::Button);
-        QCOMPARE(gold->text(QAccessible::Name), QStringLiteral("Zlatá"));
-        QVERIFY(gold->text(QAccessible::Description).contains(QStringLiteral("3. proužek")));
-        QVERIFY(gold->actionInterface());
-        gold->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    });
-    QTest::mouseClick(control(QStringLiteral("picOdpor3")), Qt::LeftButton);
+    windowtesting::inWindowOpenedBy(
+        *main, QStringLiteral("picOdpor3"), "frmBarva3", [this](Form &palette) {
+            QAccessibleInterface *gold =
+                accessible(palette.findChild<QWidget *>(QStringLiteral("lblZlata")));
+            QCOMPARE(gold->role(), QAccessible::Button);
+            QCOMPARE(gold->text(QAccessible::Name), QStringLiteral("Zlatá"));
+            QVERIFY(gold->text(QAccessible::Description).contains(QStringLiteral("3. proužek")));
+            QVERIFY(gold->actionInterface());
+            gold->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        });
     QCOMPARE(control(QStringLiteral("picOdpor3"))->property("BackColor").toUInt(), gold);
     QCOMPARE(accessible(control(QStringLiteral("picOdpor3")))->text(QAccessible::Description),
              QStringLiteral("Zlatá"));

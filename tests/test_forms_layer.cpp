@@ -1,5 +1,6 @@
 #include "Controls.h"
 #include "Forms.h"
+#include "WindowTesting.h"
 #include "frmNResistor.h"
 
 #include <QApplication>
@@ -62,9 +63,7 @@ private slots:
 
 void TestFormsLayer::cleanup()
 {
-    while (!FormRegistry::global().loadedForms().isEmpty())
-        Unload(*FormRegistry::global().loadedForms().first());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    windowtesting::unloadEverything();
 }
 
 void TestFormsLayer::oneInstancePerWindowClass()

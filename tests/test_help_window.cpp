@@ -1,11 +1,9 @@
 #include "Controls.h"
-#include "Forms.h"
-#include "frmNResistor.h"
+#include "WindowTesting.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 
 using namespace ohmilka;
 
@@ -30,14 +28,7 @@ private:
     // Presses "Nápověda" and runs steps in the help window while it is shown.
     void withHelp(const std::function<void(Form &)> &steps)
     {
-        QTimer::singleShot(0, main, [steps] {
-            Form *help = FormRegistry::global().find("frmNapoveda");
-            QVERIFY(help && help->isVisible());
-            steps(*help);
-            if (FormRegistry::global().find("frmNapoveda"))
-                help->close();
-        });
-        QTest::mouseClick(main->findChild<QWidget *>(QStringLiteral("cmdHelp")), Qt::LeftButton);
+        windowtesting::inWindowOpenedBy(*main, QStringLiteral("cmdHelp"), "frmNapoveda", steps);
         QCOMPARE(FormRegistry::global().find("frmNapoveda"), nullptr);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -47,42 +38,30 @@ private:
 
 void TestHelpWindow::init()
 {
-    main = &instance<frmNResistor>();
-    main->Show();
-    main->Move(0, 0);
+    main = &windowtesting::showMainWindow();
 }
 
 void TestHelpWindow::cleanup()
 {
-    Unload(*main);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    windowtesting::unloadEverything();
 }
 
 void TestHelpWindow::controlsSitWhereTheLayoutPutsThem_data()
 {
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("twips");
-    const auto row = [](const char *name, const char *container, int l, int t, int w, int h) {
-        QTest::newRow(name) << QString::fromLatin1(container) << QRect(l, t, w, h);
-    };
-    row("fraBMI", "frmNapoveda", 120, 120, 4695, 1815);
-    row("Frame1", "frmNapoveda", 120, 1920, 4695, 2895);
-    row("txtLicence", "Frame1", 120, 360, 4455, 2415);
-    row("cmdOK", "frmNapoveda", 3840, 4920, 975, 375);
+    using windowtesting::addLayoutRow;
+    windowtesting::addLayoutColumns();
+    addLayoutRow("fraBMI", "frmNapoveda", 120, 120, 4695, 1815);
+    addLayoutRow("Frame1", "frmNapoveda", 120, 1920, 4695, 2895);
+    addLayoutRow("txtLicence", "Frame1", 120, 360, 4455, 2415);
+    addLayoutRow("cmdOK", "frmNapoveda", 3840, 4920, 975, 375);
 }
 
 void TestHelpWindow::controlsSitWhereTheLayoutPutsThem()
 {
-    QFETCH(QString, container);
-    QFETCH(QRect, twips);
     withHelp([&](Form &help) {
         QCOMPARE(help.windowTitle(), QStringLiteral("Nápověda"));
         QCOMPARE(help.size() * 15, QSize(4935, 5385));
-        auto *widget = help.findChild<QWidget *>(QLatin1String(QTest::currentDataTag()));
-        QVERIFY(widget);
-        QCOMPARE(widget->parentWidget()->objectName(), container);
-        const QRect g = widget->geometry();
-        QCOMPARE(QRect(g.x() * 15, g.y() * 15, g.width() * 15, g.height() * 15), twips);
+        windowtesting::checkLayoutRow(help);
     });
 }
 

@@ -1,17 +1,13 @@
 #include "Controls.h"
-#include "Forms.h"
-#include "frmNResistor.h"
-
 #include "TestColours.h"
-#include <QLocale>
+#include "WindowTesting.h"
 
+#include <QLocale>
 #include <QTest>
 
-using ohmilka::FormRegistry;
 using ohmilka::frmNResistor;
 using ohmilka::instance;
 using ohmilka::Label;
-using ohmilka::Unload;
 using namespace colour;
 
 class TestMainWindow : public QObject
@@ -65,39 +61,32 @@ void TestMainWindow::init()
 
 void TestMainWindow::cleanup()
 {
-    Unload(*main);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    windowtesting::unloadEverything();
 }
 
 void TestMainWindow::controlsSitWhereTheLayoutPutsThem_data()
 {
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("twips");
-    const auto row = [](const char *name, const char *container, int l, int t, int w, int h) {
-        QTest::newRow(name) << QString::fromLatin1(container) << QRect(l, t, w, h);
-    };
-    row("cmdAbout", "frmNResistor", 4320, 0, 1095, 375);
-    row("cmdHelp", "frmNResistor", 3360, 0, 975, 375);
-    row("fraHodnota", "frmNResistor", 120, 1320, 5175, 1095);
-    row("Picture1", "fraHodnota", 240, 360, 1335, 615);
-    row("cmdHodnota", "Picture1", 0, 120, 1215, 375);
-    row("txtHodnota", "fraHodnota", 1680, 480, 1215, 375);
-    row("cmbHodnota", "fraHodnota", 3000, 480, 735, 315);
-    row("picOdpor4", "frmNResistor", 2745, 750, 135, 420);
-    row("picOdpor3", "frmNResistor", 2505, 750, 135, 420);
-    row("picOdpor2", "frmNResistor", 2265, 750, 135, 420);
-    row("picOdpor1", "frmNResistor", 2040, 750, 135, 420);
-    row("Shape1", "frmNResistor", 1920, 720, 1575, 495);
+    using windowtesting::addLayoutRow;
+    windowtesting::addLayoutColumns();
+    addLayoutRow("cmdAbout", "frmNResistor", 4320, 0, 1095, 375);
+    addLayoutRow("cmdHelp", "frmNResistor", 3360, 0, 975, 375);
+    addLayoutRow("fraHodnota", "frmNResistor", 120, 1320, 5175, 1095);
+    addLayoutRow("Picture1", "fraHodnota", 240, 360, 1335, 615);
+    addLayoutRow("cmdHodnota", "Picture1", 0, 120, 1215, 375);
+    addLayoutRow("txtHodnota", "fraHodnota", 1680, 480, 1215, 375);
+    addLayoutRow("cmbHodnota", "fraHodnota", 3000, 480, 735, 315);
+    addLayoutRow("lblO", "fraHodnota", 3840, 480, 0, 0);
+    addLayoutRow("lblTolerance", "fraHodnota", 4200, 480, 0, 0);
+    addLayoutRow("picOdpor4", "frmNResistor", 2745, 750, 135, 420);
+    addLayoutRow("picOdpor3", "frmNResistor", 2505, 750, 135, 420);
+    addLayoutRow("picOdpor2", "frmNResistor", 2265, 750, 135, 420);
+    addLayoutRow("picOdpor1", "frmNResistor", 2040, 750, 135, 420);
+    addLayoutRow("Shape1", "frmNResistor", 1920, 720, 1575, 495);
 }
 
 void TestMainWindow::controlsSitWhereTheLayoutPutsThem()
 {
-    QFETCH(QString, container);
-    QFETCH(QRect, twips);
-    QWidget *widget = control(QTest::currentDataTag());
-    QCOMPARE(widget->parentWidget()->objectName(), container);
-    const QRect g = widget->geometry();
-    QCOMPARE(QRect(g.x() * 15, g.y() * 15, g.width() * 15, g.height() * 15), twips);
+    windowtesting::checkLayoutRow(*main);
 }
 
 void TestMainWindow::opensCentredWithEverythingEmpty()

@@ -1,16 +1,13 @@
 #include "Controls.h"
-#include "Forms.h"
 #include "TestColours.h"
-#include "frmNResistor.h"
+#include "WindowTesting.h"
 
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 using ohmilka::Form;
 using ohmilka::FormRegistry;
 using ohmilka::frmNResistor;
-using ohmilka::instance;
 using ohmilka::Label;
 using ohmilka::Unload;
 using namespace colour;
@@ -47,12 +44,8 @@ private:
     // Opens band's palette with a click and runs the given steps in it while it is shown.
     void withPalette(int band, const std::function<void(Form &)> &steps)
     {
-        QTimer::singleShot(0, main, [this, band, steps] {
-            Form *palette = picker(band);
-            QVERIFY(palette && palette->isVisible());
-            steps(*palette);
-        });
-        QTest::mouseClick(bandBox(band), Qt::LeftButton);
+        windowtesting::inWindowOpenedBy(*main, QStringLiteral("picOdpor%1").arg(band),
+                                        "frmBarva" + QByteArray::number(band), steps);
     }
     void choose(int band, const char *label)
     {
@@ -74,9 +67,7 @@ private:
 
 void TestPickers::init()
 {
-    main = &instance<frmNResistor>();
-    main->Show();
-    main->Move(0, 0); // the offscreen pointer finds the first window under it: keep them apart
+    main = &windowtesting::showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(main));
 }
 

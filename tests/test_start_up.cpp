@@ -2,11 +2,11 @@
 #include "Application.h"
 #include "Controls.h"
 #include "Forms.h"
+#include "WindowTesting.h"
 
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 using namespace ohmilka;
 
@@ -24,9 +24,7 @@ private slots:
 
 void TestStartUp::cleanup()
 {
-    while (!FormRegistry::global().loadedForms().isEmpty())
-        Unload(*FormRegistry::global().loadedForms().first());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    windowtesting::unloadEverything();
 }
 
 void TestStartUp::versionIsPublished()
@@ -53,15 +51,12 @@ void TestStartUp::closingTheMainWindowAfterEveryPaletteLeavesNothing()
     QSignalSpy ended(&FormRegistry::global(), &FormRegistry::allUnloaded);
     Form &main = startApplication();
     main.Move(0, 0);
-    for (int band = 1; band <= 4; ++band) {
-        QTimer::singleShot(0, &main, [band] {
-            Form *palette = FormRegistry::global().find("frmBarva" + QByteArray::number(band));
-            QVERIFY(palette);
-            QTest::mouseClick(palette->findChildren<Label *>().first(), Qt::LeftButton);
-        });
-        QTest::mouseClick(main.findChild<QWidget *>(QStringLiteral("picOdpor%1").arg(band)),
-                          Qt::LeftButton);
-    }
+    for (int band = 1; band <= 4; ++band)
+        windowtesting::inWindowOpenedBy(
+            main, QStringLiteral("picOdpor%1").arg(band), "frmBarva" + QByteArray::number(band),
+            [](Form &palette) {
+                QTest::mouseClick(palette.findChildren<Label *>().first(), Qt::LeftButton);
+            });
     QCOMPARE(FormRegistry::global().loadedForms().size(), 5);
     main.close();
     QVERIFY(FormRegistry::global().loadedForms().isEmpty());

@@ -1,12 +1,10 @@
 #include "Controls.h"
-#include "Forms.h"
-#include "frmNResistor.h"
+#include "WindowTesting.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace ohmilka;
 
@@ -31,16 +29,13 @@ private:
 
 void TestWindowDrawing::init()
 {
-    main = &instance<frmNResistor>();
-    main->Show();
-    main->Move(0, 0);
+    main = &windowtesting::showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(main));
 }
 
 void TestWindowDrawing::cleanup()
 {
-    Unload(*main);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    windowtesting::unloadEverything();
 }
 
 void TestWindowDrawing::checkTextFits(QWidget &window, bool labelsTurnBold)
@@ -100,13 +95,9 @@ void TestWindowDrawing::noTextIsClipped()
         checkTextFits(*main, false);
         return;
     }
-    QTimer::singleShot(0, main, [window] {
-        Form *shown = FormRegistry::global().find(window);
-        QVERIFY(shown);
-        checkTextFits(*shown, window.startsWith("frmBarva"));
-        shown->close();
+    windowtesting::inWindowOpenedBy(*main, opener, window, [window](Form &shown) {
+        checkTextFits(shown, window.startsWith("frmBarva"));
     });
-    QTest::mouseClick(main->findChild<QWidget *>(opener), Qt::LeftButton);
 }
 
 void TestWindowDrawing::resistorIsDrawnAtTheScreensResolution()

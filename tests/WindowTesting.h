@@ -1,0 +1,81 @@
+#pragma once
+
+// Helpers the window tests share: the main window as a user starts it, windows opened from it
+// with a click, and layout rows in twips.
+
+#include "Forms.h"
+#include "frmNResistor.h"
+
+#include <QRect>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace windowtesting {
+
+// The main window, shown, where the offscreen pointer cannot confuse it with a centred window
+// (it sends a move to the first window under the point).
+inline ohmilka::frmNResistor &showMainWindow()
+{
+    auto &main = ohmilka::instance<ohmilka::frmNResistor>();
+    main.Show();
+    main.Move(0, 0);
+    return main;
+}
+
+// Unloads whatever is still loaded and lets the unloaded windows go.
+inline void unloadEverything()
+{
+    auto &registry = ohmilka::FormRegistry::global();
+    while (!registry.loadedForms().isEmpty())
+        ohmilka::Unload(*registry.loadedForms().first());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Clicks opener on the main window and runs steps in the modal window it opens; closes that
+// window afterwards if the steps left it open.
+inline void inWindowOpenedBy(QWidget &main, const QString &opener, const QByteArray &window,
+                             const std::function<void(ohmilka::Form &)> &steps)
+{
+    QTimer::singleShot(0, &main, [window, steps] {
+        ohmilka::Form *shown = ohmilka::FormRegistry::global().find(window);
+        QVERIFY2(shown && shown->isVisible(), window.constData());
+        steps(*shown);
+        if (ohmilka::FormRegistry::global().find(window) == shown && shown->isVisible())
+            shown->close();
+    });
+    QTest::mouseClick(main.findChild<QWidget *>(opener), Qt::LeftButton);
+}
+
+// Layout rows: control name, container name and its rectangle in twips; a width of 0 stands for
+// a control that sizes itself to its text.
+inline void addLayoutColumns()
+{
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("twips");
+}
+
+inline void addLayoutRow(const char *name, const char *container, int left, int top, int width,
+                         int height)
+{
+    QTest::newRow(name) << QString::fromLatin1(container) << QRect(left, top, width, height);
+}
+
+// Checks the current row's control in window.
+inline void checkLayoutRow(QWidget &window)
+{
+    QFETCH(QString, container);
+    QFETCH(QRect, twips);
+    auto *control = window.findChild<QWidget *>(QLatin1String(QTest::currentDataTag()));
+    QVERIFY(control);
+    QCOMPARE(control->parentWidget()->objectName(), container);
+    const QRect g = control->geometry();
+    QCOMPARE(QPoint(g.x() * 15, g.y() * 15), twips.topLeft());
+    if (twips.width() > 0)
+        QCOMPARE(g.size() * 15, twips.size());
+    else
+        QCOMPARE(g.size(), control->sizeHint());
+}
+
+} // namespace windowtesting
