@@ -44,7 +44,7 @@ frmNResistor::frmNResistor() : Form(Border::FixedSingle, 5355, 2490, u"Ohmilka v
     lblO->setAutoSize(true);
     lblO->setCaption(u"W"_s);
     lblTolerance = add<Label>(fraHodnota, "lblTolerance", {4200, 480, 45, 240}, 8);
-    QFont toleranceFont(u"MS Sans Serif"_s);
+    QFont toleranceFont = lblTolerance->font(); // "MS Sans Serif", as the window's
     toleranceFont.setPointSizeF(9.75);
     lblTolerance->setFont(toleranceFont);
     lblTolerance->setAutoSize(true);

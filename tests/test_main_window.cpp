@@ -104,6 +104,11 @@ void TestMainWindow::opensCentredWithEverythingEmpty()
     QCOMPARE(tolerance(), QString());
     QCOMPARE(control<Label>("lblO")->Caption(), QStringLiteral("W"));
     QCOMPARE(control<Label>("lblO")->text(), QStringLiteral("Ω"));
+    for (const char *label : {"lblO", "lblTolerance"}) {
+        QCOMPARE(control(label)->font().pointSizeF(), 9.75);
+        QVERIFY(!control(label)->font().bold());
+    }
+    QCOMPARE(control("lblTolerance")->font().family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(control<QPushButton>("cmdHodnota")->text(), QStringLiteral("Vypočítej ->"));
     auto *units = control<QComboBox>("cmbHodnota");
     QCOMPARE(units->count(), 5);
