@@ -171,6 +171,11 @@ void PictureBox::setPicture(const QPixmap &picture)
     update();
 }
 
+void PictureBox::setPressable(const QString &accessibleName)
+{
+    markAsPressable(this, QAccessible::Button, accessibleName, accessibleDescription());
+}
+
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     {

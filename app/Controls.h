@@ -101,6 +101,8 @@ public:
     void setBackColor(ColourValue colour);
     void setBorder(Border border);
     void setPicture(const QPixmap &picture);
+    // Announced to assistive technology as a button that it can press.
+    void setPressable(const QString &accessibleName);
 
 signals:
     void Click();

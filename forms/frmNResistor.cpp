@@ -60,7 +60,7 @@ frmNResistor::frmNResistor() : Form(Border::FixedSingle, 5355, 2490, u"Ohmilka v
     cmbHodnota->setAccessibleName(u"Jednotka"_s);
     lblO->setAccessibleName(u"ohmů"_s);
     for (int band = 1; band <= 4; ++band) {
-        picOdpor(band)->setAccessibleName(u"%1. proužek"_s.arg(band));
+        picOdpor(band)->setPressable(u"%1. proužek"_s.arg(band));
         describeBand(band);
         connect(picOdpor(band), &PictureBox::BackColorChanged, this,
                 [this, band] { describeBand(band); });

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QTest>
+#include <QTimer>
 
 using ohmilka::Form;
 using ohmilka::FormRegistry;
@@ -20,6 +21,7 @@ private slots:
     void cleanup();
     void bandBoxesTellTheirColour_data();
     void bandBoxesTellTheirColour();
+    void bandBoxesArePressableButtons();
     void resultRowIsNamed();
     void paletteLabelsArePressableButtons();
 
@@ -66,6 +68,22 @@ void TestAccessibility::bandBoxesTellTheirColour()
     QAccessibleInterface *band_ = accessible(box);
     QCOMPARE(band_->text(QAccessible::Name), QStringLiteral("%1. proužek").arg(band));
     QCOMPARE(band_->text(QAccessible::Description), description);
+}
+
+void TestAccessibility::bandBoxesArePressableButtons()
+{
+    QAccessibleInterface *band2 = accessible(control(QStringLiteral("picOdpor2")));
+    QCOMPARE(band2->role(), QAccessible::Button);
+    QVERIFY(band2->actionInterface());
+    QTimer::singleShot(0, main, [] {
+        Form *palette = FormRegistry::global().find("frmBarva2");
+        QVERIFY(palette && palette->isVisible());
+        QTest::mouseClick(palette->findChild<QWidget *>(QStringLiteral("lblModra2")),
+                          Qt::LeftButton);
+    });
+    band2->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(control(QStringLiteral("picOdpor2"))->property("BackColor").toUInt(), blue);
+    QCOMPARE(band2->text(QAccessible::Description), QStringLiteral("Modrá"));
 }
 
 void TestAccessibility::resultRowIsNamed()
