@@ -33,10 +33,11 @@ inline void unloadEverything()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Clicks opener on the main window and runs steps in the modal window it opens; closes that
-// window afterwards if the steps left it open.
-inline void inWindowOpenedBy(QWidget &main, const QString &opener, const QByteArray &window,
-                             const std::function<void(ohmilka::Form &)> &steps)
+// Runs open, which shows a modal window, and steps in that window; closes the window afterwards
+// if the steps left it open.
+inline void inWindowOpenedWhen(QWidget &main, const std::function<void()> &open,
+                               const QByteArray &window,
+                               const std::function<void(ohmilka::Form &)> &steps)
 {
     QTimer::singleShot(0, &main, [window, steps] {
         ohmilka::Form *shown = ohmilka::FormRegistry::global().find(window);
@@ -45,7 +46,16 @@ inline void inWindowOpenedBy(QWidget &main, const QString &opener, const QByteAr
         if (ohmilka::FormRegistry::global().find(window) == shown && shown->isVisible())
             shown->close();
     });
-    QTest::mouseClick(main.findChild<QWidget *>(opener), Qt::LeftButton);
+    open();
+}
+
+// Clicks opener on the main window and runs steps in the modal window it opens.
+inline void inWindowOpenedBy(QWidget &main, const QString &opener, const QByteArray &window,
+                             const std::function<void(ohmilka::Form &)> &steps)
+{
+    inWindowOpenedWhen(
+        main, [&] { QTest::mouseClick(main.findChild<QWidget *>(opener), Qt::LeftButton); }, window,
+        steps);
 }
 
 // Layout rows: control name, container name and its rectangle in twips; a width of 0 stands for

@@ -4,10 +4,8 @@
 
 #include <QAccessible>
 #include <QTest>
-#include <QTimer>
 
 using ohmilka::Form;
-using ohmilka::FormRegistry;
 using ohmilka::frmNResistor;
 using namespace colour;
 
@@ -75,13 +73,14 @@ void TestAccessibility::bandBoxesArePressableButtons()
     QAccessibleInterface *band2 = accessible(control(QStringLiteral("picOdpor2")));
     QCOMPARE(band2->role(), QAccessible::Button);
     QVERIFY(band2->actionInterface());
-    QTimer::singleShot(0, main, [] {
-        Form *palette = FormRegistry::global().find("frmBarva2");
-        QVERIFY(palette && palette->isVisible());
-        QTest::mouseClick(palette->findChild<QWidget *>(QStringLiteral("lblModra2")),
-                          Qt::LeftButton);
-    });
-    band2->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    windowtesting::inWindowOpenedWhen(
+        *main,
+        [band2] { band2->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); },
+        "frmBarva2",
+        [](Form &palette) {
+            QTest::mouseClick(palette.findChild<QWidget *>(QStringLiteral("lblModra2")),
+                              Qt::LeftButton);
+        });
     QCOMPARE(control(QStringLiteral("picOdpor2"))->property("BackColor").toUInt(), blue);
     QCOMPARE(band2->text(QAccessible::Description), QStringLiteral("Modrá"));
 }
