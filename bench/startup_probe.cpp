@@ -2,7 +2,7 @@
 // plain Qt window with the same kinds of widgets. Either way the first paint of the window
 // prints CLOCK_MONOTONIC in nanoseconds and ends the process at once.
 
-#include "Application.h"
+#include "StartUp.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -70,7 +70,7 @@ int main(int argc, char **argv)
         return bareWindow(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "ohmilka") == 0) {
         qAddPreRoutine(watchForFirstPaint);
-        return ohmilka::runApplication(argc, argv);
+        return ohmilka::runProgram(argc, argv);
     }
     std::fputs("usage: startup_probe ohmilka|bare\n", stderr);
     return 2;

@@ -3,6 +3,8 @@
 #include "Controls.h"
 #include "Forms.h"
 
+#include <QCursor>
+
 namespace ohmilka {
 
 // The about window: version line, authorship, and links to the author's e-mail and web.
@@ -14,6 +16,8 @@ public:
     frmAbout();
 
 private:
+    Label *addLink(const char *name, TwipsRect rect, int tabIndex, const QString &caption,
+                   const QString &accessibleName, const QString &accessibleDescription);
     void Form_Load() override;
     void Form_MouseMove() override;
     void cmdOK_Click();
@@ -24,6 +28,7 @@ private:
     void lbl3_MouseMove();
     void fraRamecek_MouseMove();
 
+    const QCursor linkPointer_;
     CommandButton *cmdOK;
     Frame *fraRamecek;
     Label *lbl1;

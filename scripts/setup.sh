@@ -10,6 +10,8 @@ packages=(
     python3-pil              # resources/make-pictures.py
     binutils-mingw-w64-i686  # the tests compile the Windows version record
     desktop-file-utils appstream  # the tests validate the desktop metadata
+    dpkg-dev file            # the package's dependencies, computed from the binaries
+    lintian man-db           # the tests judge the package and render the manual pages
 )
 
 missing=()

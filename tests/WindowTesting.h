@@ -1,11 +1,13 @@
 #pragma once
 
-// Helpers the window tests share: the main window as a user starts it, windows opened from it
-// with a click, and layout rows in twips.
+// Helpers the window tests share: the main window as a user starts it, its controls and result
+// row, windows opened from it with a click, accessibility lookups, and layout rows in twips.
 
 #include "Forms.h"
+#include "StartUp.h"
 #include "frmNResistor.h"
 
+#include <QAccessible>
 #include <QRect>
 #include <QTest>
 #include <QTimer>
@@ -18,10 +20,38 @@ namespace windowtesting {
 // (it sends a move to the first window under the point).
 inline ohmilka::frmNResistor &showMainWindow()
 {
-    auto &main = ohmilka::instance<ohmilka::frmNResistor>();
-    main.Show();
+    auto &main = static_cast<ohmilka::frmNResistor &>(ohmilka::startProgram());
     main.Move(0, 0);
     return main;
+}
+
+// A control of window by its name; the test program stops where there is none.
+template <class T = QWidget> T *control(const QWidget &window, const QString &name)
+{
+    auto *found = window.findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s in %s", qPrintable(name), qPrintable(window.objectName()));
+    return found;
+}
+
+// The result row as the main window shows it.
+inline QString shownNumber(const QWidget &main)
+{
+    return control(main, QStringLiteral("txtHodnota"))->property("Text").toString();
+}
+inline int shownUnit(const QWidget &main)
+{
+    return control(main, QStringLiteral("cmbHodnota"))->property("ListIndex").toInt();
+}
+inline QString shownTolerance(const QWidget &main)
+{
+    return control(main, QStringLiteral("lblTolerance"))->property("Caption").toString();
+}
+
+// What assistive technology sees of a control.
+inline QAccessibleInterface *accessible(QWidget *control)
+{
+    return QAccessible::queryAccessibleInterface(control);
 }
 
 // Unloads whatever is still loaded and lets the unloaded windows go.
@@ -56,6 +86,17 @@ inline void inWindowOpenedBy(QWidget &main, const QString &opener, const QByteAr
     inWindowOpenedWhen(
         main, [&] { QTest::mouseClick(main.findChild<QWidget *>(opener), Qt::LeftButton); }, window,
         steps);
+}
+
+// Clicks opener and runs steps in the window it opens, which must have unloaded itself once
+// closed; lets the unloaded window go.
+inline void inUnloadingWindowOpenedBy(QWidget &main, const QString &opener,
+                                      const QByteArray &window,
+                                      const std::function<void(ohmilka::Form &)> &steps)
+{
+    inWindowOpenedBy(main, opener, window, steps);
+    QCOMPARE(ohmilka::FormRegistry::global().find(window), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Layout rows: control name, container name and its rectangle in twips; a width of 0 stands for

@@ -42,9 +42,8 @@ private slots:
 private:
     void withAbout(const std::function<void(Form &)> &steps)
     {
-        windowtesting::inWindowOpenedBy(*main, QStringLiteral("cmdAbout"), "frmAbout", steps);
-        QCOMPARE(FormRegistry::global().find("frmAbout"), nullptr);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        windowtesting::inUnloadingWindowOpenedBy(*main, QStringLiteral("cmdAbout"), "frmAbout",
+                                                 steps);
     }
     static Label *label(Form &about, const char *name)
     {
@@ -253,8 +252,8 @@ void TestAboutWindow::linksAreAccessible()
 {
     withAbout([this](Form &about) {
         for (const char *name : {"lbl2", "lbl3", "Image1"}) {
-            QAccessibleInterface *link = QAccessible::queryAccessibleInterface(
-                about.findChild<QWidget *>(QLatin1String(name)));
+            QAccessibleInterface *link =
+                windowtesting::accessible(windowtesting::control(about, QLatin1String(name)));
             QVERIFY(link);
             QVERIFY2(link->role() == QAccessible::Link, name);
             QVERIFY(!link->text(QAccessible::Name).isEmpty());

@@ -8,6 +8,7 @@
 using ohmilka::Form;
 using ohmilka::frmNResistor;
 using namespace colour;
+using windowtesting::accessible;
 
 // What a screen reader hears of the main window and the palettes.
 class TestAccessibility : public QObject
@@ -24,11 +25,7 @@ private slots:
     void paletteLabelsArePressableButtons();
 
 private:
-    QAccessibleInterface *accessible(QWidget *widget)
-    {
-        return QAccessible::queryAccessibleInterface(widget);
-    }
-    QWidget *control(const QString &name) { return main->findChild<QWidget *>(name); }
+    QWidget *control(const QString &name) { return windowtesting::control(*main, name); }
 
     frmNResistor *main = nullptr;
 };

@@ -1,9 +1,9 @@
 // Runs the program's own start-up and event loop, uses every palette, closes the main window,
 // and expects the application to end by itself with status 0 and nothing left loaded.
 
-#include "Application.h"
 #include "Controls.h"
 #include "Forms.h"
+#include "StartUp.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -46,7 +46,7 @@ void scheduleTheUser()
 int main(int argc, char **argv)
 {
     qAddPreRoutine(scheduleTheUser);
-    const int status = runApplication(argc, argv);
+    const int status = runProgram(argc, argv);
     const bool passed = status == 0 && nothingLeftLoaded;
     std::printf("%s: exit status %d, %s\n", passed ? "PASS" : "FAIL", status,
                 nothingLeftLoaded ? "every window unloaded" : "windows left loaded");

@@ -1,5 +1,6 @@
 #include "Controls.h"
 #include "Forms.h"
+#include "Start.h"
 #include "WindowTesting.h"
 #include "frmNResistor.h"
 
@@ -156,9 +157,10 @@ void TestFormsLayer::closeBoxUnloads()
 void TestFormsLayer::closingTheStartUpWindowUnloadsEveryWindow()
 {
     QSignalSpy allUnloaded(&FormRegistry::global(), &FormRegistry::allUnloaded);
-    frmNResistor &main = instance<frmNResistor>();
-    main.Show();
-    instance<frmProbe>();
+    ProjectSettings probeProject;
+    probeProject.startUpForm = []() -> Form & { return instance<frmProbe>(); };
+    Form &main = startProject(probeProject);
+    instance<frmNResistor>();
     instance<frmOther>().hide();
     main.close();
     QVERIFY(FormRegistry::global().loadedForms().isEmpty());

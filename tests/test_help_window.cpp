@@ -28,9 +28,8 @@ private:
     // Presses "Nápověda" and runs steps in the help window while it is shown.
     void withHelp(const std::function<void(Form &)> &steps)
     {
-        windowtesting::inWindowOpenedBy(*main, QStringLiteral("cmdHelp"), "frmNapoveda", steps);
-        QCOMPARE(FormRegistry::global().find("frmNapoveda"), nullptr);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        windowtesting::inUnloadingWindowOpenedBy(*main, QStringLiteral("cmdHelp"), "frmNapoveda",
+                                                 steps);
     }
 
     frmNResistor *main = nullptr;

@@ -32,10 +32,7 @@ private slots:
 private:
     template <class T = QWidget> T *control(const char *name)
     {
-        auto *found = main->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return windowtesting::control<T>(*main, QString::fromLatin1(name));
     }
     void setBands(quint32 b1, quint32 b2, quint32 b3, quint32 b4)
     {
@@ -45,9 +42,9 @@ private:
                 ->setProperty("BackColor", bands[band]);
     }
     void calculate() { QTest::mouseClick(control("cmdHodnota"), Qt::LeftButton); }
-    QString shown() { return control("txtHodnota")->property("Text").toString(); }
-    int unit() { return control("cmbHodnota")->property("ListIndex").toInt(); }
-    QString tolerance() { return control("lblTolerance")->property("Caption").toString(); }
+    QString shown() { return windowtesting::shownNumber(*main); }
+    int unit() { return windowtesting::shownUnit(*main); }
+    QString tolerance() { return windowtesting::shownTolerance(*main); }
 
     frmNResistor *main = nullptr;
 };

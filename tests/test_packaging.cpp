@@ -1,15 +1,16 @@
-#include "ProjectSettings.h"
+#include "Identity.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-// The desktop metadata passes its validators, and installing or packaging lays out the files
-// where desktops look for them.
+// The generated desktop metadata passes its validators, the manual pages render cleanly, and
+// installing or packaging lays out the files where desktops and Debian's tools look for them.
 class TestPackaging : public QObject
 {
     Q_OBJECT
@@ -18,30 +19,56 @@ private slots:
     void metadataIsValid_data();
     void metadataIsValid();
     void desktopEntryDescribesTheProgram();
+    void manualPagesRenderWithoutWarnings_data();
+    void manualPagesRenderWithoutWarnings();
     void installPutsEverythingInItsPlace();
-    void debianPackageHoldsTheInstalledFiles();
+    void releaseBuildGivesALintianCleanPackage();
 
 private:
-    static QString run(const QString &program, const QStringList &arguments, int *exitCode)
+    struct Run {
+        int exitCode = -1;
+        QString out;
+        QString err;
+    };
+    static Run run(const QString &program, const QStringList &arguments,
+                   const QString &folder = QString(), int seconds = 120)
     {
         QProcess process;
-        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.setWorkingDirectory(folder);
         process.start(program, arguments);
-        if (!process.waitForFinished(120000))
-            return QStringLiteral("did not finish");
-        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        return QString::fromUtf8(process.readAll());
+        Run result;
+        if (!process.waitForFinished(seconds * 1000)) {
+            result.err = program + QStringLiteral(" did not finish");
+            return result;
+        }
+        if (process.exitStatus() == QProcess::NormalExit)
+            result.exitCode = process.exitCode();
+        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
     }
-    static QString resource(const QString &name)
+    static QString tool(const QString &name)
     {
-        return QStringLiteral(OHMILKA_SOURCE_DIR "/resources/") + name;
+        const QString program = QStandardPaths::findExecutable(name);
+        if (program.isEmpty())
+            qFatal("%s is missing: run scripts/setup.sh", qPrintable(name));
+        return program;
     }
+    static QString generated(const QString &path)
+    {
+        return QStringLiteral(OHMILKA_BINARY_DIR "/") + path;
+    }
+    static QString desktopId() { return QString::fromLatin1(ohmilka::identity::desktopId); }
     static QStringList expectedFiles()
     {
-        const QString id = QString::fromLatin1(ohmilka::settings::desktopId);
-        QStringList files{QStringLiteral("bin/ohmilka"), "share/applications/" + id + ".desktop",
+        const QString id = desktopId();
+        QStringList files{QStringLiteral("bin/ohmilka"),
+                          "share/applications/" + id + ".desktop",
                           "share/metainfo/" + id + ".metainfo.xml",
-                          QStringLiteral("share/doc/ohmilka/LICENSE")};
+                          QStringLiteral("share/man/man1/ohmilka.1.gz"),
+                          QStringLiteral("share/man/cs/man1/ohmilka.1.gz"),
+                          QStringLiteral("share/doc/ohmilka/copyright"),
+                          QStringLiteral("share/doc/ohmilka/changelog.gz")};
         for (int size : {32, 48, 64, 128, 256})
             files << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id);
         return files;
@@ -50,71 +77,102 @@ private:
 
 void TestPackaging::metadataIsValid_data()
 {
-    const QString id = QString::fromLatin1(ohmilka::settings::desktopId);
     QTest::addColumn<QString>("validator");
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("desktop entry")
-        << "desktop-file-validate" << QStringList{resource(id + ".desktop")};
+        << "desktop-file-validate"
+        << QStringList{generated("resources/" + desktopId() + ".desktop")};
     QTest::newRow("AppStream metadata")
-        << "appstreamcli" << QStringList{"validate", "--no-net", resource(id + ".metainfo.xml")};
+        << "appstreamcli"
+        << QStringList{"validate", "--no-net",
+                       generated("resources/" + desktopId() + ".metainfo.xml")};
 }
 
 void TestPackaging::metadataIsValid()
 {
     QFETCH(QString, validator);
     QFETCH(QStringList, arguments);
-    const QString program = QStandardPaths::findExecutable(validator);
-    QVERIFY2(!program.isEmpty(), qPrintable(validator + " is missing: run scripts/setup.sh"));
-    int exitCode = 0;
-    const QString output = run(program, arguments, &exitCode);
-    QVERIFY2(exitCode == 0, qPrintable(output));
+    const Run validation = run(tool(validator), arguments);
+    QVERIFY2(validation.exitCode == 0, qPrintable(validation.out + validation.err));
 }
 
 void TestPackaging::desktopEntryDescribesTheProgram()
 {
-    QSettings entry(resource(QString::fromLatin1(ohmilka::settings::desktopId) + ".desktop"),
-                    QSettings::IniFormat);
+    QSettings entry(generated("resources/" + desktopId() + ".desktop"), QSettings::IniFormat);
     entry.beginGroup(QStringLiteral("Desktop Entry"));
-    QCOMPARE(entry.value("Name").toString(), QString::fromUtf8(ohmilka::settings::title));
-    QCOMPARE(entry.value("Comment").toString(), QString::fromUtf8(ohmilka::settings::description));
-    QCOMPARE(entry.value("Icon").toString(), QString::fromLatin1(ohmilka::settings::desktopId));
+    QCOMPARE(entry.value("Name").toString(), QString::fromUtf8(ohmilka::identity::name));
+    QCOMPARE(entry.value("Comment").toString(), QString::fromUtf8(ohmilka::identity::description));
+    QCOMPARE(entry.value("Icon").toString(), desktopId());
     QCOMPARE(entry.value("Exec").toString(), QStringLiteral("ohmilka"));
+}
+
+void TestPackaging::manualPagesRenderWithoutWarnings_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("English") << generated("man/ohmilka.1") << "EXIT STATUS";
+    QTest::newRow("Czech") << generated("man/cs/ohmilka.1") << "NÁVRATOVÁ HODNOTA";
+}
+
+void TestPackaging::manualPagesRenderWithoutWarnings()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, heading);
+    const Run man = run(tool("man"), {"--warnings", "-E", "UTF-8", "-l", page});
+    QCOMPARE(man.exitCode, 0);
+    QVERIFY2(man.err.isEmpty(), qPrintable(man.err));
+    QVERIFY2(man.out.contains(heading), qPrintable(man.out));
+    QVERIFY(man.out.contains(QString::fromLatin1(ohmilka::identity::authorEmail)));
+    QVERIFY(!man.out.contains(QRegularExpression(QStringLiteral("@[A-Z_]+@")))); // all filled
 }
 
 void TestPackaging::installPutsEverythingInItsPlace()
 {
     QTemporaryDir prefix;
-    int exitCode = 0;
-    const QString output =
-        run(QStringLiteral(CMAKE_COMMAND),
-            {"--install", OHMILKA_BINARY_DIR, "--prefix", prefix.path()}, &exitCode);
-    QVERIFY2(exitCode == 0, qPrintable(output));
+    const Run install = run(QStringLiteral(CMAKE_COMMAND),
+                            {"--install", OHMILKA_BINARY_DIR, "--prefix", prefix.path()});
+    QVERIFY2(install.exitCode == 0, qPrintable(install.out + install.err));
     for (const QString &file : expectedFiles())
         QVERIFY2(QFileInfo::exists(prefix.filePath(file)), qPrintable(file));
     QVERIFY(QFileInfo(prefix.filePath("bin/ohmilka")).isExecutable());
 }
 
-void TestPackaging::debianPackageHoldsTheInstalledFiles()
+// The README's packaging command, in a folder of the test's own.
+void TestPackaging::releaseBuildGivesALintianCleanPackage()
 {
-    QTemporaryDir out;
-    int exitCode = 0;
-    QString output =
-        run(QStringLiteral(CPACK_COMMAND),
-            {"--config", OHMILKA_BINARY_DIR "/CPackConfig.cmake", "-B", out.path()}, &exitCode);
-    QVERIFY2(exitCode == 0, qPrintable(output));
-    const QStringList packages = QDir(out.path()).entryList({"ohmilka_1.0.0_*.deb"});
+    QTemporaryDir folder;
+    const QString build = folder.filePath(QStringLiteral("build"));
+    const QString cmake = QStringLiteral(CMAKE_COMMAND);
+    Run step = run(cmake, {"--preset", "default", "-B", build}, OHMILKA_SOURCE_DIR);
+    QVERIFY2(step.exitCode == 0, qPrintable(step.out + step.err));
+    step = run(cmake, {"--build", build, "--parallel", "2"}, QString(), 1200);
+    QVERIFY2(step.exitCode == 0, qPrintable(step.out + step.err));
+    step = run(QStringLiteral(CPACK_COMMAND),
+               {"--config", build + "/CPackConfig.cmake", "-B", folder.path()}, build);
+    QVERIFY2(step.exitCode == 0, qPrintable(step.out + step.err));
+
+    const QStringList packages = QDir(folder.path()).entryList({"ohmilka_1.0.0_*.deb"});
     QCOMPARE(packages.size(), 1);
-    const QString deb = out.filePath(packages.first());
-    output = run(QStringLiteral("dpkg-deb"), {"--contents", deb}, &exitCode);
-    QCOMPARE(exitCode, 0);
+    const QString deb = folder.filePath(packages.first());
+
+    const Run lintian = run(tool("lintian"), {"--fail-on", "error,warning", deb}, QString(), 600);
+    QVERIFY2(lintian.exitCode == 0, qPrintable(lintian.out + lintian.err));
+    QVERIFY2(!lintian.out.contains(QRegularExpression(QStringLiteral("^[EW]: "),
+                                                      QRegularExpression::MultilineOption)),
+             qPrintable(lintian.out));
+
+    const Run contents = run(QStringLiteral("dpkg-deb"), {"--contents", deb});
     for (const QString &file : expectedFiles())
-        QVERIFY2(output.contains("./usr/" + file + "\n") || output.contains("./usr/" + file + " "),
-                 qPrintable(file + " not in\n" + output));
-    output = run(QStringLiteral("dpkg-deb"), {"--field", deb, "Package", "Version", "Depends"},
-                 &exitCode);
-    QVERIFY(output.contains(QStringLiteral("Package: ohmilka")));
-    QVERIFY(output.contains(QStringLiteral("Version: 1.0.0")));
-    QVERIFY(output.contains(QStringLiteral("libqt6widgets6")));
+        QVERIFY2(contents.out.contains(" ./usr/" + file + "\n"),
+                 qPrintable(file + " not in\n" + contents.out));
+    const Run fields = run(QStringLiteral("dpkg-deb"), {"--field", deb, "Version", "Depends"});
+    QVERIFY(fields.out.contains(QStringLiteral("Version: 1.0.0\n")));
+    for (const char *dependency : {"libc6", "libqt6widgets6", "fonts-liberation"})
+        QVERIFY2(fields.out.contains(QLatin1String(dependency)), qPrintable(fields.out));
+    const Run description = run(QStringLiteral("dpkg-deb"), {"--field", deb, "Description"});
+    QVERIFY2(description.out.contains(QStringLiteral(" Ohmilka reads")) &&
+                 description.out.contains(QStringLiteral(" Ohmilka čte")),
+             qPrintable(description.out));
 }
 
 QTEST_GUILESS_MAIN(TestPackaging)

@@ -2,10 +2,11 @@
 // OHMILKA_RANDOM_SEQUENCES sets how many sequences run (default 1000), OHMILKA_RANDOM_SEED the
 // first seed (default 1); a failure names the seed and step that reproduce it.
 
-#include "Application.h"
 #include "Calculation.h"
 #include "Controls.h"
 #include "Forms.h"
+#include "StartUp.h"
+#include "WindowTesting.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -43,12 +44,11 @@ private:
     };
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
-    QWidget *mainControl(const QString &name) { return main->findChild<QWidget *>(name); }
+    QWidget *mainControl(const QString &name) { return windowtesting::control(*main, name); }
     Row shownRow()
     {
-        return {mainControl(QStringLiteral("txtHodnota"))->property("Text").toString(),
-                mainControl(QStringLiteral("cmbHodnota"))->property("ListIndex").toInt(),
-                mainControl(QStringLiteral("lblTolerance"))->property("Caption").toString()};
+        return {windowtesting::shownNumber(*main), windowtesting::shownUnit(*main),
+                windowtesting::shownTolerance(*main)};
     }
     quint32 band(int n)
     {
@@ -283,7 +283,7 @@ void TestRandomUse::randomSequencesKeepTheProgramConsistent()
                                   : 1;
     for (seed = firstSeed; seed < firstSeed + quint32(sequences) && failure.isEmpty(); ++seed) {
         random.seed(seed);
-        main = &startApplication();
+        main = &startProgram();
         main->Move(0, 0); // the offscreen pointer finds the first window under it
         expected = Row();
         for (int n = 1; n <= 4; ++n)

@@ -1,7 +1,7 @@
 #include "App.h"
-#include "Application.h"
 #include "Controls.h"
 #include "Forms.h"
+#include "StartUp.h"
 #include "WindowTesting.h"
 
 #include <QProcess>
@@ -29,13 +29,14 @@ void TestStartUp::cleanup()
 
 void TestStartUp::versionIsPublished()
 {
+    startProgram();
     QCOMPARE(QList<int>({App::Major(), App::Minor(), App::Revision()}), QList<int>({1, 0, 0}));
     QCOMPARE(App::Path(), QCoreApplication::applicationDirPath());
 }
 
 void TestStartUp::mainWindowComesUpAloneCentredWithItsIcon()
 {
-    Form &main = startApplication();
+    Form &main = startProgram();
     QCOMPARE(main.objectName(), QStringLiteral("frmNResistor"));
     QVERIFY(main.isVisible());
     QVERIFY(!main.isModal());
@@ -49,7 +50,7 @@ void TestStartUp::mainWindowComesUpAloneCentredWithItsIcon()
 void TestStartUp::closingTheMainWindowAfterEveryPaletteLeavesNothing()
 {
     QSignalSpy ended(&FormRegistry::global(), &FormRegistry::allUnloaded);
-    Form &main = startApplication();
+    Form &main = startProgram();
     main.Move(0, 0);
     for (int band = 1; band <= 4; ++band)
         windowtesting::inWindowOpenedBy(

@@ -1,4 +1,4 @@
-#include "ProjectSettings.h"
+#include "Identity.h"
 
 #include <QFile>
 #include <QProcess>
@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QtEndian>
 
-// Compiles the Windows version record with MinGW's windres and reads the result back.
+// Compiles the generated Windows version record with MinGW's windres and reads the result back.
 namespace {
 quint16 u16(const QByteArray &b, qsizetype at)
 {
@@ -117,9 +117,8 @@ void TestVersionRecord::initTestCase()
     QTemporaryDir dir;
     const QString output = dir.filePath(QStringLiteral("ohmilka.res"));
     QProcess compile;
-    compile.setWorkingDirectory(QStringLiteral(OHMILKA_SOURCE_DIR "/resources"));
     compile.start(windres, {"--preprocessor=cpp", "--preprocessor-arg=-DRC_INVOKED", "-i",
-                            "ohmilka.rc", "-O", "res", "-o", output});
+                            OHMILKA_VERSION_RECORD, "-O", "res", "-o", output});
     QVERIFY(compile.waitForFinished());
     QVERIFY2(compile.exitCode() == 0, compile.readAllStandardError().constData());
     QFile res(output);
@@ -163,7 +162,7 @@ void TestVersionRecord::stringTableHasEveryEntry()
     QCOMPARE(entries.value("ProductName"), QStringLiteral("Ohmilka"));
     QCOMPARE(entries.value("InternalName"), QStringLiteral("Ohmilka"));
     QCOMPARE(entries.value("OriginalFilename"), QStringLiteral("Ohmilka.exe"));
-    QCOMPARE(entries.value("FileDescription"), QString::fromUtf8(ohmilka::settings::description));
+    QCOMPARE(entries.value("FileDescription"), QString::fromUtf8(ohmilka::identity::description));
     QVERIFY(!entries.value("CompanyName").isEmpty());
     QVERIFY(!entries.value("LegalCopyright").isEmpty());
     QCOMPARE(entries.size(), 8);

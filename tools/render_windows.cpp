@@ -2,9 +2,9 @@
 // palette with the label under the pointer bold, the about window with a link under the
 // pointer, and the help window. Usage: render_windows OUTPUT_FOLDER
 
-#include "Application.h"
 #include "Controls.h"
 #include "Forms.h"
+#include "StartUp.h"
 
 #include <QApplication>
 #include <QDir>
@@ -94,7 +94,7 @@ int main(int argc, char **argv)
     QDir().mkpath(outputFolder);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qAddPreRoutine(scheduleRendering);
-    const int status = runApplication(argc, argv);
+    const int status = runProgram(argc, argv);
     std::printf("%d windows rendered into %s\n", written, argv[1]);
     return status == 0 && written == 4 ? 0 : 1;
 }

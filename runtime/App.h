@@ -1,6 +1,7 @@
 #pragma once
 
-// The App and Screen objects that the windows read.
+// The App and Screen objects that the windows read. App reports the project settings that the
+// program handed to startProject().
 
 #include <QString>
 

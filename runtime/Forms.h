@@ -102,6 +102,8 @@ public:
     Form *find(QByteArrayView name) const;
     QList<Form *> loadedForms() const { return forms_; }
     void Unload(Form &form);
+    // Closing the start-up window, or any later instance of its class, unloads every window.
+    void setStartUpForm(const Form &form);
 
 signals:
     void allUnloaded();
@@ -111,6 +113,7 @@ private:
     void loaded(Form *form, const char *className);
 
     QList<Form *> forms_; // in load order
+    QString startUpForm_;
     int unloadDepth_ = 0;
 };
 

@@ -3,7 +3,6 @@
 #include "App.h"
 #include "Controls.h"
 #include "Platform.h"
-#include "ProjectSettings.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -158,6 +157,11 @@ Form *FormRegistry::find(QByteArrayView name) const
     return nullptr;
 }
 
+void FormRegistry::setStartUpForm(const Form &form)
+{
+    startUpForm_ = form.objectName();
+}
+
 void FormRegistry::prepareLoading()
 {
     setUpPlatformLook();
@@ -180,7 +184,7 @@ void FormRegistry::Unload(Form &form)
     form.Form_Unload();
     form.hide();
     form.deleteLater();
-    if (form.objectName() == QLatin1String(settings::startUpForm)) {
+    if (form.objectName() == startUpForm_) {
         while (!forms_.isEmpty())
             Unload(*forms_.first());
     }

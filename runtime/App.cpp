@@ -1,6 +1,6 @@
 #include "App.h"
 
-#include "ProjectSettings.h"
+#include "Start.h"
 #include "Twips.h"
 
 #include <QCoreApplication>
@@ -11,17 +11,17 @@ namespace ohmilka {
 
 int App::Major()
 {
-    return settings::versionMajor;
+    return projectSettings().versionMajor;
 }
 
 int App::Minor()
 {
-    return settings::versionMinor;
+    return projectSettings().versionMinor;
 }
 
 int App::Revision()
 {
-    return settings::versionRevision;
+    return projectSettings().versionRevision;
 }
 
 QString App::Path()

@@ -1,6 +1,0 @@
-#include "Application.h"
-
-int main(int argc, char **argv)
-{
-    return ohmilka::runApplication(argc, argv);
-}
