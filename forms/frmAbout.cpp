@@ -49,6 +49,7 @@ frmAbout::frmAbout()
     picLogo = add<PictureBox>(this, "picLogo", {15, 30, 4065, 1425}, 0);
     picLogo->setBorder(PictureBox::Border::Flat);
     picLogo->setPicture(QPixmap(u":/resources/logo.jpg"_s));
+    picLogo->setAccessibleName(u"Logo programu Ohmilka"_s);
     Image1 = add<Image>(this, "Image1", {0, 2880, 3000, 540});
     Image1->setPixmap(QPixmap(u":/resources/banner.gif"_s));
     Image1->setLink(webLinkName.arg(lbl3->Caption()), webLinkDescription);

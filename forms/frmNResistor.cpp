@@ -29,6 +29,7 @@ frmNResistor::frmNResistor() : Form(Border::FixedSingle, 5355, 2490, u"Ohmilka v
     fraHodnota->setTitle(u"Vypočet z barevných proužků"_s);
     Picture1 = add<PictureBox>(fraHodnota, "Picture1", {240, 360, 1335, 615}, 11);
     Picture1->setBorder(PictureBox::Border::None);
+    Picture1->setLayoutOnly();
     cmdHodnota = add<CommandButton>(Picture1, "cmdHodnota", {0, 120, 1215, 375}, 12);
     cmdHodnota->setText(u"Vypočítej ->"_s);
     txtHodnota = add<TextBox>(fraHodnota, "txtHodnota", {1680, 480, 1215, 375}, 5);
@@ -59,6 +60,7 @@ frmNResistor::frmNResistor() : Form(Border::FixedSingle, 5355, 2490, u"Ohmilka v
     txtHodnota->setAccessibleName(u"Hodnota"_s);
     cmbHodnota->setAccessibleName(u"Jednotka"_s);
     lblO->setAccessibleName(u"ohmů"_s);
+    lblTolerance->setAccessibleName(u"Odchylka"_s);
     for (int band = 1; band <= 4; ++band) {
         picOdpor(band)->setPressable(u"%1. proužek"_s.arg(band));
         describeBand(band);

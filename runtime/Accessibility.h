@@ -1,5 +1,9 @@
 #pragma once
 
+// What assistive technology is told of the windows and controls. Windows report their role and
+// caption; containers list only the controls a user meets, leaving out drawings and looking
+// through containers that serve the layout alone.
+
 #include <QAccessible>
 #include <QString>
 
@@ -7,9 +11,19 @@ class QWidget;
 
 namespace ohmilka {
 
+// The role the widget reports, where Qt's own would be wrong (a plain window reads as a filler).
+void setAccessibleRole(QWidget *widget, QAccessible::Role role);
+
 // Announces the control with the given role, name and description; assistive technology can
-// press it, which raises the control's Click signal as a mouse click does.
+// press it. The press returns at once; the control's Click signal follows from the event loop,
+// as a mouse click's does.
 void markAsPressable(QWidget *control, QAccessible::Role role, const QString &name,
                      const QString &description);
+
+// Assistive technology does not see the widget: it only draws on its container's surface.
+void markAsDrawing(QWidget *widget);
+
+// Assistive technology sees the widget's controls in its place: it only holds them.
+void markAsLayoutOnly(QWidget *widget);
 
 } // namespace ohmilka

@@ -36,6 +36,8 @@ bool ClickTracker::released(QMouseEvent *event, const QWidget *control)
 Label::Label(QWidget *parent)
     : QLabel(parent), backColor_(systemButtonFace), foreColor_(systemButtonText)
 {
+    setTextFormat(Qt::PlainText); // a caption is shown as written, never as markup
+    setAccessibleRole(this, QAccessible::StaticText);
     setMouseTracking(true);
     setAutoFillBackground(true);
     applyColours();
@@ -167,6 +169,7 @@ void PictureBox::setBorder(Border border)
 
 void PictureBox::setPicture(const QPixmap &picture)
 {
+    setAccessibleRole(this, QAccessible::Graphic);
     picture_ = picture;
     update();
 }
@@ -174,6 +177,11 @@ void PictureBox::setPicture(const QPixmap &picture)
 void PictureBox::setPressable(const QString &accessibleName)
 {
     markAsPressable(this, QAccessible::Button, accessibleName, accessibleDescription());
+}
+
+void PictureBox::setLayoutOnly()
+{
+    markAsLayoutOnly(this);
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
@@ -232,6 +240,7 @@ CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
 
 Frame::Frame(QWidget *parent) : QGroupBox(parent)
 {
+    setAccessibleRole(this, QAccessible::Grouping);
     setMouseTracking(true);
 }
 
@@ -245,6 +254,7 @@ Line::Line(QWidget *parent, QPoint from, QPoint to, int widthPixels)
     : QWidget(parent), from_(from), to_(to), width_(widthPixels)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    markAsDrawing(this);
     const QRect bounds = QRect(from, to).normalized().adjusted(-width_, -width_, width_, width_);
     setGeometry(bounds);
     lower();
@@ -260,6 +270,7 @@ void Line::paintEvent(QPaintEvent *)
 Shape::Shape(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    markAsDrawing(this);
     lower();
 }
 

@@ -103,6 +103,8 @@ public:
     void setPicture(const QPixmap &picture);
     // Announced to assistive technology as a button that it can press.
     void setPressable(const QString &accessibleName);
+    // The box only holds other controls; assistive technology sees them in its place.
+    void setLayoutOnly();
 
 signals:
     void Click();

@@ -1,13 +1,17 @@
 #include "Forms.h"
 
+#include "Accessibility.h"
 #include "App.h"
 #include "Controls.h"
 #include "Platform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -28,12 +32,26 @@ Qt::WindowFlags flagsFor(Form::Border border)
     }
     return Qt::Window | common;
 }
+
+// The frame the window manager last drew around a window of each kind (dialog, tool window...).
+QHash<int, QMargins> &framesSeen()
+{
+    static QHash<int, QMargins> frames;
+    return frames;
+}
+
+QMargins frameOf(const QWidget *window)
+{
+    return window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+}
 } // namespace
 
 Form::Form(Border border, int clientWidth, int clientHeight, const QString &caption,
            StartUpPosition startUpPosition)
     : QWidget(nullptr, flagsFor(border)), startUpPosition_(startUpPosition)
 {
+    setAccessibleRole(this,
+                      border == Border::FixedSingle ? QAccessible::Window : QAccessible::Dialog);
     setWindowTitle(caption);
     setFixedSize(pixelsFromTwips(clientWidth), pixelsFromTwips(clientHeight));
     setMouseTracking(true);
@@ -87,6 +105,7 @@ void Form::Show(int style)
         return;
     }
     setWindowModality(Qt::ApplicationModal);
+    keepAboveStartUpForm();
     QEventLoop loop;
     connect(this, &Form::hidden, &loop, &QEventLoop::quit);
     QPointer<Form> self(this);
@@ -105,24 +124,101 @@ void Form::setVisible(bool visible)
 
 void Form::Move(float left, float top)
 {
-    move(pixelsFromTwips(left), pixelsFromTwips(top));
+    // The inner area is placed inside the frame: Qt's own idea of the frame lags behind the
+    // window manager's, and before the first frame it places the inner area at the corner.
+    const QPoint corner(pixelsFromTwips(left), pixelsFromTwips(top));
+    const QMargins frame = expectedFrame();
+    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }
 
 int Form::Width() const
 {
-    return twipsFromPixels(frameGeometry().width());
+    return twipsFromPixels(outerSize().width());
 }
 
 int Form::Height() const
 {
-    return twipsFromPixels(frameGeometry().height());
+    return twipsFromPixels(outerSize().height());
+}
+
+// A window manager tells the frame only once it has framed the window; until then the frame
+// last seen on a window of the same kind stands in for it.
+QMargins Form::expectedFrame() const
+{
+    const QMargins frame = frameOf(this);
+    return frame.isNull() ? framesSeen().value(windowType()) : frame;
+}
+
+QSize Form::outerSize() const
+{
+    return size().grownBy(expectedFrame());
 }
 
 void Form::centreOnScreen()
 {
+    frameGuessed_ = frameOf(this).isNull();
     const float left = static_cast<float>(Screen::Width() - Width()) / 2;
     const float top = static_cast<float>(Screen::Height() - Height()) / 2;
     Move(left, top);
+}
+
+// Once the frame of a window centred with a guessed frame is known, it is remembered for its
+// kind, and the window is centred again if the guess was wrong: it moves at most once.
+void Form::noticeFrame()
+{
+    if (!frameGuessed_)
+        return;
+    const QMargins frame = frameOf(this);
+    if (frame.isNull())
+        return;
+    frameGuessed_ = false;
+    const QMargins guessed = framesSeen().value(windowType());
+    framesSeen()[windowType()] = frame;
+    if (frame != guessed)
+        centreOnScreen();
+}
+
+// On the window-system side a modal window belongs to the start-up window, so that window
+// managers keep it above that window and minimise and restore the two together.
+void Form::keepAboveStartUpForm()
+{
+    Form *owner = FormRegistry::global().startUpForm();
+    if (!owner || owner == this || !owner->windowHandle())
+        return;
+    create();
+    windowHandle()->setTransientParent(owner->windowHandle());
+}
+
+// A modal window that was minimised or went behind others comes back when the user turns to a
+// window it blocks.
+void Form::bringModalFormToFront() const
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || modal == this)
+        return;
+    if (modal->isMinimized())
+        modal->showNormal();
+    modal->raise();
+    modal->activateWindow();
+}
+
+bool Form::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Paint:
+        noticeFrame();
+        break;
+    case QEvent::WindowActivate:
+        noticeFrame();
+        bringModalFormToFront();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
 }
 
 void Form::mouseMoveEvent(QMouseEvent *event)
@@ -160,6 +256,11 @@ Form *FormRegistry::find(QByteArrayView name) const
 void FormRegistry::setStartUpForm(const Form &form)
 {
     startUpForm_ = form.objectName();
+}
+
+Form *FormRegistry::startUpForm() const
+{
+    return find(startUpForm_.toLatin1());
 }
 
 void FormRegistry::prepareLoading()

@@ -66,17 +66,26 @@ protected:
     }
     Line *addLine(const char *name, int x1, int y1, int x2, int y2, int widthPixels);
 
+    bool event(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     friend class FormRegistry;
 
+    QMargins expectedFrame() const;
+    QSize outerSize() const;
+    void noticeFrame();
+    void keepAboveStartUpForm();
+    void bringModalFormToFront() const;
+
     void place(QWidget *control, const char *name, TwipsRect rect, int tabIndex);
     void load(); // runs once, after the constructor has built the controls
 
     StartUpPosition startUpPosition_;
     bool unloading_ = false;
+    bool frameGuessed_ = false; // centred with a frame not yet seen on this window
+
     std::vector<std::pair<int, QWidget *>> tabStops_;
 };
 
@@ -104,6 +113,7 @@ public:
     void Unload(Form &form);
     // Closing the start-up window, or any later instance of its class, unloads every window.
     void setStartUpForm(const Form &form);
+    Form *startUpForm() const;
 
 signals:
     void allUnloaded();

@@ -3,6 +3,7 @@
 #include "Forms.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,13 +15,41 @@ namespace {
 ProjectSettings current;
 const char *commandName = "";
 
-// While the application object connects to the display, Qt's complaints about a missing one
-// end in an abort; say it in one line instead.
-void startUpMessage(QtMsgType type, const QMessageLogContext &, const QString &)
+QString firstPlatformComplaint; // what the platform plugins said first while starting
+
+// One line on what kept the window system from starting, from the platform's first complaint
+// and Qt's closing message.
+QString startUpFailure(const QString &complaint, const QString &closingMessage)
 {
-    if (type != QtFatalMsg)
+    static const QRegularExpression display(QStringLiteral("could not connect to display (\\S*)"));
+    static const QRegularExpression plugin(
+        QStringLiteral("Could not find the Qt platform plugin \"([^\"]*)\""));
+    static const QRegularExpression available(
+        QStringLiteral("Available platform plugins are: ([^\\n]*)\\."));
+    if (const auto unreachable = display.match(complaint); unreachable.hasMatch()) {
+        if (unreachable.captured(1).isEmpty())
+            return QStringLiteral("no display to open the window on (is DISPLAY set?)");
+        return QStringLiteral("cannot connect to the display %1").arg(unreachable.captured(1));
+    }
+    if (const auto missing = plugin.match(complaint); missing.hasMatch())
+        return QStringLiteral("no window-system platform \"%1\" (available: %2)")
+            .arg(missing.captured(1), available.match(closingMessage).captured(1));
+    const QString cause = complaint.isEmpty() ? closingMessage.section(u'\n', 0, 0) : complaint;
+    return QStringLiteral("cannot start the window system: %1").arg(cause);
+}
+
+// While the application object connects to the window system, Qt's complaints about a failure
+// end in an abort; say what failed in one line instead.
+void startUpMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        if (firstPlatformComplaint.isEmpty() &&
+            QByteArrayView(context.category).startsWith("qt.qpa"))
+            firstPlatformComplaint = message;
         return;
-    std::fprintf(stderr, "%s: no display to open the window on (is DISPLAY set?)\n", commandName);
+    }
+    std::fprintf(stderr, "%s: %s\n", commandName,
+                 qPrintable(startUpFailure(firstPlatformComplaint, message)));
     std::_Exit(1);
 }
 } // namespace

@@ -12,6 +12,8 @@ packages=(
     desktop-file-utils appstream  # the tests validate the desktop metadata
     dpkg-dev file            # the package's dependencies, computed from the binaries
     lintian man-db           # the tests judge the package and render the manual pages
+    xvfb openbox x11-utils xdotool wmctrl        # the desktop tests: a display with a window manager
+    dbus at-spi2-core python3-pyatspi            # ... and a screen reader's view of the program
 )
 
 missing=()

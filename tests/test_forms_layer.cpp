@@ -59,6 +59,7 @@ private slots:
     void backColorReadsBackWhatWasWritten();
     void moveIsInTwipsAndKeepsTheSize();
     void closeBoxUnloads();
+    void captionsShowAsWrittenNotAsMarkup();
     void closingTheStartUpWindowUnloadsEveryWindow();
 };
 
@@ -152,6 +153,16 @@ void TestFormsLayer::closeBoxUnloads()
     probe->close();
     QCOMPARE(probe->unloads, 1);
     QCOMPARE(FormRegistry::global().find("frmProbe"), nullptr);
+}
+
+void TestFormsLayer::captionsShowAsWrittenNotAsMarkup()
+{
+    frmProbe &probe = instance<frmProbe>();
+    auto *label = new Label(&probe);
+    label->setAutoSize(true);
+    const QString caption = QStringLiteral("<b>1</b> &lt; 2");
+    label->setCaption(caption);
+    QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(caption));
 }
 
 void TestFormsLayer::closingTheStartUpWindowUnloadsEveryWindow()

@@ -19,7 +19,8 @@ private slots:
     void versionIsPublished();
     void mainWindowComesUpAloneCentredWithItsIcon();
     void closingTheMainWindowAfterEveryPaletteLeavesNothing();
-    void withoutADisplayTheProgramSaysSoAndExits();
+    void aFailingWindowSystemIsNamedInOneLine_data();
+    void aFailingWindowSystemIsNamedInOneLine();
 };
 
 void TestStartUp::cleanup()
@@ -64,20 +65,35 @@ void TestStartUp::closingTheMainWindowAfterEveryPaletteLeavesNothing()
     QCOMPARE(ended.size(), 1);
 }
 
-void TestStartUp::withoutADisplayTheProgramSaysSoAndExits()
+void TestStartUp::aFailingWindowSystemIsNamedInOneLine_data()
 {
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no display") << QStringList() << "no display to open the window on";
+    QTest::newRow("display not reachable") << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=:4711"}
+                                           << "cannot connect to the display :4711";
+    QTest::newRow("platform missing")
+        << QStringList{"QT_QPA_PLATFORM=bogus"} << "no window-system platform \"bogus\"";
+}
+
+void TestStartUp::aFailingWindowSystemIsNamedInOneLine()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QString, said);
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
     for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(variable));
-    program.setProcessEnvironment(environment);
+        variables.remove(QLatin1String(variable));
+    for (const QString &setting : environment)
+        variables.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    program.setProcessEnvironment(variables);
     program.start(QStringLiteral(OHMILKA_PROGRAM), QStringList());
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit); // no abort, no core dump
     QCOMPARE(program.exitCode(), 1);
-    const QString said = QString::fromLocal8Bit(program.readAllStandardError());
-    QCOMPARE(said.count(QLatin1Char('\n')), 1);
-    QVERIFY2(said.contains(QStringLiteral("no display")), qPrintable(said));
+    const QString stderrText = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(stderrText.count(QLatin1Char('\n')), 1);
+    QVERIFY2(stderrText.startsWith(QStringLiteral("ohmilka: ") + said), qPrintable(stderrText));
     QVERIFY(program.readAllStandardOutput().isEmpty());
 }
 

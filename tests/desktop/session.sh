@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Runs a command on a desktop of its own: an Xvfb display with the openbox window manager, a
+# D-Bus session and the AT-SPI accessibility bus, as a screen-reader user's session has them.
+# Usage: tests/desktop/session.sh COMMAND [ARGUMENT...]
+set -euo pipefail
+
+for tool in Xvfb openbox dbus-run-session xdotool xprop xwininfo; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/setup.sh" >&2; exit 1; }
+done
+[[ -x /usr/libexec/at-spi-bus-launcher ]] || { echo "at-spi2-core is missing: run scripts/setup.sh" >&2; exit 1; }
+
+folder=$(mktemp -d)
+cleanup() {
+    kill "${window_manager:-}" "${server:-}" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$folder"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display and writes its number once it accepts clients.
+mkfifo "$folder/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" >"$folder/xvfb.log" 2>&1 &
+server=$!
+read -r -t 10 number <"$folder/display" || { echo "Xvfb did not start:" >&2; cat "$folder/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$number"
+
+openbox --sm-disable >"$folder/openbox.log" 2>&1 &
+window_manager=$!
+# The window manager is ready once it announces itself on the root window.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+done
+
+export XDG_RUNTIME_DIR="$folder"
+dbus-run-session -- bash -c '
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    launcher=$!
+    status=0
+    "$@" || status=$?
+    kill $launcher 2>/dev/null
+    exit $status
+' session "$@"
