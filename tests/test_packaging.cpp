@@ -63,6 +63,10 @@ private:
     {
         const QString id = desktopId();
         QStringList files{QStringLiteral("bin/ohmilka"),
+                          QStringLiteral("bin/ohmilka-code"),
+                          QStringLiteral("share/bash-completion/completions/ohmilka-code"),
+                          QStringLiteral("share/man/man1/ohmilka-code.1.gz"),
+                          QStringLiteral("share/man/cs/man1/ohmilka-code.1.gz"),
                           "share/applications/" + id + ".desktop",
                           "share/metainfo/" + id + ".metainfo.xml",
                           QStringLiteral("share/man/man1/ohmilka.1.gz"),
@@ -112,6 +116,9 @@ void TestPackaging::manualPagesRenderWithoutWarnings_data()
     QTest::addColumn<QString>("heading");
     QTest::newRow("English") << generated("man/ohmilka.1") << "EXIT STATUS";
     QTest::newRow("Czech") << generated("man/cs/ohmilka.1") << "NÁVRATOVÁ HODNOTA";
+    QTest::newRow("ohmilka-code, English") << generated("man/ohmilka-code.1") << "EXIT STATUS";
+    QTest::newRow("ohmilka-code, Czech")
+        << generated("man/cs/ohmilka-code.1") << "NÁVRATOVÁ HODNOTA";
 }
 
 void TestPackaging::manualPagesRenderWithoutWarnings()

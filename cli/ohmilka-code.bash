@@ -1,0 +1,27 @@
+# bash completion for ohmilka-code: commands, options and colour words.
+_ohmilka_code()
+{
+    local current=${COMP_WORDS[COMP_CWORD]} previous=${COMP_WORDS[COMP_CWORD-1]}
+    local command="" word
+    for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
+        case $word in decode|encode|series) command=$word; break ;; esac
+    done
+    case $previous in
+        --lang) COMPREPLY=($(compgen -W "cs en" -- "$current")); return ;;
+        --bands) COMPREPLY=($(compgen -W "3 4 5 6" -- "$current")); return ;;
+        --tolerance) COMPREPLY=($(compgen -W "0.01 0.02 0.05 0.1 0.25 0.5 1 2 5 10 20" -- "$current")); return ;;
+        --tempco) COMPREPLY=($(compgen -W "1 5 10 15 20 25 50 100 250" -- "$current")); return ;;
+        --series) COMPREPLY=($(compgen -W "E6 E12 E24 E48 E96 E192" -- "$current")); return ;;
+    esac
+    local options="--json --lang --help --version"
+    case $command in
+        "") COMPREPLY=($(compgen -W "decode encode series $options" -- "$current")) ;;
+        decode)
+            local colours="black brown red orange yellow green blue violet grey white gold silver pink none
+                           černá hnědá červená oranžová žlutá zelená modrá fialová šedá bílá zlatá stříbrná růžová žádná"
+            COMPREPLY=($(compgen -W "$colours $options" -- "$current")) ;;
+        encode) COMPREPLY=($(compgen -W "--tolerance --bands --tempco $options" -- "$current")) ;;
+        series) COMPREPLY=($(compgen -W "--series $options" -- "$current")) ;;
+    esac
+}
+complete -F _ohmilka_code ohmilka-code

@@ -1,0 +1,69 @@
+#include "CodeText.h"
+
+namespace ohmilka::code {
+
+std::string_view decimalSeparator(Language language)
+{
+    return language == Language::Czech ? "," : ".";
+}
+
+std::string_view colourName(Colour colour, Language language)
+{
+    return language == Language::Czech ? meaning(colour).czech : meaning(colour).english;
+}
+
+std::string colourList(std::span<const Colour> colours, Language language)
+{
+    std::string list;
+    for (Colour colour : colours) {
+        if (!list.empty())
+            list += ", ";
+        list += colourName(colour, language);
+    }
+    return list;
+}
+
+std::string ohmsText(Decimal ohms, Language language)
+{
+    const Prefixed prefixed = withPrefix(ohms);
+    return decimalText(prefixed.number, decimalSeparator(language)) + " " +
+           std::string(prefixed.prefix) + "Ω";
+}
+
+std::string percentText(int hundredths, std::string_view separator)
+{
+    return decimalText({hundredths, -2}, separator);
+}
+
+Decimal lowestWithin(Decimal ohms, int toleranceHundredths)
+{
+    return *scaled(ohms, 10000 - toleranceHundredths, 4);
+}
+
+Decimal highestWithin(Decimal ohms, int toleranceHundredths)
+{
+    return *scaled(ohms, 10000 + toleranceHundredths, 4);
+}
+
+std::string readingText(const Reading &reading, Language language)
+{
+    const std::string_view separator = decimalSeparator(language);
+    std::string text = ohmsText(reading.ohms, language);
+    if (reading.toleranceHundredths) {
+        const Prefixed nominal = withPrefix(reading.ohms);
+        const int tolerance = *reading.toleranceHundredths;
+        text +=
+            " ±" + percentText(tolerance, separator) + " % (" +
+            decimalText(inPrefix(lowestWithin(reading.ohms, tolerance), nominal.prefixExponent),
+                        separator) +
+            "–" +
+            decimalText(inPrefix(highestWithin(reading.ohms, tolerance), nominal.prefixExponent),
+                        separator) +
+            " " + std::string(nominal.prefix) + "Ω)";
+    }
+    if (reading.tempcoPpm)
+        text += ", " + std::to_string(*reading.tempcoPpm) + " ppm/K";
+    return text;
+}
+
+} // namespace ohmilka::code

@@ -1,0 +1,29 @@
+#pragma once
+
+// The colour code in words, in Czech or English: resistances with SI prefixes, tolerances,
+// ranges and colour names, with the language's decimal separator.
+
+#include "ResistorCode.h"
+
+#include <string>
+#include <string_view>
+
+namespace ohmilka::code {
+
+enum class Language { English, Czech };
+
+std::string_view decimalSeparator(Language language); // "." or ","
+std::string_view colourName(Colour colour, Language language);
+std::string colourList(std::span<const Colour> colours, Language language); // "red, gold"
+
+std::string ohmsText(Decimal ohms, Language language);               // "4,7 kΩ", "220 mΩ", "0 Ω"
+std::string percentText(int hundredths, std::string_view separator); // "0.25", "5"
+
+// The tolerance range of a nominal value.
+Decimal lowestWithin(Decimal ohms, int toleranceHundredths);
+Decimal highestWithin(Decimal ohms, int toleranceHundredths);
+
+// "4,7 kΩ ±5 % (4,465–4,935 kΩ)", with ", 50 ppm/K" where a coefficient is given.
+std::string readingText(const Reading &reading, Language language);
+
+} // namespace ohmilka::code

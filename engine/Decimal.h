@@ -1,0 +1,61 @@
+#pragma once
+
+// Exact decimal numbers for resistor values: no binary fractions, so 0.22 stays 0.22.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ohmilka {
+
+// mantissa × 10^exponent, with a mantissa of at most 18 digits.
+struct Decimal {
+    std::int64_t mantissa = 0;
+    int exponent = 0;
+};
+
+inline constexpr int maxDecimalDigits = 18;
+
+int digitCount(std::int64_t number);   // of a non-negative number; 1 for 0
+std::int64_t powerOfTen(int exponent); // 10^exponent for 0 <= exponent <= 18
+Decimal normalised(Decimal value);     // without trailing zeros in the mantissa; 0 as 0 × 10^0
+
+// -1, 0 or 1 as a is less than, equal to or greater than b; both non-negative.
+int compare(Decimal a, Decimal b);
+
+// value × factor / 10^shift, exact while the product fits in 18 digits.
+std::optional<Decimal> scaled(Decimal value, std::int64_t factor, int shift);
+
+// Plain decimal notation, no exponent and no trailing zeros after the separator: 4.7, 220, 0.22.
+std::string decimalText(Decimal value, std::string_view separator);
+
+// The SI prefixes a resistance is written with, from milli to giga.
+struct Prefixed {
+    Decimal number;          // at least 1 and below 1000, where the prefixes reach
+    std::string_view prefix; // "m", "", "k", "M" or "G"
+    int prefixExponent;      // -3, 0, 3, 6 or 9
+};
+Prefixed withPrefix(Decimal value);
+Decimal inPrefix(Decimal value, int prefixExponent); // the number to write before that prefix
+
+// Reads a resistance as people write it: 4700, 4k7, 4,7k, 4.7 kΩ, 470R, 0R22, R22, 2M2, 4.7e3,
+// 220m (milliohm). Prefixes m, k or K, M, G; R is the ohm or, before digits, the decimal mark;
+// Ω and "ohm" may follow. A decimal mark followed by exactly three digits and nothing else
+// (1,000 or 4.700) could be a thousands separator and is refused.
+enum class ValueProblem {
+    Empty,
+    Negative,
+    SeveralPrefixes,
+    Ambiguous,
+    TooManyDigits,
+    OutOfRange,
+    NotAValue
+};
+struct ParsedValue {
+    std::optional<Decimal> value;
+    ValueProblem problem = ValueProblem::NotAValue; // when there is no value
+};
+ParsedValue parseValue(std::string_view text);
+
+} // namespace ohmilka

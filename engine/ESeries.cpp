@@ -1,0 +1,75 @@
+#include "ESeries.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace ohmilka::code {
+
+namespace {
+constexpr std::array<Series, 6> series{
+    {{"E6", 6}, {"E12", 12}, {"E24", 24}, {"E48", 48}, {"E96", 96}, {"E192", 192}}};
+
+// The classic tables, which are not the rounded powers of ten.
+constexpr std::array<int, 24> e24{100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
+                                  330, 360, 390, 430, 470, 510, 560, 620, 680, 750, 820, 910};
+
+std::vector<int> decade(int size)
+{
+    std::vector<int> members;
+    if (size <= 24) {
+        for (std::size_t i = 0; i < e24.size(); i += static_cast<std::size_t>(24 / size))
+            members.push_back(e24[i]);
+        return members;
+    }
+    for (int i = 0; i < size; ++i)
+        members.push_back(static_cast<int>(std::lround(100 * std::pow(10.0, double(i) / size))));
+    if (size == 192)
+        std::replace(members.begin(), members.end(), 919, 920);
+    return members;
+}
+} // namespace
+
+std::span<const Series> allSeries()
+{
+    return series;
+}
+
+std::span<const int> seriesDecade(int size)
+{
+    static const std::array<std::vector<int>, 6> decades{decade(6),  decade(12), decade(24),
+                                                         decade(48), decade(96), decade(192)};
+    for (std::size_t i = 0; i < series.size(); ++i)
+        if (series[i].size == size)
+            return decades[i];
+    return {};
+}
+
+SeriesPosition seriesPosition(int size, Decimal value)
+{
+    const std::span<const int> members = seriesDecade(size);
+    value = normalised(value);
+    // The value as three leading digits (whole, rounded down) in its decade, 10^(order-2) each.
+    const int digits = digitCount(value.mantissa);
+    const int order = digits - 1 + value.exponent;
+    const std::int64_t leading = digits <= 3 ? value.mantissa * powerOfTen(3 - digits)
+                                             : value.mantissa / powerOfTen(digits - 3);
+    const bool exact = digits <= 3;
+    // The first member that is not below the value.
+    const auto notBelow = exact ? std::lower_bound(members.begin(), members.end(), leading)
+                                : std::upper_bound(members.begin(), members.end(), leading);
+    const bool member = exact && notBelow != members.end() && *notBelow == leading;
+    const auto inDecade = [](int threeDigits, int decadeOrder) {
+        return normalised({threeDigits, decadeOrder - 2});
+    };
+    // The greatest member below the value and the least above it, across decade borders.
+    const Decimal below = notBelow == members.begin() ? inDecade(members.back(), order - 1)
+                                                      : inDecade(*(notBelow - 1), order);
+    const auto above = member ? notBelow + 1 : notBelow;
+    return {member, below,
+            above == members.end() ? inDecade(members.front(), order + 1)
+                                   : inDecade(*above, order)};
+}
+
+} // namespace ohmilka::code

@@ -1,0 +1,29 @@
+#pragma once
+
+// The preferred number series of IEC 60063: E6 to E192.
+
+#include "Decimal.h"
+
+#include <span>
+#include <string_view>
+
+namespace ohmilka::code {
+
+struct Series {
+    std::string_view name; // "E6" … "E192"
+    int size;              // members per decade
+};
+std::span<const Series> allSeries();
+
+// The members of a series in one decade, as three digits: 100 (1.00) to 976 (9.76).
+std::span<const int> seriesDecade(int size);
+
+struct SeriesPosition {
+    bool member;
+    Decimal below; // for a member, its neighbours; decades carry over
+    Decimal above;
+};
+// Where a value above zero stands in the series.
+SeriesPosition seriesPosition(int size, Decimal value);
+
+} // namespace ohmilka::code

@@ -1,0 +1,170 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+// ohmilka-code run as a process, as people and scripts run it.
+class TestCodeCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void answers_data();
+    void answers();
+    void jsonCarriesExactNumbers_data();
+    void jsonCarriesExactNumbers();
+    void badInputGetsOneLineAndStatusTwo_data();
+    void badInputGetsOneLineAndStatusTwo();
+
+private:
+    struct Result {
+        int status = -1;
+        QString out;
+        QString err;
+    };
+    static Result run(const QStringList &arguments, const QString &lang = QStringLiteral("C.UTF-8"))
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"LC_ALL", "LC_MESSAGES"})
+            environment.remove(QLatin1String(variable));
+        environment.insert(QStringLiteral("LANG"), lang);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(OHMILKA_CODE), arguments);
+        if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
+            return {};
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+};
+
+void TestCodeCommand::answers_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("decode in Czech")
+        << "cs_CZ.UTF-8" << QStringList{"decode", "hnědá", "černá", "červená", "zlatá"} << 0
+        << "1 kΩ ±5 % (0,95–1,05 kΩ)\n";
+    QTest::newRow("decode five bands in English")
+        << "en_US.UTF-8" << QStringList{"decode", "BN", "BK", "BK", "RD", "BN"} << 0
+        << "10 kΩ ±1 % (9.9–10.1 kΩ)\n";
+    QTest::newRow("--lang overrides the locale")
+        << "cs_CZ.UTF-8" << QStringList{"--lang", "en", "decode", "yellow", "violet", "red", "gold"}
+        << 0 << "4.7 kΩ ±5 % (4.465–4.935 kΩ)\n";
+    QTest::newRow("encode") << "en_US.UTF-8" << QStringList{"encode", "4k7"} << 0
+                            << "4.7 kΩ: yellow violet red gold (±5 %)\n";
+    QTest::newRow("encode in Czech") << "cs_CZ.UTF-8" << QStringList{"encode", "4,7k"} << 0
+                                     << "4,7 kΩ: žlutá fialová červená zlatá (±5 %)\n";
+    QTest::newRow("series") << "en_US.UTF-8" << QStringList{"series", "5k", "--series", "E24"} << 0
+                            << "E24: 5 kΩ is not in the series; nearest 4.7 kΩ below and 5.1 kΩ "
+                               "above\n";
+    QTest::newRow("no marking") << "en_US.UTF-8" << QStringList{"encode", "4k75", "--bands", "4"}
+                                << 1 << "";
+    QTest::newRow("version") << "C" << QStringList{"--version"} << 0 << "ohmilka-code 1.0.0\n";
+}
+
+void TestCodeCommand::answers()
+{
+    QFETCH(QString, lang);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    const Result result = run(arguments, lang);
+    QCOMPARE(result.status, status);
+    QCOMPARE(result.out, out);
+    QCOMPARE(result.err.count(u'\n'), status == 0 ? 0 : 1);
+}
+
+void TestCodeCommand::jsonCarriesExactNumbers_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("expected"); // JSON, compared as parsed
+    QTest::newRow("decode") << QStringList{"decode", "yellow", "violet", "red", "gold"} << 0
+                            << R"json({"bands": ["yellow","violet","red","gold"], "ohms": 4700,
+                                  "tolerance_percent": 5, "tempco_ppm_per_k": null,
+                                  "min_ohms": 4465, "max_ohms": 4935,
+                                  "text": "4,7 kΩ ±5 % (4,465–4,935 kΩ)"
+})json";
+    QTest::newRow("sub-ohm") << QStringList{"decode", "RD", "RD", "SR"} << 0
+                             << R"json({"bands": ["red","red","silver"], "ohms": 0.22,
+                                   "tolerance_percent": 20, "tempco_ppm_per_k": null,
+                                   "min_ohms": 0.176, "max_ohms": 0.264,
+                                   "text": "220 mΩ ±20 % (176–264 mΩ)"
+})json";
+    QTest::newRow("encode") << QStringList{"encode", "4k7"} << 0
+                            << R"json({"ohms": 4700, "bands": ["yellow","violet","red","gold"],
+                                  "text": "4,7 kΩ: žlutá fialová červená zlatá (±5 %)"
+})json";
+    QTest::newRow("no marking") << QStringList{"encode", "4k75", "--bands", "4"} << 1
+                                << R"json({"ohms": 4750, "bands": null, "below_ohms": 4700,
+                                      "above_ohms": 4800})json";
+    QTest::newRow("series") << QStringList{"series", "5k", "--series", "E24"} << 0
+                            << R"json({"ohms": 5000, "series": [{"name": "E24", "member": false,
+                                  "below_ohms": 4700, "above_ohms": 5100}]})json";
+}
+
+void TestCodeCommand::jsonCarriesExactNumbers()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, expected);
+    const Result result = run(arguments << QStringLiteral("--json"), QStringLiteral("cs_CZ.UTF-8"));
+    QCOMPARE(result.status, status);
+    // In Czech: the text follows the language; colour names and numbers do not.
+    QJsonObject got = QJsonDocument::fromJson(result.out.toUtf8()).object();
+    const QJsonObject want = QJsonDocument::fromJson(expected.toUtf8()).object();
+    QVERIFY2(!want.isEmpty(), "the expected JSON does not parse");
+    if (!want.contains(QStringLiteral("text")))
+        got.remove(QStringLiteral("text"));
+    QCOMPARE(got, want);
+    QVERIFY2(!result.out.contains(QStringLiteral("00000")),
+             qPrintable(result.out)); // no binary artefacts
+}
+
+void TestCodeCommand::badInputGetsOneLineAndStatusTwo_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("names"); // what the line must name
+    QTest::newRow("no command") << QStringList{} << "commands: decode, encode, series";
+    QTest::newRow("unknown colour") << QStringList{"decode", "red", "blak", "red"}
+                                    << "band 2: 'blak' is no colour; colours: pink";
+    QTest::newRow("black first") << QStringList{"decode", "black", "red", "red"}
+                                 << "band 1: black is no first digit; first digits: brown";
+    QTest::newRow("two bands") << QStringList{"decode", "red", "red"} << "1, 3, 4, 5 or 6 colours";
+    QTest::newRow("ambiguous value") << QStringList{"encode", "1,000"} << "value '1,000'";
+    QTest::newRow("negative value") << QStringList{"encode", "-47"} << "not negative";
+    QTest::newRow("two prefixes") << QStringList{"encode", "4k7M"} << "more than one prefix";
+    QTest::newRow("empty value") << QStringList{"encode", ""} << "it is empty";
+    QTest::newRow("tempco with 4 bands")
+        << QStringList{"encode", "4k7", "--bands", "4", "--tempco", "50"} << "--tempco needs 6";
+    QTest::newRow("tolerance with 3 bands")
+        << QStringList{"encode", "4k7", "--bands", "3", "--tolerance", "5"} << "--bands 3";
+    QTest::newRow("unknown tolerance") << QStringList{"encode", "4k7", "--tolerance", "3"}
+                                       << "tolerances (%): 0.01, 0.02, 0.05, 0.1";
+    QTest::newRow("unknown series")
+        << QStringList{"series", "4k7", "--series", "E7"} << "series: E6, E12, E24, E48, E96, E192";
+    QTest::newRow("series of 0") << QStringList{"series", "0"} << "0 Ω";
+    QTest::newRow("option of another command")
+        << QStringList{"decode", "red", "--bands", "4"} << "--bands belongs to the encode";
+    QTest::newRow("unknown language")
+        << QStringList{"--lang", "de", "decode", "BK"} << "languages: cs, en";
+}
+
+void TestCodeCommand::badInputGetsOneLineAndStatusTwo()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, names);
+    const Result result = run(arguments << QStringLiteral("--json"));
+    QCOMPARE(result.status, 2);
+    QVERIFY(result.out.isEmpty());
+    QCOMPARE(result.err.count(u'\n'), 1);
+    QVERIFY2(result.err.startsWith(QStringLiteral("ohmilka-code: ")), qPrintable(result.err));
+    QVERIFY2(result.err.contains(names), qPrintable(result.err));
+}
+
+QTEST_GUILESS_MAIN(TestCodeCommand)
+#include "test_code_command.moc"
