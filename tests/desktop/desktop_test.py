@@ -47,8 +47,13 @@ def run(*command):
 
 # --- the accessibility tree -------------------------------------------------------------------
 
+def children(accessible):
+    """The children still there: one that went away while being listed reads as None."""
+    return [child for child in accessible if child is not None]
+
+
 def descendants(accessible):
-    for child in accessible:
+    for child in children(accessible):
         yield child
         if child.getRoleName() not in ("combo box", "text"):  # their insides are Qt's own
             yield from descendants(child)
@@ -73,7 +78,10 @@ def press(accessible):
 
 
 def showing(accessible):
-    return accessible.getState().contains(pyatspi.STATE_SHOWING)
+    try:
+        return accessible.getState().contains(pyatspi.STATE_SHOWING)
+    except GLib.Error:  # it went away meanwhile
+        return False
 
 
 def text_of(accessible):
@@ -138,15 +146,16 @@ class Program:
 
     def window(self, name):
         def shown():
-            for window in self.app:
+            for window in children(self.app):
                 if window.name == name and showing(window):
                     return window
             return None
         return wait_for(f"the window '{name}'", shown)
 
     def gone(self, window):
-        wait_for(f"'{window.name}' to close", lambda: not any(
-            w.name == window.name and showing(w) for w in self.app))
+        name = window.name
+        wait_for(f"'{name}' to close", lambda: not any(
+            w.name == name and showing(w) for w in children(self.app)))
 
     def open(self, opener, name):
         """Presses a control of the main window and returns the window it opened, which is
