@@ -1,7 +1,9 @@
 #include "Platform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
+#include <QFontDatabase>
 #include <QStyleFactory>
 
 namespace ohmilka {
@@ -12,6 +14,10 @@ void setUpPlatformLook()
     if (done)
         return;
     done = true;
+    // Fonts that the build carries with the program, where the system has none of its own, join
+    // the system's before any window asks for them.
+    for (const QString &file : QDir(QStringLiteral(":/fonts")).entryList())
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + file);
     // Liberation Sans has the metrics of Arial; nothing installable has those of the old
     // dialog font, and Liberation Sans is the closer fit for layouts made for it.
     for (const char *family : {"Arial", "MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2"})

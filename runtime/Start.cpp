@@ -7,7 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <string_view>
 
 namespace ohmilka {
 
@@ -71,8 +71,8 @@ Form &startProject(const ProjectSettings &settings)
 int runProject(int argc, char **argv, const ProjectSettings &settings)
 {
     if (argc > 0) {
-        const char *slash = std::strrchr(argv[0], '/');
-        commandName = slash ? slash + 1 : argv[0];
+        const std::string_view path(argv[0]);
+        commandName = argv[0] + (path.find_last_of("/\\") + 1); // npos + 1 is 0
     }
     const QtMessageHandler previousHandler = qInstallMessageHandler(startUpMessage);
     QApplication application(argc, argv);

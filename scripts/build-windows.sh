@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Builds Ohmilka.exe for 64-bit Windows from the same sources: first a static Qt from Debian's
+# qt6-base source with MinGW-w64 (once; kept in the cache folder), then the program and its tests
+# against it. Each stage logs to the cache folder's logs/; a run that was interrupted resumes at
+# the stage it stopped in. Then:  ctest --preset windows
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source=$PWD
+
+cache=$HOME/.cache/ohmilka # the windows preset finds Qt here
+qt_version=6.4.2
+qt=$cache/qt-$qt_version-mingw64-static
+work=$cache/qt-$qt_version-work
+logs=$cache/logs
+mkdir -p "$work" "$logs"
+
+stage() { echo "== $1 (log: $logs/$2.log)"; }
+logged() { local name=$1; shift; "$@" >"$logs/$name.log" 2>&1 || { tail -n 30 "$logs/$name.log"; exit 1; }; }
+
+packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build dpkg-dev
+          qt6-base-dev qt6-base-dev-tools fonts-liberation2 wine wine64
+          xvfb openbox x11-utils xdotool wmctrl dbus at-spi2-core)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+    sudo=""; [[ $(id -u) -eq 0 ]] || sudo=sudo
+    stage "installing ${missing[*]}" packages
+    logged packages $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+if [[ ! -f $qt/.complete ]]; then
+    # Debian's source of the very Qt the host tools come from, through an apt configuration of
+    # our own, so that the machine's apt sources stay as they are.
+    if [[ ! -f $work/source/CMakeLists.txt ]]; then
+        stage "fetching Debian's qt6-base $qt_version source" source
+        apt_dir=$work/apt
+        mkdir -p "$apt_dir/lists/partial" "$apt_dir/archives/partial" "$apt_dir/sources.list.d"
+        echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" >"$apt_dir/sources.list"
+        apt_options=(-o "Dir::Etc::SourceList=$apt_dir/sources.list"
+                     -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
+                     -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir"
+                     -o "Dir::State::status=/var/lib/dpkg/status")
+        logged source apt-get "${apt_options[@]}" update
+        rm -rf "$work/fetch" && mkdir -p "$work/fetch"
+        host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+        (cd "$work/fetch" && logged source-fetch apt-get "${apt_options[@]}" source "qt6-base=$host_version")
+        rm -rf "$work/source"
+        mv "$work/fetch"/qt6-base-*/ "$work/source"
+    fi
+
+    if [[ ! -f $work/build/build.ninja ]]; then
+        stage "configuring a static Qt for x86_64-w64-mingw32" configure
+        logged configure cmake -S "$work/source" -B "$work/build" -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-w64-x86_64.cmake" \
+            -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$qt" -DBUILD_SHARED_LIBS=OFF \
+            -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+            -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+            -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF \
+            -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF \
+            -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF \
+            -DFEATURE_tabletevent=OFF -DFEATURE_system_jpeg=OFF \
+            -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF \
+            -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF
+    fi
+
+    stage "building Qt (the first time takes 30 to 45 minutes on 2 cores)" build
+    logged build cmake --build "$work/build" --parallel
+    stage "installing Qt into $qt" install
+    logged install cmake --install "$work/build"
+    touch "$qt/.complete"
+fi
+
+stage "building Ohmilka.exe and its tests" program
+logged program cmake --preset windows
+logged program-build cmake --build --preset windows --parallel
+echo "Built $source/build/windows/Ohmilka.exe; test it with:  ctest --preset windows"
