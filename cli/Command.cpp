@@ -320,20 +320,13 @@ int encodeCommand(const Options &options, const Texts &texts, std::ostream &out,
     const Language language = texts.language();
     EncodeRequest request{valueOperand(options, texts), std::nullopt, std::nullopt, std::nullopt};
     if (options.bands) {
-        request.bands = smallNumber(*options.bands);
-        if (!request.bands || *request.bands < 3 || *request.bands > 6)
-            throw UsageError{"--bands: " + quoted(*options.bands) +
-                             texts.pick("; bands: 3, 4, 5, 6", "; proužků: 3, 4, 5, 6")};
+        request.bands = smallNumber(*options.bands).value_or(-1); // refused below with the list
     }
     if (options.tolerance) {
-        request.toleranceHundredths = toleranceHundredths(*options.tolerance);
-        if (!request.toleranceHundredths)
-            request.toleranceHundredths = -1; // refused below with the list
+        request.toleranceHundredths = toleranceHundredths(*options.tolerance).value_or(-1);
     }
     if (options.tempco) {
-        request.tempcoPpm = smallNumber(*options.tempco);
-        if (!request.tempcoPpm)
-            request.tempcoPpm = -1;
+        request.tempcoPpm = smallNumber(*options.tempco).value_or(-1);
     }
     const auto encoded = encode(request);
     if (const auto *conflict = std::get_if<EncodeConflict>(&encoded)) {
@@ -351,9 +344,12 @@ int encodeCommand(const Options &options, const Texts &texts, std::ostream &out,
             tolerances.push_back(percentText(hundredths, decimalSeparator(language)));
         for (int ppm : tempcoValues)
             tempcos.push_back(std::to_string(ppm));
-        const auto joined = [](const std::vector<std::string> &items) {
-            std::vector<std::string_view> views(items.begin(), items.end());
-            return listOf(views);
+        // Czech numbers have a decimal comma: a semicolon parts them.
+        const auto joined = [&](const std::vector<std::string> &items) {
+            std::string list;
+            for (const std::string &item : items)
+                list += (list.empty() ? std::string() : texts.pick(", ", "; ")) + item;
+            return list;
         };
         switch (*conflict) {
         case EncodeConflict::UnknownTolerance:
@@ -381,7 +377,8 @@ int encodeCommand(const Options &options, const Texts &texts, std::ostream &out,
         case EncodeConflict::BandCount:
             break;
         }
-        throw UsageError{"--bands"};
+        throw UsageError{"--bands: " + quoted(*options.bands) +
+                         texts.pick("; bands: 3, 4, 5, 6", "; proužků: 3, 4, 5, 6")};
     }
     const std::string value = ohmsText(request.ohms, language);
     if (const auto *none = std::get_if<NoMarking>(&encoded)) {
@@ -447,19 +444,17 @@ int seriesCommand(const Options &options, const Texts &texts, std::ostream &out)
         const SeriesPosition position = seriesPosition(series.size, value);
         const std::string below = ohmsText(position.below, language);
         const std::string above = ohmsText(position.above, language);
-        if (position.member)
-            out << (options.json
-                        ? ""
-                        : std::string(series.name) + ": " + ohms +
-                              texts.pick(" is in the series; neighbours ", " v řadě je; sousedé ") +
-                              below + texts.pick(" and ", " a ") + above + "\n");
-        else
-            out << (options.json ? ""
-                                 : std::string(series.name) + ": " + ohms +
-                                       texts.pick(" is not in the series; nearest ",
-                                                  " v řadě není; nejbližší nižší ") +
-                                       below + texts.pick(" below and ", ", vyšší ") + above +
-                                       texts.pick(" above", "") + "\n");
+        const std::string line =
+            position.member
+                ? ohms + texts.pick(" is in the series; neighbours ", " v řadě je; sousedé ") +
+                      below + texts.pick(" and ", " a ") + above
+                : ohms +
+                      texts.pick(" is not in the series; nearest ",
+                                 " v řadě není; nejbližší nižší ") +
+                      below + texts.pick(" below and ", ", vyšší ") + above +
+                      texts.pick(" above", "");
+        if (!options.json)
+            out << series.name << ": " << line << '\n';
         json += std::string(&series == &chosen.front() ? "" : ", ") +
                 "{\"name\": " + jsonString(series.name) +
                 ", \"member\": " + (position.member ? "true" : "false") +
