@@ -43,8 +43,7 @@ frmAbout::frmAbout()
     lblVersion->setCaption(u"Version"_s);
     lblDescription = add<Label>(fraRamecek, "lblDescription", {120, 480, 2220, 195}, 3);
     lblDescription->setAutoSize(true);
-    lblDescription->setCaption(u"© %1 %2"_s.arg(QString::fromUtf8(identity::copyrightYear),
-                                                QString::fromUtf8(identity::holderCzech)));
+    lblDescription->setCaption(QString::fromUtf8(identity::authorshipNotice));
     lblDescription->setForeColor(black);
     picLogo = add<PictureBox>(this, "picLogo", {15, 30, 4065, 1425}, 0);
     picLogo->setBorder(PictureBox::Border::Flat);

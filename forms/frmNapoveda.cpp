@@ -9,8 +9,7 @@ namespace ohmilka {
 namespace {
 // The licence in Czech; the English text in LICENSE is the binding one.
 const QString licenceLine1 = u"Ohmilka 1.00 – výpočet hodnoty rezistoru z barevných proužků"_s;
-const QString licenceLine3 = u"Copyright (c) %1 %2"_s.arg(
-    QString::fromUtf8(identity::copyrightYear), QString::fromUtf8(identity::holderCzech));
+const QString licenceLine3 = QString::fromUtf8(identity::licenceCopyright);
 const QString licenceLine4 =
     u"Licence MIT: Každé osobě, která získá kopii tohoto programu a související dokumentace, "
     u"se bezplatně uděluje povolení nakládat s programem bez omezení, včetně práva jej "
