@@ -73,12 +73,12 @@ std::string jsonColours(std::span<const Colour> colours)
     return json + "]";
 }
 
-std::string listOf(std::span<const std::string_view> items)
+template <class Items> std::string listOf(const Items &items, std::string_view separator = ", ")
 {
     std::string list;
     for (std::string_view item : items) {
         if (!list.empty())
-            list += ", ";
+            list += separator;
         list += item;
     }
     return list;
@@ -345,23 +345,18 @@ int encodeCommand(const Options &options, const Texts &texts, std::ostream &out,
         for (int ppm : tempcoValues)
             tempcos.push_back(std::to_string(ppm));
         // Czech numbers have a decimal comma: a semicolon parts them.
-        const auto joined = [&](const std::vector<std::string> &items) {
-            std::string list;
-            for (const std::string &item : items)
-                list += (list.empty() ? std::string() : texts.pick(", ", "; ")) + item;
-            return list;
-        };
+        const std::string separator = texts.pick(", ", "; ");
         switch (*conflict) {
         case EncodeConflict::UnknownTolerance:
             throw UsageError{"--tolerance: " + quoted(*options.tolerance) +
                              texts.pick(" is no tolerance of the code; tolerances (%): ",
                                         " není tolerance kódu; tolerance (%): ") +
-                             joined(tolerances)};
+                             listOf(tolerances, separator)};
         case EncodeConflict::UnknownTempco:
             throw UsageError{"--tempco: " + quoted(*options.tempco) +
                              texts.pick(" is no coefficient of the code; coefficients (ppm/K): ",
                                         " není součinitel kódu; součinitele (ppm/K): ") +
-                             joined(tempcos)};
+                             listOf(tempcos, separator)};
         case EncodeConflict::TempcoNeedsSixBands:
             throw UsageError{
                 texts.pick("--tempco needs 6 bands, not ", "--tempco potřebuje 6 proužků, ne ") +
