@@ -77,9 +77,9 @@ def press(accessible):
         raise Failure(f"pressing '{accessible.name}' got no answer: {error.message}") from error
 
 
-def showing(accessible):
+def has_state(accessible, state):
     try:
-        return accessible.getState().contains(pyatspi.STATE_SHOWING)
+        return accessible.getState().contains(state)
     except GLib.Error:  # it went away meanwhile
         return False
 
@@ -107,15 +107,19 @@ def active_window():
     return int(run("xprop", "-root", "_NET_ACTIVE_WINDOW").split()[-1], 16)
 
 
+def inner_area(window):
+    """Left, top, width and height of the window without its frame."""
+    info = run("xwininfo", "-id", window)
+    return tuple(int(re.search(key + r":\s+(-?\d+)", info).group(1))
+                 for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+
 def outer_frame(window):
     """Left, top, width and height of the window with the frame the window manager drew."""
-    info = run("xwininfo", "-id", window)
-    value = {key: int(re.search(key + r":\s+(-?\d+)", info).group(1))
-             for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")}
+    x, y, width, height = inner_area(window)
     extents = run("xprop", "-id", window, "_NET_FRAME_EXTENTS")
     left, right, top, bottom = (int(n) for n in re.findall(r"\d+", extents.split("=")[1]))
-    return (value["Absolute upper-left X"] - left, value["Absolute upper-left Y"] - top,
-            value["Width"] + left + right, value["Height"] + top + bottom)
+    return x - left, y - top, width + left + right, height + top + bottom
 
 
 def settled_frame(window):
@@ -145,21 +149,24 @@ class Program:
         return None
 
     def window(self, name):
-        def shown():
+        """The window with the given title once the program has made it the active window, as a
+        person waits for a window to come to the front. Until then the program may still ask
+        the window manager to activate or place it, which would undo what is done meanwhile."""
+        def in_front():
             for window in children(self.app):
-                if window.name == name and showing(window):
+                if window.name == name and all(has_state(window, state) for state in (
+                        pyatspi.STATE_SHOWING, pyatspi.STATE_ACTIVE)):
                     return window
             return None
-        return wait_for(f"the window '{name}'", shown)
+        return wait_for(f"the window '{name}' in front", in_front)
 
     def gone(self, window):
         name = window.name
         wait_for(f"'{name}' to close", lambda: not any(
-            w.name == name and showing(w) for w in children(self.app)))
+            w.name == name and has_state(w, pyatspi.STATE_SHOWING) for w in children(self.app)))
 
     def open(self, opener, name):
-        """Presses a control of the main window and returns the window it opened, which is
-        showing after the press has returned."""
+        """Presses a control of the main window and returns the window it opened."""
         press(find(self.main, "push button", opener))
         return self.window(name)
 
@@ -259,10 +266,15 @@ def minimise(program):
                  and active_window() == int(modal))
         close(program, window)
     # A click on the help button of the main window opens help: the main window takes input.
+    # The click waits for the window manager's restoring animation to end and aims where the
+    # button is seen: its place in the window, from the window's place on screen.
+    settled_frame(main)
+    left, top, _, _ = inner_area(main)
+    window = program.main.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     button = find(program.main, "push button", "Nápověda").queryComponent()
     extents = button.getExtents(pyatspi.DESKTOP_COORDS)
-    run("xdotool", "mousemove", str(extents.x + extents.width // 2),
-        str(extents.y + extents.height // 2), "click", "1")
+    run("xdotool", "mousemove", str(left + extents.x - window.x + extents.width // 2),
+        str(top + extents.y - window.y + extents.height // 2), "click", "1")
     close(program, program.window(HELP))
 
 
