@@ -1,23 +1,31 @@
 #!/usr/bin/env bash
-# Builds Ohmilka.exe for 64-bit Windows from the same sources: first a static Qt from Debian's
-# qt6-base source with MinGW-w64 (once; kept in the cache folder), then the program and its tests
-# against it. Each stage logs to the cache folder's logs/; a run that was interrupted resumes at
-# the stage it stopped in. Then:  ctest --preset windows
+# Builds Ohmilka.exe for Windows from the same sources: first a static Qt from Debian's qt6-base
+# source with MinGW-w64 (once; kept in the cache folder), then the program and its tests against
+# it. Each stage logs to the cache folder's logs/; a run that was interrupted resumes at the stage
+# it stopped in. Then:  ctest --preset windows
+# With --32 it builds the 32-bit executable instead, in build/windows-32, against a second Qt:
+# then  ctest --preset windows-32  reads its version record back.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source=$PWD
 
-cache=$HOME/.cache/ohmilka # the windows preset finds Qt here
+case "${1:-}" in
+    "") arch=x86_64 bits=64 preset=windows ;;
+    --32) arch=i686 bits=32 preset=windows-32 ;;
+    *) echo "usage: $0 [--32]" >&2; exit 2 ;;
+esac
+
+cache=$HOME/.cache/ohmilka # the windows presets find Qt here
 qt_version=6.4.2
-qt=$cache/qt-$qt_version-mingw64-static
+qt=$cache/qt-$qt_version-mingw$bits-static
 work=$cache/qt-$qt_version-work
-logs=$cache/logs
+logs=$cache/logs/$arch
 mkdir -p "$work" "$logs"
 
 stage() { echo "== $1 (log: $logs/$2.log)"; }
 logged() { local name=$1; shift; "$@" >"$logs/$name.log" 2>&1 || { tail -n 30 "$logs/$name.log"; exit 1; }; }
 
-packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build dpkg-dev
+packages=(g++-mingw-w64-${arch//_/-}-posix binutils-mingw-w64-${arch//_/-} cmake ninja-build dpkg-dev
           qt6-base-dev qt6-base-dev-tools fonts-liberation2 wine wine64
           xvfb openbox x11-utils xdotool wmctrl dbus at-spi2-core)
 missing=()
@@ -50,10 +58,10 @@ if [[ ! -f $qt/.complete ]]; then
         mv "$work/fetch"/qt6-base-*/ "$work/source"
     fi
 
-    if [[ ! -f $work/build/build.ninja ]]; then
-        stage "configuring a static Qt for x86_64-w64-mingw32" configure
-        logged configure cmake -S "$work/source" -B "$work/build" -G Ninja \
-            -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-w64-x86_64.cmake" \
+    if [[ ! -f $work/build-$arch/build.ninja ]]; then
+        stage "configuring a static Qt for $arch-w64-mingw32" configure
+        logged configure cmake -S "$work/source" -B "$work/build-$arch" -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-w64-$arch.cmake" \
             -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$qt" -DBUILD_SHARED_LIBS=OFF \
             -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
             -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
@@ -66,13 +74,13 @@ if [[ ! -f $qt/.complete ]]; then
     fi
 
     stage "building Qt (the first time takes 30 to 45 minutes on 2 cores)" build
-    logged build cmake --build "$work/build" --parallel
+    logged build cmake --build "$work/build-$arch" --parallel
     stage "installing Qt into $qt" install
-    logged install cmake --install "$work/build"
+    logged install cmake --install "$work/build-$arch"
     touch "$qt/.complete"
 fi
 
 stage "building Ohmilka.exe and its tests" program
-logged program cmake --preset windows
-logged program-build cmake --build --preset windows --parallel
-echo "Built $source/build/windows/Ohmilka.exe; test it with:  ctest --preset windows"
+logged program cmake --preset $preset
+logged program-build cmake --build --preset $preset --parallel
+echo "Built $source/build/$preset/Ohmilka.exe; test it with:  ctest --preset $preset"

@@ -1,12 +1,20 @@
 #!/usr/bin/env python3
-"""Reads the version record and icon group back from a Windows executable's resources.
+"""Reads back from a Windows executable its machine and subsystem, and the version record and
+icon group from its resources.
 
-Usage: version_record.py PROGRAM.exe ICON.ico
+Usage: version_record.py PROGRAM.exe ICON.ico BITS
 """
 import struct
 import sys
 
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
+MACHINES = {"32": 0x14C, "64": 0x8664}  # IMAGE_FILE_MACHINE_I386, _AMD64
+GUI_SUBSYSTEM = 2
+
+
+def machine_and_subsystem(pe):
+    header = struct.unpack_from("<I", pe, 0x3C)[0]
+    return struct.unpack_from("<H", pe, header + 4)[0], struct.unpack_from("<H", pe, header + 92)[0]
 
 
 def resources(pe):
@@ -56,10 +64,14 @@ def block(data, at=0):
 
 
 def main():
-    program, icon = sys.argv[1], sys.argv[2]
-    found = resources(open(program, "rb").read())
+    program, icon, bits = sys.argv[1:4]
+    pe = open(program, "rb").read()
+    found = resources(pe)
     key, fixed, children = block(found[RT_VERSION][0])
     problems = []
+    if machine_and_subsystem(pe) != (MACHINES[bits], GUI_SUBSYSTEM):
+        problems.append(f"it is not a {bits}-bit GUI program: machine and subsystem "
+                        f"{machine_and_subsystem(pe)}")
     signature, _, file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<6I", fixed)
     if (signature, file_ms, file_ls, product_ms, product_ls) != (0xFEEF04BD, 0x10000, 0, 0x10000, 0):
         problems.append("the fixed part does not say version 1.0.0.0")
