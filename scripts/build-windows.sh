@@ -25,8 +25,9 @@ mkdir -p "$work" "$logs"
 stage() { echo "== $1 (log: $logs/$2.log)"; }
 logged() { local name=$1; shift; "$@" >"$logs/$name.log" 2>&1 || { tail -n 30 "$logs/$name.log"; exit 1; }; }
 
-packages=(g++-mingw-w64-${arch//_/-}-posix binutils-mingw-w64-${arch//_/-} cmake ninja-build dpkg-dev
-          qt6-base-dev qt6-base-dev-tools fonts-liberation2 wine wine64
+debian_arch=${arch//_/-}
+packages=(g++-mingw-w64-$debian_arch-posix binutils-mingw-w64-$debian_arch cmake ninja-build
+          dpkg-dev qt6-base-dev qt6-base-dev-tools fonts-liberation2 wine wine64
           xvfb openbox x11-utils xdotool wmctrl dbus at-spi2-core)
 missing=()
 for package in "${packages[@]}"; do

@@ -13,6 +13,8 @@ GUI_SUBSYSTEM = 2
 
 
 def machine_and_subsystem(pe):
+    # The machine is the file header's first field; the subsystem sits 68 bytes into the optional
+    # header that follows the 24 bytes of signature and file header.
     header = struct.unpack_from("<I", pe, 0x3C)[0]
     return struct.unpack_from("<H", pe, header + 4)[0], struct.unpack_from("<H", pe, header + 92)[0]
 
