@@ -1,19 +1,12 @@
 #include "Calculation.h"
 
+#include "EngineText.h"
 #include "TestColours.h"
 
 #include <QTest>
 
 using ohmilka::ResistorValue;
 using namespace colour;
-
-namespace {
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-} // namespace
 
 class TestCalculation : public QObject
 {

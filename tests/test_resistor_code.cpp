@@ -3,6 +3,8 @@
 #include "ColourCode.h"
 #include "ESeries.h"
 
+#include "EngineText.h"
+
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -12,11 +14,6 @@ using namespace ohmilka;
 using namespace ohmilka::code;
 
 namespace {
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 std::vector<Colour> colours(const QString &words)
 {
     std::vector<Colour> bands;
