@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
 """ohmilka-code as people and scripts run it: decode and encode as whole processes, alternating
 with /bin/true in one run, so that the machine's mood weighs on all three alike. The target is a
 median of at most 3 times /bin/true's.

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
 """Start-up benchmark: time from process start to the first paint of the main window, and peak
 memory, for Ohmilka and for a bare Qt window with the same kinds of widgets, alternating.
 

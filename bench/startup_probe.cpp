@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 // Start-up probe for bench/startup.py. "ohmilka" runs the program's own start-up; "bare" shows a
 // plain Qt window with the same kinds of widgets. Either way the first paint of the window
 // prints CLOCK_MONOTONIC in nanoseconds and ends the process at once.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // ohmilka-code: the resistor colour code in the terminal, over the engine.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
 # bash completion for ohmilka-code: commands, options and colour words.
 _ohmilka_code()
 {

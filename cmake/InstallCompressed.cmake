@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
 # ohmilka_install_compressed(FILE DESTINATION NAME): installs FILE gzip-compressed as NAME.gz,
 # as Debian wants manual pages and changelogs (best compression, no time stamp in the header).
 find_program(GZIP_PROGRAM gzip REQUIRED)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
 # Cross-compiling for Windows with Debian's MinGW-w64 (POSIX threads, as C++ threads need), for
 # the processor that the including toolchain file names in mingw_processor.
 set(CMAKE_SYSTEM_NAME Windows)

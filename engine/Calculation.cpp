@@ -1,11 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #include "Calculation.h"
 
 #include <charconv>
 
 namespace ohmilka {
 
-ResistorValue calculateValue(ColourValue band1, ColourValue band2, ColourValue band3,
-                             ColourValue band4)
+ResistorValue calculateValue(std::uint32_t band1, std::uint32_t band2, std::uint32_t band3,
+                             std::uint32_t band4)
 {
     const int firstDigit = band1Digit(band1).value_or(0);
     const int secondDigit = band2Digit(band2).value_or(0);

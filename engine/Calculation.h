@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The resistance value and tolerance read from four band colours.
@@ -21,8 +24,8 @@ struct ResistorValue {
 
 // Unrecognised bands count as digit 0 (bands 1, 2), multiplier 0 (band 3), or leave the
 // tolerance empty (band 4). Values up to 9.9 ohms, sub-ohm ones included, are shown in ohms.
-ResistorValue calculateValue(ColourValue band1, ColourValue band2, ColourValue band3,
-                             ColourValue band4);
+ResistorValue calculateValue(std::uint32_t band1, std::uint32_t band2, std::uint32_t band3,
+                             std::uint32_t band4);
 
 // Decimal text with at most 15 significant digits, no exponent, trailing zeros and a trailing
 // separator dropped; decimalSeparator stands between the integer and fractional digits.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The colour code in words, in Czech or English: resistances with SI prefixes, tolerances,

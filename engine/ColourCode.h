@@ -1,7 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
-// The band colour code of four-band resistors: the one vocabulary that the band pickers
-// and the value calculation share. A colour is recognised by its exact 32-bit value only.
+// The band colour code of the four-band window: the one vocabulary that the band pickers and
+// the value calculation share. A colour is recognised by its exact 32-bit value only. What a
+// colour means comes from the code of IEC 60062 (ResistorCode.h); this table adds what the
+// window shows and which bands recognise it.
+
+#include "ResistorCode.h"
 
 #include <array>
 #include <cstdint>
@@ -10,12 +17,6 @@
 #include <string_view>
 
 namespace ohmilka {
-
-// 0x00BBGGRR: red in the low byte. Values with the high bit set name system colours.
-using ColourValue = std::uint32_t;
-
-inline constexpr ColourValue black = 0x000000;
-inline constexpr ColourValue white = 0xFFFFFF;
 
 enum class ColourStem {
     Cerna,
@@ -33,17 +34,14 @@ enum class ColourStem {
     Zadna,
 };
 
-// One row of the colour code: what a colour means in each band, if anything.
+// One colour of the window: how it looks and which colour of the code it is.
 struct BandColour {
     ColourStem stem;
-    std::string_view stemName; // as used in control names, e.g. "Hneda"
-    std::string_view caption;  // Czech colour word, UTF-8
-    ColourValue value;
-    ColourValue captionColour; // black on light colours, white on dark ones
-    std::optional<std::uint8_t> band1Digit;
-    std::optional<std::uint8_t> band2Digit;
-    std::optional<double> band3Multiplier;
-    std::optional<std::string_view> band4Tolerance;
+    std::string_view stemName;   // as used in control names, e.g. "Hneda"
+    std::string_view caption;    // Czech colour word, UTF-8
+    std::uint32_t value;         // 0x00BBGGRR, as the band is painted
+    std::uint32_t captionColour; // black on light colours, white on dark ones
+    code::Colour codeColour;
 };
 
 extern const std::array<BandColour, 13> BandColourTable;
@@ -55,12 +53,12 @@ std::span<const ColourStem> offeredColours(int band);
 
 // The colour of band 1..4's palette that has this value, if any: 0xFFFFFF is "Bila" in bands 1
 // to 3 and "Zadna" in band 4.
-const BandColour *offeredColour(int band, ColourValue colour);
+const BandColour *offeredColour(int band, std::uint32_t value);
 
 // Lookups by exact value; an empty result means "not recognised in this band".
-std::optional<std::uint8_t> band1Digit(ColourValue colour);
-std::optional<std::uint8_t> band2Digit(ColourValue colour);
-std::optional<double> band3Multiplier(ColourValue colour);
-std::optional<std::string_view> band4Tolerance(ColourValue colour);
+std::optional<std::uint8_t> band1Digit(std::uint32_t value);
+std::optional<std::uint8_t> band2Digit(std::uint32_t value);
+std::optional<double> band3Multiplier(std::uint32_t value); // 0.1 is 1.0 / 10, 0.01 is 1.0 / 100
+std::optional<std::string_view> band4Tolerance(std::uint32_t value); // "+/-  0.25%"
 
 } // namespace ohmilka

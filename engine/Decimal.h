@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Exact decimal numbers for resistor values: no binary fractions, so 0.22 stays 0.22.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
 # Everything that names, versions and credits the program, each fact once. The version record,
 # desktop entry, AppStream file, identity header, manual pages and package are generated from
 # these at configure time; the release history is identity/releases.

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
 """Draws Ohmilka's pictures: the icon, the link cursor, the about window's logo and banner.
 
 Rerunnable; writes into the folder of this script. Needs Debian's python3-pil and

@@ -1,10 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The controls the windows are made of. Each carries, as Qt properties of the same names,
 // the properties the program reads and writes: BackColor, Caption, ForeColor, FontBold, Text,
 // ListIndex. Click and MouseMove are signals.
 
-#include "ColourCode.h"
+#include "Colours.h"
 
 #include <QComboBox>
 #include <QFrame>

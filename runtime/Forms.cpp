@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #include "Forms.h"
 
 #include "Accessibility.h"
@@ -97,7 +100,7 @@ void Form::load()
     Form_Load();
 }
 
-void Form::Show(int style)
+void Form::Show(ShowStyle style)
 {
     if (style != vbModal) {
         setWindowModality(Qt::NonModal);

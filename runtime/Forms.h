@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The forms layer: the program's windows as in a classic forms runtime.
@@ -33,11 +36,10 @@ public:
     enum class Border { FixedSingle, FixedDialog, FixedToolWindow };
     enum class StartUpPosition { Manual, CenterScreen };
 
-    void Show(int style = vbModeless);
+    void Show(ShowStyle style = vbModeless);
     void Move(float left, float top); // twips, outer corner; the size stays
     int Width() const;                // outer size in twips where the platform knows it
     int Height() const;
-    bool isUnloading() const { return unloading_; }
     void setVisible(bool visible) override;
 
 signals:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Layout positions and sizes are written in twips, 1/1440 inch: 15 to a logical pixel.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
 # Builds Ohmilka.exe for Windows from the same sources: first a static Qt from Debian's qt6-base
 # source with MinGW-w64 (once; kept in the cache folder), then the program and its tests against
 # it. Each stage logs to the cache folder's logs/; a run that was interrupted resumes at the stage
@@ -46,7 +49,12 @@ if [[ ! -f $qt/.complete ]]; then
         stage "fetching Debian's qt6-base $qt_version source" source
         apt_dir=$work/apt
         mkdir -p "$apt_dir/lists/partial" "$apt_dir/archives/partial" "$apt_dir/sources.list.d"
-        echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" >"$apt_dir/sources.list"
+        # The same archives, suites and components as the machine's Debian deb entries (one-line
+        # or deb822 alike), as deb-src, so that the installed version is found in whichever suite
+        # it came from. Other origins are left out: they rarely publish sources.
+        apt-get indextargets --format 'deb-src $(REPO_URI) $(RELEASE) $(COMPONENT)' \
+            'Identifier: Packages' 'Origin: Debian' | sort -u >"$apt_dir/sources.list"
+        [[ -s $apt_dir/sources.list ]] || { echo "no Debian deb entry in the apt sources" >&2; exit 1; }
         apt_options=(-o "Dir::Etc::SourceList=$apt_dir/sources.list"
                      -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
                      -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir"

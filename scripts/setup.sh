@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
 # Installs the Debian packages that building, running and testing Ohmilka need.
 # Quiet when everything is already there; run as root (or through sudo) on Debian 12.
 set -euo pipefail
@@ -14,6 +17,7 @@ packages=(
     lintian man-db           # the tests judge the package and render the manual pages
     xvfb openbox x11-utils xdotool wmctrl        # the desktop tests: a display with a window manager
     dbus at-spi2-core python3-pyatspi            # ... and a screen reader's view of the program
+    reuse                    # the tests check every file's licence and copyright notice
 )
 
 missing=()

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #include "Controls.h"
 #include "Modul1.h"
 #include "WindowTesting.h"
@@ -45,9 +48,9 @@ private:
         windowtesting::inUnloadingWindowOpenedBy(*main, QStringLiteral("cmdAbout"), "frmAbout",
                                                  steps);
     }
-    static Label *label(Form &about, const char *name)
+    static QVariant shown(Form &about, const char *name, const char *property)
     {
-        return about.findChild<Label *>(QLatin1String(name));
+        return windowtesting::shownProperty(about, QLatin1String(name), property);
     }
     static QStringList linkColours(Form &about)
     {
@@ -56,7 +59,8 @@ private:
                    : c == 0x0000FF ? QStringLiteral("red")
                                    : QString::number(c, 16);
         };
-        return {name(label(about, "lbl2")->ForeColor()), name(label(about, "lbl3")->ForeColor())};
+        return {name(shown(about, "lbl2", "ForeColor").toUInt()),
+                name(shown(about, "lbl3", "ForeColor").toUInt())};
     }
 
     frmNResistor *main = nullptr;
@@ -107,23 +111,26 @@ void TestAboutWindow::controlsSitWhereTheLayoutPutsThem()
 void TestAboutWindow::opensWithVersionLineAndBlueLinks()
 {
     withAbout([](Form &about) {
-        QCOMPARE(label(about, "lblVersion")->Caption(), QStringLiteral("Version 1.0.0 cz"));
-        QCOMPARE(label(about, "lbl2")->Caption(), QStringLiteral("ohmilka@example.org"));
-        QCOMPARE(label(about, "lbl3")->Caption(), QStringLiteral("ohmilka.example.org"));
-        QCOMPARE(label(about, "lbl1")->Caption(), QStringLiteral("e-mail:"));
-        QCOMPARE(label(about, "lbl4")->Caption(), QStringLiteral("web:"));
+        QCOMPARE(shown(about, "lblVersion", "Caption").toString(),
+                 QStringLiteral("Version 1.0.0 cz"));
+        QCOMPARE(shown(about, "lbl2", "Caption").toString(), QStringLiteral("ohmilka@example.org"));
+        QCOMPARE(shown(about, "lbl3", "Caption").toString(), QStringLiteral("ohmilka.example.org"));
+        QCOMPARE(shown(about, "lbl1", "Caption").toString(), QStringLiteral("e-mail:"));
+        QCOMPARE(shown(about, "lbl4", "Caption").toString(), QStringLiteral("web:"));
         QCOMPARE(linkColours(about), QStringList({"blue", "blue"}));
         for (const char *name : {"lbl1", "lbl4", "lblDescription"})
-            QCOMPARE(label(about, name)->ForeColor(), 0x000000u);
-        QCOMPARE(about.findChild<Frame *>(QStringLiteral("fraRamecek"))->title(), QString());
-        QCOMPARE(about.focusWidget(), about.findChild<QWidget *>(QStringLiteral("picLogo")));
+            QCOMPARE(shown(about, name, "ForeColor").toUInt(), 0x000000u);
+        QCOMPARE(shown(about, "fraRamecek", "title").toString(), QString());
+        QCOMPARE(about.focusWidget(), windowtesting::control(about, QStringLiteral("picLogo")));
         for (const char *link : {"lbl2", "lbl3"}) {
-            const QCursor cursor = label(about, link)->cursor();
+            const QCursor cursor = shown(about, link, "cursor").value<QCursor>();
             QCOMPARE(cursor.shape(), Qt::BitmapCursor);
             QCOMPARE(cursor.hotSpot(), QPoint(12, 1));
             QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
         }
-        auto *banner = about.findChild<QLabel *>(QStringLiteral("Image1"));
+        auto *banner = windowtesting::control<QLabel>(about, QStringLiteral("Image1"));
+        if (!banner)
+            return;
         QCOMPARE(banner->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(banner->pixmap().size(), QSize(200, 36));
     });
@@ -155,14 +162,17 @@ void TestAboutWindow::linksChangeColourUnderThePointer()
     QFETCH(QStringList, moves);
     QFETCH(QStringList, colours);
     withAbout([&](Form &about) {
-        QTest::mouseMove(about.findChild<QWidget *>(QStringLiteral("cmdOK"))); // a fresh start
+        RETURN_IF_FAILED(windowtesting::pointAt(about, QStringLiteral("cmdOK"))); // a fresh start
         for (const QString &target : moves) {
             if (target == QLatin1String("frmAbout"))
                 QTest::mouseMove(&about, QPoint(100, 100)); // between logo and frame
-            else if (target == QLatin1String("fraRamecek"))
-                QTest::mouseMove(about.findChild<QWidget *>(target), QPoint(250, 12));
-            else
-                QTest::mouseMove(about.findChild<QWidget *>(target));
+            else if (target == QLatin1String("fraRamecek")) {
+                QWidget *frame = windowtesting::control(about, target);
+                if (!frame)
+                    return;
+                QTest::mouseMove(frame, QPoint(250, 12));
+            } else
+                RETURN_IF_FAILED(windowtesting::pointAt(about, target));
         }
         QCOMPARE(linkColours(about), colours);
     });
@@ -186,7 +196,7 @@ void TestAboutWindow::linksOpenMailAndWeb()
     QFETCH(QString, control);
     QFETCH(QString, url);
     withAbout([&](Form &about) {
-        QTest::mouseClick(about.findChild<QWidget *>(control), Qt::LeftButton);
+        RETURN_IF_FAILED(windowtesting::click(about, control));
         QCOMPARE(recorder.opened, QStringList{url});
         QVERIFY(about.isVisible());
         QCOMPARE(linkColours(about), QStringList({"blue", "blue"}));
@@ -199,7 +209,7 @@ void TestAboutWindow::launchWithoutAProgramIsSilent()
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     withAbout([](Form &about) {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("openUrl")));
-        QTest::mouseClick(about.findChild<QWidget *>(QStringLiteral("lbl3")), Qt::LeftButton);
+        RETURN_IF_FAILED(windowtesting::click(about, QStringLiteral("lbl3")));
         QVERIFY(about.isVisible());
         QCOMPARE(QApplication::topLevelWidgets().count(&about), 1);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("openUrl")));
@@ -221,13 +231,15 @@ void TestAboutWindow::launcherKeepsNothingBetweenCalls()
 void TestAboutWindow::reopenedWindowHasBlueLinks()
 {
     withAbout([](Form &about) {
-        QTest::mouseMove(label(about, "lbl2"));
-        QTest::mouseMove(label(about, "lbl3"));
-        QTest::mouseClick(about.findChild<QWidget *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        RETURN_IF_FAILED(windowtesting::pointAt(about, QStringLiteral("lbl2")));
+        RETURN_IF_FAILED(windowtesting::pointAt(about, QStringLiteral("lbl3")));
+        windowtesting::click(about, QStringLiteral("cmdOK"));
     });
+    RETURN_IF_FAILED();
     withAbout([](Form &about) {
         QCOMPARE(linkColours(about), QStringList({"blue", "blue"}));
-        QCOMPARE(label(about, "lblVersion")->Caption(), QStringLiteral("Version 1.0.0 cz"));
+        QCOMPARE(shown(about, "lblVersion", "Caption").toString(),
+                 QStringLiteral("Version 1.0.0 cz"));
     });
 }
 
@@ -235,16 +247,19 @@ void TestAboutWindow::enterClosesOnlyWhileOkHasTheFocus()
 {
     bool closed = false;
     withAbout([&](Form &about) {
-        QWidget *logo = about.findChild<QWidget *>(QStringLiteral("picLogo"));
+        QWidget *logo = windowtesting::control(about, QStringLiteral("picLogo"));
+        QWidget *ok = windowtesting::control(about, QStringLiteral("cmdOK"));
+        if (!logo || !ok)
+            return;
         QTest::keyClick(logo, Qt::Key_Return);
         QTest::keyClick(logo, Qt::Key_Escape);
-        QWidget *ok = about.findChild<QWidget *>(QStringLiteral("cmdOK"));
         QTest::keyClick(ok, Qt::Key_Escape);
         QVERIFY(FormRegistry::global().find("frmAbout"));
         ok->setFocus();
         QTest::keyClick(ok, Qt::Key_Return);
         closed = !FormRegistry::global().find("frmAbout");
     });
+    RETURN_IF_FAILED();
     QVERIFY(closed);
 }
 
@@ -252,9 +267,9 @@ void TestAboutWindow::linksAreAccessible()
 {
     withAbout([this](Form &about) {
         for (const char *name : {"lbl2", "lbl3", "Image1"}) {
-            QAccessibleInterface *link =
-                windowtesting::accessible(windowtesting::control(about, QLatin1String(name)));
-            QVERIFY(link);
+            QAccessibleInterface *link = windowtesting::accessible(about, QLatin1String(name));
+            if (!link)
+                return;
             QVERIFY2(link->role() == QAccessible::Link, name);
             QVERIFY(!link->text(QAccessible::Name).isEmpty());
             QVERIFY(!link->text(QAccessible::Description).isEmpty());

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #include "Controls.h"
 #include "TestColours.h"
 #include "WindowTesting.h"
@@ -9,7 +12,6 @@ using ohmilka::Form;
 using ohmilka::FormRegistry;
 using ohmilka::frmNResistor;
 using namespace colour;
-using windowtesting::accessible;
 
 // What a screen reader hears of the main window and the palettes.
 class TestAccessibility : public QObject
@@ -26,7 +28,16 @@ private slots:
     void paletteLabelsArePressableButtons();
 
 private:
-    QWidget *control(const QString &name) { return windowtesting::control(*main, name); }
+    QAccessibleInterface *accessible(const QString &name)
+    {
+        return windowtesting::accessible(*main, name);
+    }
+    quint32 bandColour(int band)
+    {
+        return windowtesting::shownProperty(*main, QStringLiteral("picOdpor%1").arg(band),
+                                            "BackColor")
+            .toUInt();
+    }
 
     frmNResistor *main = nullptr;
 };
@@ -59,57 +70,62 @@ void TestAccessibility::bandBoxesTellTheirColour()
     QFETCH(int, band);
     QFETCH(quint32, colour);
     QFETCH(QString, description);
-    QWidget *box = control(QStringLiteral("picOdpor%1").arg(band));
-    box->setProperty("BackColor", colour);
-    QAccessibleInterface *band_ = accessible(box);
-    QCOMPARE(band_->text(QAccessible::Name), QStringLiteral("%1. proužek").arg(band));
-    QCOMPARE(band_->text(QAccessible::Description), description);
+    QAccessibleInterface *box = accessible(QStringLiteral("picOdpor%1").arg(band));
+    if (!box)
+        return;
+    box->object()->setProperty("BackColor", colour);
+    QCOMPARE(box->text(QAccessible::Name), QStringLiteral("%1. proužek").arg(band));
+    QCOMPARE(box->text(QAccessible::Description), description);
 }
 
 void TestAccessibility::bandBoxesArePressableButtons()
 {
-    QAccessibleInterface *band2 = accessible(control(QStringLiteral("picOdpor2")));
+    QAccessibleInterface *band2 = accessible(QStringLiteral("picOdpor2"));
+    if (!band2)
+        return;
     QCOMPARE(band2->role(), QAccessible::Button);
     QVERIFY(band2->actionInterface());
     // The press returns before the palette opens: a screen reader is never kept waiting.
     band2->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(FormRegistry::global().find("frmBarva2"), nullptr);
-    windowtesting::inWindowOpenedWhen(
+    RETURN_IF_FAILED(windowtesting::inWindowOpenedWhen(
         *main, [] { QCoreApplication::processEvents(); }, "frmBarva2",
-        [](Form &palette) {
-            QTest::mouseClick(palette.findChild<QWidget *>(QStringLiteral("lblModra2")),
-                              Qt::LeftButton);
-        });
-    QCOMPARE(control(QStringLiteral("picOdpor2"))->property("BackColor").toUInt(), blue);
+        [](Form &palette) { windowtesting::click(palette, QStringLiteral("lblModra2")); }));
+    QCOMPARE(bandColour(2), blue);
     QCOMPARE(band2->text(QAccessible::Description), QStringLiteral("Modrá"));
 }
 
 void TestAccessibility::resultRowIsNamed()
 {
-    QCOMPARE(accessible(control(QStringLiteral("txtHodnota")))->text(QAccessible::Name),
-             QStringLiteral("Hodnota"));
-    QCOMPARE(accessible(control(QStringLiteral("cmbHodnota")))->text(QAccessible::Name),
-             QStringLiteral("Jednotka"));
-    QCOMPARE(accessible(control(QStringLiteral("lblO")))->text(QAccessible::Name),
-             QStringLiteral("ohmů"));
-    QCOMPARE(accessible(control(QStringLiteral("lblTolerance")))->text(QAccessible::Name),
+    QAccessibleInterface *number = accessible(QStringLiteral("txtHodnota"));
+    QAccessibleInterface *unit = accessible(QStringLiteral("cmbHodnota"));
+    QAccessibleInterface *ohm = accessible(QStringLiteral("lblO"));
+    QAccessibleInterface *tolerance = accessible(QStringLiteral("lblTolerance"));
+    if (!number || !unit || !ohm || !tolerance)
+        return;
+    QCOMPARE(number->text(QAccessible::Name), QStringLiteral("Hodnota"));
+    QCOMPARE(unit->text(QAccessible::Name), QStringLiteral("Jednotka"));
+    QCOMPARE(ohm->text(QAccessible::Name), QStringLiteral("ohmů"));
+    QCOMPARE(tolerance->text(QAccessible::Name),
              QStringLiteral("Odchylka")); // not the frame's title while it is empty
     for (int band = 1; band <= 4; ++band)
-        control(QStringLiteral("picOdpor%1").arg(band))->setProperty("BackColor", red);
-    QTest::mouseClick(control(QStringLiteral("cmdHodnota")), Qt::LeftButton);
-    QCOMPARE(accessible(control(QStringLiteral("txtHodnota")))->text(QAccessible::Value),
+        if (QWidget *box = windowtesting::control(*main, QStringLiteral("picOdpor%1").arg(band)))
+            box->setProperty("BackColor", red);
+    RETURN_IF_FAILED(windowtesting::click(*main, QStringLiteral("cmdHodnota")));
+    QCOMPARE(number->text(QAccessible::Value),
              QStringLiteral("2.2").replace('.', QLocale::system().decimalPoint()));
-    QAccessibleInterface *tolerance = accessible(control(QStringLiteral("lblTolerance")));
     QCOMPARE(tolerance->text(QAccessible::Name), QStringLiteral("Odchylka"));
     QCOMPARE(tolerance->textInterface()->text(0, -1), QStringLiteral("+/-  2%"));
 }
 
 void TestAccessibility::paletteLabelsArePressableButtons()
 {
-    windowtesting::inWindowOpenedBy(
-        *main, QStringLiteral("picOdpor3"), "frmBarva3", [this](Form &palette) {
+    RETURN_IF_FAILED(windowtesting::inWindowOpenedBy(
+        *main, QStringLiteral("picOdpor3"), "frmBarva3", [](Form &palette) {
             QAccessibleInterface *gold =
-                accessible(palette.findChild<QWidget *>(QStringLiteral("lblZlata")));
+                windowtesting::accessible(palette, QStringLiteral("lblZlata"));
+            if (!gold)
+                return;
             QCOMPARE(gold->role(), QAccessible::Button);
             QCOMPARE(gold->text(QAccessible::Name), QStringLiteral("Zlatá"));
             QVERIFY(gold->text(QAccessible::Description).contains(QStringLiteral("3. proužek")));
@@ -117,10 +133,11 @@ void TestAccessibility::paletteLabelsArePressableButtons()
             gold->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
             QVERIFY(palette.isVisible()); // the choice follows from the event loop
             QTRY_VERIFY(!palette.isVisible());
-        });
-    QCOMPARE(control(QStringLiteral("picOdpor3"))->property("BackColor").toUInt(), gold);
-    QCOMPARE(accessible(control(QStringLiteral("picOdpor3")))->text(QAccessible::Description),
-             QStringLiteral("Zlatá"));
+        }));
+    QCOMPARE(bandColour(3), gold);
+    QAccessibleInterface *band3 = accessible(QStringLiteral("picOdpor3"));
+    QVERIFY(band3);
+    QCOMPARE(band3->text(QAccessible::Description), QStringLiteral("Zlatá"));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 // Runs the program's own start-up and event loop, uses every palette, closes the main window,
 // and expects the application to end by itself with status 0 and nothing left loaded.
 
@@ -25,11 +28,17 @@ void useEveryPaletteThenClose()
     for (int band = 1; band <= 4; ++band) {
         QTimer::singleShot(0, main, [band] {
             Form *palette = FormRegistry::global().find("frmBarva" + QByteArray::number(band));
-            if (palette)
-                QTest::mouseClick(palette->findChildren<Label *>().last(), Qt::LeftButton);
+            const QList<Label *> labels =
+                palette ? palette->findChildren<Label *>() : QList<Label *>();
+            if (!labels.isEmpty())
+                QTest::mouseClick(labels.last(), Qt::LeftButton);
         });
-        QTest::mouseClick(main->findChild<QWidget *>(QStringLiteral("picOdpor%1").arg(band)),
-                          Qt::LeftButton);
+        auto *bandBox = main->findChild<QWidget *>(QStringLiteral("picOdpor%1").arg(band));
+        if (!bandBox) {
+            std::printf("no band box %d\n", band);
+            return;
+        }
+        QTest::mouseClick(bandBox, Qt::LeftButton);
     }
     const bool allPalettesUsed =
         FormRegistry::global().loadedForms().size() == 4; // white unloads band 1's

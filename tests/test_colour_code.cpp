@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #include "ColourCode.h"
 
 #include <QTest>
@@ -83,7 +86,7 @@ void TestColourCode::lookups()
 void TestColourCode::offeredColoursAreExactlyTheRecognisedOnes()
 {
     // Every table colour a band recognises is offered once, and nothing else is.
-    const auto recognised = [](int band, ColourValue v) {
+    const auto recognised = [](int band, std::uint32_t v) {
         switch (band) {
         case 1:
             return band1Digit(v).has_value();
@@ -99,7 +102,7 @@ void TestColourCode::offeredColoursAreExactlyTheRecognisedOnes()
     for (int band = 1; band <= 4; ++band) {
         const auto offered = offeredColours(band);
         QCOMPARE(int(offered.size()), expectedCounts[band - 1]);
-        QSet<ColourValue> offeredValues;
+        QSet<std::uint32_t> offeredValues;
         for (ColourStem stem : offered) {
             QVERIFY2(recognised(band, bandColour(stem).value), bandColour(stem).stemName.data());
             offeredValues.insert(bandColour(stem).value);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #include "Controls.h"
 #include "Forms.h"
 #include "Start.h"
@@ -143,7 +146,7 @@ void TestFormsLayer::moveIsInTwipsAndKeepsTheSize()
     QCOMPARE(probe.pos(), QPoint(100, 200));
     QCOMPARE(probe.size(), size);
     QCOMPARE(probe.Width(), probe.frameGeometry().width() * 15); // the outer size
-    QVERIFY(probe.Width() >= 1500);
+    QCOMPARE_GE(probe.Width(), 1500);
 }
 
 void TestFormsLayer::closeBoxUnloads()
@@ -162,7 +165,7 @@ void TestFormsLayer::captionsShowAsWrittenNotAsMarkup()
     label->setAutoSize(true);
     const QString caption = QStringLiteral("<b>1</b> &lt; 2");
     label->setCaption(caption);
-    QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(caption));
+    QCOMPARE_GE(label->width(), label->fontMetrics().horizontalAdvance(caption));
 }
 
 void TestFormsLayer::closingTheStartUpWindowUnloadsEveryWindow()

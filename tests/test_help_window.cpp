@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #include "Controls.h"
 #include "WindowTesting.h"
 
@@ -68,8 +71,7 @@ void TestHelpWindow::helpLinesReadAsOneParagraph()
 {
     withHelp([](Form &help) {
         const auto caption = [&](const char *name) {
-            auto *label = help.findChild<Label *>(QLatin1String(name));
-            return label ? label->Caption() : QString();
+            return windowtesting::shownProperty(help, QLatin1String(name), "Caption").toString();
         };
         QCOMPARE(caption("lblinfo"),
                  QStringLiteral("Pro nastavení barev na odporu klikněte na jednotlivé proužky"));
@@ -77,12 +79,13 @@ void TestHelpWindow::helpLinesReadAsOneParagraph()
                  QStringLiteral("Vždy musí být nastaveny alespoň 3 proužky, které určují hono-"));
         QCOMPARE(caption("lblInfo2"),
                  QStringLiteral("tu rezistoru. Čtvrtý proužek slouží k určení odchylky +/- "));
-        auto *first = help.findChild<Label *>(QStringLiteral("lblinfo"));
+        auto *first = windowtesting::control<Label>(help, QStringLiteral("lblinfo"));
+        if (!first)
+            return;
         QCOMPARE(first->pos(), QPoint(120 / 15, 240 / 15));
-        QVERIFY(first->width() >= first->sizeHint().width()); // sized to its caption
-        QCOMPARE(help.findChild<Frame *>(QStringLiteral("Frame1"))->title(),
-                 QStringLiteral(" Licence "));
-        QCOMPARE(help.findChild<Frame *>(QStringLiteral("fraBMI"))->title(), QString());
+        QCOMPARE_GE(first->width(), first->sizeHint().width()); // sized to its caption
+        QCOMPARE(caption("Frame1"), QStringLiteral(" Licence "));
+        QCOMPARE(caption("fraBMI"), QString());
     });
 }
 
@@ -90,7 +93,7 @@ void TestHelpWindow::licenceTextHasSevenLines()
 {
     withHelp([](Form &help) {
         const QString text =
-            help.findChild<QWidget *>(QStringLiteral("txtLicence"))->property("Text").toString();
+            windowtesting::shownProperty(help, QStringLiteral("txtLicence"), "Text").toString();
         const QStringList lines = text.split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 7);
         QCOMPARE(text.count(QLatin1Char('\n')),
@@ -100,7 +103,8 @@ void TestHelpWindow::licenceTextHasSevenLines()
         QVERIFY(lines[4].isEmpty());
         for (int line : {0, 2, 3, 5, 6})
             QVERIFY2(!lines[line].isEmpty(), qPrintable(QString::number(line + 1)));
-        QVERIFY(lines[3].size() > 200 && lines[6].size() > 200); // paragraphs the box wraps
+        QCOMPARE_GT(lines[3].size(), 200); // paragraphs the box wraps
+        QCOMPARE_GT(lines[6].size(), 200);
         QVERIFY(lines[3].contains(QStringLiteral("LICENSE")));
         QVERIFY(!text.endsWith(QStringLiteral("\r\n")));
     });
@@ -118,18 +122,24 @@ void TestHelpWindow::okHasTheFocusAndEnterOrSpaceCloses()
     QFETCH(int, key);
     bool closed = false;
     withHelp([&](Form &help) {
-        QWidget *ok = help.findChild<QWidget *>(QStringLiteral("cmdOK"));
+        QWidget *ok = windowtesting::control(help, QStringLiteral("cmdOK"));
+        if (!ok)
+            return;
         QCOMPARE(help.focusWidget(), ok);
         QTest::keyClick(ok, Qt::Key(key));
         closed = !FormRegistry::global().find("frmNapoveda");
     });
+    RETURN_IF_FAILED();
     QVERIFY(closed);
 }
 
 void TestHelpWindow::escapeDoesNotClose()
 {
     withHelp([](Form &help) {
-        QTest::keyClick(help.findChild<QWidget *>(QStringLiteral("cmdOK")), Qt::Key_Escape);
+        QWidget *ok = windowtesting::control(help, QStringLiteral("cmdOK"));
+        if (!ok)
+            return;
+        QTest::keyClick(ok, Qt::Key_Escape);
         QTest::keyClick(&help, Qt::Key_Escape);
         QVERIFY(FormRegistry::global().find("frmNapoveda"));
     });
@@ -138,7 +148,9 @@ void TestHelpWindow::escapeDoesNotClose()
 void TestHelpWindow::licenceCanBeSelectedButNotEdited()
 {
     withHelp([](Form &help) {
-        auto *box = help.findChild<QPlainTextEdit *>(QStringLiteral("txtLicence"));
+        auto *box = windowtesting::control<QPlainTextEdit>(help, QStringLiteral("txtLicence"));
+        if (!box)
+            return;
         const QString before = box->property("Text").toString();
         box->setFocus();
         QTest::keyClicks(box, QStringLiteral("abc"));
@@ -156,13 +168,18 @@ void TestHelpWindow::licenceCanBeSelectedButNotEdited()
 void TestHelpWindow::reopenedWindowStartsAtTheTop()
 {
     withHelp([](Form &help) {
-        auto *box = help.findChild<QPlainTextEdit *>(QStringLiteral("txtLicence"));
-        QVERIFY(box->verticalScrollBar()->maximum() > 0); // the text is longer than the box
+        auto *box = windowtesting::control<QPlainTextEdit>(help, QStringLiteral("txtLicence"));
+        if (!box)
+            return;
+        QCOMPARE_GT(box->verticalScrollBar()->maximum(), 0); // the text is longer than the box
         box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
         box->selectAll();
     });
+    RETURN_IF_FAILED();
     withHelp([](Form &help) {
-        auto *box = help.findChild<QPlainTextEdit *>(QStringLiteral("txtLicence"));
+        auto *box = windowtesting::control<QPlainTextEdit>(help, QStringLiteral("txtLicence"));
+        if (!box)
+            return;
         QCOMPARE(box->verticalScrollBar()->value(), 0);
         QVERIFY(!box->textCursor().hasSelection());
     });

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #include "Identity.h"
 
 #include <QDir>
@@ -150,7 +153,7 @@ void TestPackaging::releaseBuildGivesALintianCleanPackage()
     QTemporaryDir folder;
     const QString build = folder.filePath(QStringLiteral("build"));
     const QString cmake = QStringLiteral(CMAKE_COMMAND);
-    Run step = run(cmake, {"--preset", "default", "-B", build}, OHMILKA_SOURCE_DIR);
+    Run step = run(cmake, {"--preset", "package", "-B", build}, OHMILKA_SOURCE_DIR);
     QVERIFY2(step.exitCode == 0, qPrintable(step.out + step.err));
     step = run(cmake, {"--build", build, "--parallel", "2"}, QString(), 1200);
     QVERIFY2(step.exitCode == 0, qPrintable(step.out + step.err));

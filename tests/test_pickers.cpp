@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #include "Controls.h"
 #include "TestColours.h"
 #include "WindowTesting.h"
@@ -36,11 +39,12 @@ private:
     {
         return FormRegistry::global().find("frmBarva" + QByteArray::number(band));
     }
-    QWidget *bandBox(int band)
+    quint32 bandColour(int band)
     {
-        return main->findChild<QWidget *>(QStringLiteral("picOdpor%1").arg(band));
+        return windowtesting::shownProperty(*main, QStringLiteral("picOdpor%1").arg(band),
+                                            "BackColor")
+            .toUInt();
     }
-    quint32 bandColour(int band) { return bandBox(band)->property("BackColor").toUInt(); }
     // Opens band's palette with a click and runs the given steps in it while it is shown.
     void withPalette(int band, const std::function<void(Form &)> &steps)
     {
@@ -49,9 +53,8 @@ private:
     }
     void choose(int band, const char *label)
     {
-        withPalette(band, [label](Form &palette) {
-            QTest::mouseClick(palette.findChild<QWidget *>(QLatin1String(label)), Qt::LeftButton);
-        });
+        withPalette(
+            band, [label](Form &palette) { windowtesting::click(palette, QLatin1String(label)); });
     }
     QStringList boldLabels(Form &palette)
     {
@@ -112,10 +115,11 @@ void TestPickers::paletteWindowsAreLaidOut()
                   (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(palette.minimumSize(), palette.maximumSize());
         const QRect screen = palette.screen()->geometry();
-        QVERIFY(qAbs(palette.frameGeometry().center().x() - screen.center().x()) <= 1);
-        QVERIFY(qAbs(palette.frameGeometry().center().y() - screen.center().y()) <= 1);
-        auto *box = palette.findChild<QGroupBox *>(frame);
-        QVERIFY(box);
+        QCOMPARE_LE(qAbs(palette.frameGeometry().center().x() - screen.center().x()), 1);
+        QCOMPARE_LE(qAbs(palette.frameGeometry().center().y() - screen.center().y()), 1);
+        auto *box = windowtesting::control<QGroupBox>(palette, frame);
+        if (!box)
+            return;
         QCOMPARE(box->title(), QStringLiteral("%1. barva").arg(band));
         QCOMPARE(box->geometry(), QRect(360 / 15, 0, 1335 / 15, frameHeight / 15));
         QCOMPARE(box->findChildren<Label *>().size(), labels);
@@ -185,8 +189,10 @@ void TestPickers::everyLabelShowsItsColour()
     QFETCH(quint32, fore);
 
     withPalette(band, [&](Form &palette) {
-        auto *label = palette.findChild<Label *>(QLatin1String(QTest::currentDataTag()));
-        QVERIFY(label);
+        auto *label =
+            windowtesting::control<Label>(palette, QLatin1String(QTest::currentDataTag()));
+        if (!label)
+            return;
         QVERIFY(label->parentWidget()->objectName().startsWith(QStringLiteral("fra")));
         QCOMPARE(label->geometry(),
                  QRect(120 / 15, (240 + 360 * (row - 1)) / 15, 1095 / 15, 255 / 15));
@@ -199,17 +205,18 @@ void TestPickers::everyLabelShowsItsColour()
         QCOMPARE(label->alignment(), Qt::AlignCenter);
         QTest::mouseClick(label, Qt::LeftButton);
     });
+    RETURN_IF_FAILED();
     QCOMPARE(bandColour(band), back);
 }
 
 void TestPickers::choosingAColourPaintsOnlyItsBand()
 {
-    choose(1, "lblHneda1");
-    choose(4, "lblZlata4");
-    main->findChild<QPushButton *>(QStringLiteral("cmdHodnota"))->click();
+    RETURN_IF_FAILED(choose(1, "lblHneda1"));
+    RETURN_IF_FAILED(choose(4, "lblZlata4"));
+    RETURN_IF_FAILED(windowtesting::click(*main, QStringLiteral("cmdHodnota")));
     const QString shownBefore = windowtesting::shownNumber(*main);
 
-    choose(2, "lblModra2");
+    RETURN_IF_FAILED(choose(2, "lblModra2"));
     QCOMPARE(bandColour(2), blue);
     QCOMPARE(bandColour(1), brown);
     QCOMPARE(bandColour(3), unset);
@@ -224,36 +231,38 @@ void TestPickers::choosingAColourPaintsOnlyItsBand()
 
 void TestPickers::wholeValueSetUpWithTheMouse()
 {
-    choose(1, "lblHneda1");
-    choose(2, "lblCerna2");
-    choose(3, "lblCervena3");
-    choose(4, "lblZlata4");
-    QTest::mouseClick(main->findChild<QWidget *>(QStringLiteral("cmdHodnota")), Qt::LeftButton);
+    RETURN_IF_FAILED(choose(1, "lblHneda1"));
+    RETURN_IF_FAILED(choose(2, "lblCerna2"));
+    RETURN_IF_FAILED(choose(3, "lblCervena3"));
+    RETURN_IF_FAILED(choose(4, "lblZlata4"));
+    RETURN_IF_FAILED(windowtesting::click(*main, QStringLiteral("cmdHodnota")));
     QCOMPARE(windowtesting::shownNumber(*main), QStringLiteral("1"));
-    auto *units = main->findChild<QComboBox *>(QStringLiteral("cmbHodnota"));
-    QCOMPARE(units->currentText(), QStringLiteral("k"));
+    QCOMPARE(windowtesting::shownUnit(*main), 2); // "k"
     QCOMPARE(windowtesting::shownTolerance(*main), QStringLiteral("+/-  5%"));
 }
 
 void TestPickers::labelUnderThePointerTurnsBold()
 {
     withPalette(3, [this](Form &palette) {
-        auto *frame = palette.findChild<QWidget *>(QStringLiteral("fra3barva"));
-        const auto label = [&](const char *name) {
-            return palette.findChild<QWidget *>(QLatin1String(name));
-        };
-        QTest::mouseMove(label("lblZlata"));
+        QWidget *frame = windowtesting::control(palette, QStringLiteral("fra3barva"));
+        QWidget *gold = windowtesting::control(palette, QStringLiteral("lblZlata"));
+        if (!frame || !gold)
+            return;
+        QTest::mouseMove(gold);
         QCOMPARE(boldLabels(palette), QStringList({"lblZlata"}));
-        QTest::mouseMove(frame, label("lblZlata")->geometry().bottomLeft() + QPoint(10, 3));
+        QTest::mouseMove(frame, gold->geometry().bottomLeft() + QPoint(10, 3));
         QCOMPARE(boldLabels(palette), QStringList());
-        QTest::mouseMove(label("lblCerna3"));
-        QTest::mouseMove(label("lblSeda3")); // a jump straight onto another label
+        RETURN_IF_FAILED(windowtesting::pointAt(palette, QStringLiteral("lblCerna3")));
+        RETURN_IF_FAILED(
+            windowtesting::pointAt(palette, QStringLiteral("lblSeda3"))); // straight onto another
         QCOMPARE(boldLabels(palette), QStringList({"lblCerna3", "lblSeda3"}));
         QTest::mouseMove(&palette, QPoint(5, 5)); // the window's own surface
         QCOMPARE(boldLabels(palette), QStringList());
-        QTest::mouseMove(label("lblModra3"));
-        QTest::mouseClick(label("lblModra3"), Qt::LeftButton);
+        RETURN_IF_FAILED(windowtesting::pointAt(palette, QStringLiteral("lblModra3")));
+        windowtesting::click(palette, QStringLiteral("lblModra3"));
     });
+    RETURN_IF_FAILED();
+    QVERIFY(picker(3));
     QCOMPARE(boldLabels(*picker(3)), QStringList({"lblModra3"})); // a click keeps the weight
 }
 
@@ -263,16 +272,19 @@ void TestPickers::reopenedPaletteIsWhereItWasWithTheChoiceStillBold()
     withPalette(2, [&](Form &palette) {
         palette.Move(6000, 4500); // as if the user dragged it
         movedTo = palette.pos();
-        auto *label = palette.findChild<QWidget *>(QStringLiteral("lblZelena2"));
-        QTest::mouseMove(label);
-        QTest::mouseClick(label, Qt::LeftButton);
+        RETURN_IF_FAILED(windowtesting::pointAt(palette, QStringLiteral("lblZelena2")));
+        windowtesting::click(palette, QStringLiteral("lblZelena2"));
     });
+    RETURN_IF_FAILED();
     QPointer<Form> first = picker(2);
     withPalette(2, [&](Form &palette) {
         QCOMPARE(&palette, first.data());
         QCOMPARE(palette.pos(), movedTo);
         QCOMPARE(boldLabels(palette), QStringList({"lblZelena2"}));
-        QTest::mouseMove(palette.findChild<QWidget *>(QStringLiteral("fra2Barva")), QPoint(3, 100));
+        QWidget *frame = windowtesting::control(palette, QStringLiteral("fra2Barva"));
+        if (!frame)
+            return;
+        QTest::mouseMove(frame, QPoint(3, 100));
         QCOMPARE(boldLabels(palette), QStringList());
         palette.close();
     });
@@ -282,36 +294,37 @@ void TestPickers::whiteInBandOneUnloadsItsPalette()
 {
     withPalette(1, [](Form &palette) {
         palette.Move(6000, 4500);
-        auto *white = palette.findChild<QWidget *>(QStringLiteral("lblBila1"));
-        QTest::mouseMove(white);
-        QTest::mouseClick(white, Qt::LeftButton);
+        RETURN_IF_FAILED(windowtesting::pointAt(palette, QStringLiteral("lblBila1")));
+        windowtesting::click(palette, QStringLiteral("lblBila1"));
     });
+    RETURN_IF_FAILED();
     QCOMPARE(bandColour(1), white);
     QCOMPARE(picker(1), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     withPalette(1, [this](Form &palette) {
         const QRect screen = palette.screen()->geometry();
-        QVERIFY(qAbs(palette.frameGeometry().center().x() - screen.center().x()) <= 1);
+        QCOMPARE_LE(qAbs(palette.frameGeometry().center().x() - screen.center().x()), 1);
         QCOMPARE(boldLabels(palette), QStringList());
-        QTest::mouseClick(palette.findChild<QWidget *>(QStringLiteral("lblSeda1")), Qt::LeftButton);
+        windowtesting::click(palette, QStringLiteral("lblSeda1"));
     });
+    RETURN_IF_FAILED();
     QVERIFY(picker(1) && !picker(1)->isVisible()); // grey only hides it
 }
 
 void TestPickers::closeBoxLeavesTheBandAsItWas()
 {
-    choose(3, "lblZluta3");
-    withPalette(3, [](Form &palette) { palette.close(); });
+    RETURN_IF_FAILED(choose(3, "lblZluta3"));
+    RETURN_IF_FAILED(withPalette(3, [](Form &palette) { palette.close(); }));
     QCOMPARE(bandColour(3), yellow);
     QCOMPARE(picker(3), nullptr);
 }
 
 void TestPickers::closingTheMainWindowUnloadsEveryPalette()
 {
-    choose(1, "lblHneda1");
-    choose(2, "lblCerna2");
-    choose(3, "lblCervena3");
-    choose(4, "lblZadna4");
+    RETURN_IF_FAILED(choose(1, "lblHneda1"));
+    RETURN_IF_FAILED(choose(2, "lblCerna2"));
+    RETURN_IF_FAILED(choose(3, "lblCervena3"));
+    RETURN_IF_FAILED(choose(4, "lblZadna4"));
     QCOMPARE(FormRegistry::global().loadedForms().size(), 5);
     main->close();
     QVERIFY(FormRegistry::global().loadedForms().isEmpty());

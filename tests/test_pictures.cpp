@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -53,7 +56,7 @@ void TestPictures::logoIsAProgressiveColourJpeg()
 {
     const QByteArray jpeg = read("logo.jpg");
     const int frame = jpeg.indexOf("\xFF\xC2"); // start of a progressive frame
-    QVERIFY(frame > 0);
+    QCOMPARE_GT(frame, 0);
     QCOMPARE(qFromBigEndian<quint16>(jpeg.constData() + frame + 5), quint16(93));  // height
     QCOMPARE(qFromBigEndian<quint16>(jpeg.constData() + frame + 7), quint16(269)); // width
     QCOMPARE(int(jpeg[frame + 9]), 3);                                             // components
@@ -98,7 +101,7 @@ void TestPictures::cursorIsAHandWithItsHotSpotAtTheFingertip()
     QCOMPARE(u16(cursor, 10), quint16(12));
     QCOMPARE(u16(cursor, 12), quint16(1));
     const QImage hand = QImage::fromData(cursor, "CUR");
-    QVERIFY(qAlpha(hand.pixel(12, 1)) > 0); // the fingertip is drawn where it points
+    QCOMPARE_GT(qAlpha(hand.pixel(12, 1)), 0); // the fingertip is drawn where it points
     QCOMPARE(qAlpha(hand.pixel(12, 0)), 0);
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 // Seeded random use of every window: clicks, pointer moves and closes, checked after each step.
 // OHMILKA_RANDOM_SEQUENCES sets how many sequences run (default 1000), OHMILKA_RANDOM_SEED the
 // first seed (default 1); a failure names the seed and step that reproduce it.
@@ -12,7 +15,6 @@
 #include <QDesktopServices>
 #include <QLocale>
 #include <QTest>
-#include <QTimer>
 
 #include <random>
 
@@ -44,7 +46,6 @@ private:
     };
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
-    QWidget *mainControl(const QString &name) { return windowtesting::control(*main, name); }
     Row shownRow()
     {
         return {windowtesting::shownNumber(*main), windowtesting::shownUnit(*main),
@@ -52,13 +53,16 @@ private:
     }
     quint32 band(int n)
     {
-        return mainControl(QStringLiteral("picOdpor%1").arg(n))->property("BackColor").toUInt();
+        return windowtesting::shownProperty(*main, QStringLiteral("picOdpor%1").arg(n), "BackColor")
+            .toUInt();
     }
     void fail(const QString &what)
     {
         if (failure.isEmpty())
             failure = QStringLiteral("seed %1, step %2: %3").arg(seed).arg(step).arg(what);
     }
+    // A shared helper fails the test itself where a control or window is missing.
+    bool failed() const { return !failure.isEmpty() || QTest::currentTestFailed(); }
     void check();
     // Moves the pointer; false when it was there already, so no widget hears of it. The move
     // goes to the widget's own window: offscreen, hidden windows at the same place may
@@ -127,14 +131,11 @@ void TestRandomUse::check()
 void TestRandomUse::openWith(const char *button, const std::function<void(Form &)> &inside,
                              const char *form)
 {
-    QTimer::singleShot(0, main, [this, inside, form] {
-        Form *window = FormRegistry::global().find(form);
-        if (!window || !window->isVisible())
-            return fail(QStringLiteral("%1 did not open").arg(QLatin1String(form)));
-        check();
-        inside(*window);
-    });
-    QTest::mouseClick(mainControl(QLatin1String(button)), Qt::LeftButton);
+    windowtesting::inWindowOpenedBy(*main, QLatin1String(button), form,
+                                    [this, inside](Form &window) {
+                                        check();
+                                        inside(window);
+                                    });
     if (Form *window = FormRegistry::global().find(form); window && window->isVisible())
         fail(QStringLiteral("%1 still visible after its Show returned").arg(QLatin1String(form)));
 }
@@ -146,6 +147,8 @@ void TestRandomUse::usePalette(int n)
         [this, n](Form &palette) {
             const QList<Label *> labels = palette.findChildren<Label *>();
             auto *frame = palette.findChild<Frame *>();
+            if (labels.isEmpty() || !frame)
+                return fail(palette.objectName() + QStringLiteral(" has no colours in a frame"));
             for (int moves = pick(6); moves > 0; --moves) {
                 switch (pick(3)) {
                 case 0: {
@@ -179,29 +182,28 @@ void TestRandomUse::useAbout()
     openWith(
         "cmdAbout",
         [this](Form &about) {
-            const auto link = [&](const char *name) {
-                return about.findChild<Label *>(QLatin1String(name));
-            };
+            auto *mail = windowtesting::control<Label>(about, QStringLiteral("lbl2"));
+            auto *web = windowtesting::control<Label>(about, QStringLiteral("lbl3"));
+            QWidget *frame = windowtesting::control(about, QStringLiteral("fraRamecek"));
+            if (!mail || !web || !frame)
+                return;
             for (int moves = pick(6); moves > 0; --moves) {
                 switch (pick(4)) {
                 case 0: {
-                    Label *hovered = link(pick(2) ? "lbl2" : "lbl3");
+                    Label *hovered = pick(2) ? mail : web;
                     if (moveTo(hovered, QPoint(5, 5)) && hovered->ForeColor() != 0x0000FF)
                         fail(hovered->objectName() + QStringLiteral(" not red under the pointer"));
                     break;
                 }
                 case 1:
-                    if (moveTo(about.findChild<QWidget *>(QStringLiteral("fraRamecek")),
-                               QPoint(250, 12)) &&
-                        (link("lbl2")->ForeColor() != 0xFF0000 ||
-                         link("lbl3")->ForeColor() != 0xFF0000))
+                    if (moveTo(frame, QPoint(250, 12)) &&
+                        (mail->ForeColor() != 0xFF0000 || web->ForeColor() != 0xFF0000))
                         fail(QStringLiteral("links not blue over the frame"));
                     break;
                 case 2: {
                     const int before = urls.launches;
                     const char *target = pick(3) == 0 ? "Image1" : pick(2) ? "lbl2" : "lbl3";
-                    QTest::mouseClick(about.findChild<QWidget *>(QLatin1String(target)),
-                                      Qt::LeftButton);
+                    RETURN_IF_FAILED(windowtesting::click(about, QLatin1String(target)));
                     if (urls.launches != before + 1)
                         fail(QStringLiteral("a click on %1 launched %2 times")
                                  .arg(QLatin1String(target))
@@ -213,8 +215,7 @@ void TestRandomUse::useAbout()
                 }
             }
             if (pick(2))
-                QTest::mouseClick(about.findChild<QWidget *>(QStringLiteral("cmdOK")),
-                                  Qt::LeftButton);
+                windowtesting::click(about, QStringLiteral("cmdOK"));
             else
                 about.close();
         },
@@ -228,11 +229,11 @@ void TestRandomUse::useHelp()
         [this](Form &help) {
             switch (pick(3)) {
             case 0:
-                QTest::keyClick(help.findChild<QWidget *>(QStringLiteral("cmdOK")), Qt::Key_Return);
+                if (QWidget *ok = windowtesting::control(help, QStringLiteral("cmdOK")))
+                    QTest::keyClick(ok, Qt::Key_Return);
                 break;
             case 1:
-                QTest::mouseClick(help.findChild<QWidget *>(QStringLiteral("cmdOK")),
-                                  Qt::LeftButton);
+                windowtesting::click(help, QStringLiteral("cmdOK"));
                 break;
             default:
                 help.close();
@@ -251,7 +252,7 @@ void TestRandomUse::step_()
         break;
     case 3:
     case 4: {
-        QTest::mouseClick(mainControl(QStringLiteral("cmdHodnota")), Qt::LeftButton);
+        windowtesting::click(*main, QStringLiteral("cmdHodnota"));
         const ResistorValue value = calculateValue(bands[1], bands[2], bands[3], bands[4]);
         expected.unit = value.unitIndex;
         expected.number = QString::fromStdString(
@@ -263,7 +264,8 @@ void TestRandomUse::step_()
     }
     case 5:
         expected.unit = pick(5);
-        main->findChild<QComboBox *>(QStringLiteral("cmbHodnota"))->setCurrentIndex(expected.unit);
+        if (auto *units = windowtesting::control<QComboBox>(*main, QStringLiteral("cmbHodnota")))
+            units->setCurrentIndex(expected.unit);
         break;
     case 6:
         useAbout();
@@ -281,7 +283,7 @@ void TestRandomUse::randomSequencesKeepTheProgramConsistent()
     const quint32 firstSeed = qEnvironmentVariableIsSet("OHMILKA_RANDOM_SEED")
                                   ? quint32(qEnvironmentVariableIntValue("OHMILKA_RANDOM_SEED"))
                                   : 1;
-    for (seed = firstSeed; seed < firstSeed + quint32(sequences) && failure.isEmpty(); ++seed) {
+    for (seed = firstSeed; seed < firstSeed + quint32(sequences) && !failed(); ++seed) {
         random.seed(seed);
         main = &startProgram();
         main->Move(0, 0); // the offscreen pointer finds the first window under it
@@ -289,9 +291,11 @@ void TestRandomUse::randomSequencesKeepTheProgramConsistent()
         for (int n = 1; n <= 4; ++n)
             bands[n] = 0x8000000F;
         const int steps = 10 + pick(40);
-        for (step = 1; step <= steps && failure.isEmpty(); ++step) {
+        for (step = 1; step <= steps && !failed(); ++step) {
             step_();
             check();
+            if (QTest::currentTestFailed())
+                fail(QStringLiteral("the failure above"));
         }
         main->close();
         if (!FormRegistry::global().loadedForms().isEmpty())

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 #include "App.h"
 #include "Controls.h"
 #include "Forms.h"
@@ -43,8 +46,8 @@ void TestStartUp::mainWindowComesUpAloneCentredWithItsIcon()
     QVERIFY(!main.isModal());
     QCOMPARE(FormRegistry::global().loadedForms(), QList<Form *>({&main}));
     const QRect screen = main.screen()->geometry();
-    QVERIFY(qAbs(main.frameGeometry().center().x() - screen.center().x()) <= 1);
-    QVERIFY(qAbs(main.frameGeometry().center().y() - screen.center().y()) <= 1);
+    QCOMPARE_LE(qAbs(main.frameGeometry().center().x() - screen.center().x()), 1);
+    QCOMPARE_LE(qAbs(main.frameGeometry().center().y() - screen.center().y()), 1);
     QCOMPARE(main.windowIcon().availableSizes(), QList<QSize>({QSize(32, 32)}));
 }
 
@@ -54,11 +57,13 @@ void TestStartUp::closingTheMainWindowAfterEveryPaletteLeavesNothing()
     Form &main = startProgram();
     main.Move(0, 0);
     for (int band = 1; band <= 4; ++band)
-        windowtesting::inWindowOpenedBy(
+        RETURN_IF_FAILED(windowtesting::inWindowOpenedBy(
             main, QStringLiteral("picOdpor%1").arg(band), "frmBarva" + QByteArray::number(band),
             [](Form &palette) {
-                QTest::mouseClick(palette.findChildren<Label *>().first(), Qt::LeftButton);
-            });
+                const QList<Label *> labels = palette.findChildren<Label *>();
+                QVERIFY(!labels.isEmpty());
+                QTest::mouseClick(labels.first(), Qt::LeftButton);
+            }));
     QCOMPARE(FormRegistry::global().loadedForms().size(), 5);
     main.close();
     QVERIFY(FormRegistry::global().loadedForms().isEmpty());

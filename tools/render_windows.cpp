@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 // Renders every window to PNG as a user meets it: the main window with a value calculated, a
 // palette with the label under the pointer bold, the about window with a link under the
 // pointer, and the help window. Usage: render_windows OUTPUT_FOLDER

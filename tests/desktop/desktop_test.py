@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
 """Ohmilka on a real desktop, driven from outside as a person and a screen reader would: the
 pointer and the window manager through xdotool and wmctrl, the accessibility tree and its
 actions through AT-SPI.

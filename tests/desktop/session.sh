@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
 # Runs a command on a desktop of its own: an Xvfb display with the openbox window manager, a
 # D-Bus session and the AT-SPI accessibility bus, as a screen-reader user's session has them.
 # Usage: tests/desktop/session.sh COMMAND [ARGUMENT...]

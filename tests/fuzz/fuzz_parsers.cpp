@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
 // libFuzzer target: the value parser and the colour-word parser on any bytes. Nothing may crash,
 // hang, or be accepted as a value that does not read back the same.
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
 # Ohmilka.exe under Wine on the session's display (tests/desktop/session.sh): the main window
 # appears, closes through the window manager as a user closes it, and the program ends with 0.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
 """Reads back from a Windows executable its machine and subsystem, and the version record and
 icon group from its resources.
 
