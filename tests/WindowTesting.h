@@ -8,6 +8,7 @@
 
 #include "Forms.h"
 #include "StartUp.h"
+#include "StopOnFailure.h"
 #include "frmNResistor.h"
 
 #include <QAccessible>
@@ -27,15 +28,6 @@ inline ohmilka::frmNResistor &showMainWindow()
     main.Move(0, 0);
     return main;
 }
-
-// Runs statement, a step that may fail the current test (the helpers below do, where a control
-// or window is missing), and ends the calling function once the test has failed.
-#define RETURN_IF_FAILED(statement)                                                                \
-    do {                                                                                           \
-        statement;                                                                                 \
-        if (QTest::currentTestFailed())                                                            \
-            return;                                                                                \
-    } while (false)
 
 // A control of window by its name; where there is none, the current test fails and the result
 // is null.

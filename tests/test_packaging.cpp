@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 #include "Identity.h"
+#include "StopOnFailure.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -61,6 +63,7 @@ private:
     {
         return QStringLiteral(OHMILKA_BINARY_DIR "/") + path;
     }
+    static void checkHardened(const QString &binary);
     static QString desktopId() { return QString::fromLatin1(ohmilka::identity::desktopId); }
     static QStringList expectedFiles()
     {
@@ -147,6 +150,36 @@ void TestPackaging::installPutsEverythingInItsPlace()
     QVERIFY(QFileInfo(prefix.filePath("bin/ohmilka")).isExecutable());
 }
 
+// Built as Debian builds its own programs: full RELRO with immediate binding, the stack
+// protector, and every function of lintian's list of fortifiable ones imported in its checked
+// form only.
+void TestPackaging::checkHardened(const QString &binary)
+{
+    const Run segments = run(tool("readelf"), {"--program-headers", "--wide", binary});
+    QVERIFY2(segments.out.contains(QStringLiteral("GNU_RELRO")), qPrintable(binary));
+    const Run dynamic = run(tool("readelf"), {"--dynamic", binary});
+    QVERIFY2(dynamic.out.contains(QStringLiteral("BIND_NOW")), qPrintable(binary));
+
+    const Run symbols = run(tool("readelf"), {"--dyn-syms", "--wide", binary});
+    QStringList imported;
+    for (const QString &line : symbols.out.split(u'\n')) {
+        const QStringList fields = line.simplified().split(u' ');
+        if (fields.size() >= 8 && fields[6] == QLatin1String("UND"))
+            imported << fields[7].section(u'@', 0, 0);
+    }
+    QVERIFY2(imported.contains(QStringLiteral("__stack_chk_fail")), qPrintable(binary));
+    QFile list(QStringLiteral("/usr/share/lintian/data/binaries/hardened-functions"));
+    QVERIFY2(list.open(QIODevice::ReadOnly | QIODevice::Text), "lintian's list is missing");
+    QStringList unchecked;
+    for (const QByteArray &line : list.readAll().split('\n')) {
+        const QString function = QString::fromLatin1(line.trimmed());
+        if (!function.isEmpty() && !function.startsWith(u'#') && imported.contains(function))
+            unchecked << function;
+    }
+    QVERIFY2(unchecked.isEmpty(),
+             qPrintable(binary + " imports unfortified " + unchecked.join(' ')));
+}
+
 // The README's packaging command, in a folder of the test's own.
 void TestPackaging::releaseBuildGivesALintianCleanPackage()
 {
@@ -165,11 +198,18 @@ void TestPackaging::releaseBuildGivesALintianCleanPackage()
     QCOMPARE(packages.size(), 1);
     const QString deb = folder.filePath(packages.first());
 
-    const Run lintian = run(tool("lintian"), {"--fail-on", "error,warning", deb}, QString(), 600);
+    const Run lintian =
+        run(tool("lintian"), {"--fail-on", "error,warning", "--display-info", deb}, QString(), 600);
     QVERIFY2(lintian.exitCode == 0, qPrintable(lintian.out + lintian.err));
     QVERIFY2(!lintian.out.contains(QRegularExpression(QStringLiteral("^[EW]: "),
                                                       QRegularExpression::MultilineOption)),
              qPrintable(lintian.out));
+    QVERIFY2(!lintian.out.contains(QStringLiteral("hardening-")), qPrintable(lintian.out));
+
+    const QString unpacked = folder.filePath(QStringLiteral("unpacked"));
+    QCOMPARE(run(QStringLiteral("dpkg-deb"), {"-x", deb, unpacked}).exitCode, 0);
+    for (const char *program : {"ohmilka", "ohmilka-code"})
+        RETURN_IF_FAILED(checkHardened(unpacked + "/usr/bin/" + QLatin1String(program)));
 
     const Run contents = run(QStringLiteral("dpkg-deb"), {"--contents", deb});
     for (const QString &file : expectedFiles())

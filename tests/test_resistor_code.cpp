@@ -7,6 +7,7 @@
 #include "ESeries.h"
 
 #include "EngineText.h"
+#include "StopOnFailure.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -148,9 +149,8 @@ void TestResistorCode::decodesBands()
     QFETCH(QString, bands);
     QFETCH(QString, english);
     QFETCH(QString, czech);
-    const std::vector<Colour> read = colours(bands);
-    if (QTest::currentTestFailed())
-        return;
+    std::vector<Colour> read;
+    RETURN_IF_FAILED(read = colours(bands));
     const auto reading = decode(read);
     QVERIFY(std::holds_alternative<Reading>(reading));
     QCOMPARE(fromView(readingText(std::get<Reading>(reading), Language::English)), english);
@@ -178,9 +178,8 @@ void TestResistorCode::refusesBandsNamingTheBand()
     QFETCH(QString, bands);
     QFETCH(int, band);
     QFETCH(int, role);
-    const std::vector<Colour> read = colours(bands);
-    if (QTest::currentTestFailed())
-        return;
+    std::vector<Colour> read;
+    RETURN_IF_FAILED(read = colours(bands));
     const auto reading = decode(read);
     QVERIFY(std::holds_alternative<DecodeError>(reading));
     QCOMPARE(std::get<DecodeError>(reading).band, band);

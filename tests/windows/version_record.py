@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Ohmilka developers
 # SPDX-License-Identifier: MIT
 
-"""Reads back from a Windows executable its machine and subsystem, and the version record and
-icon group from its resources.
+"""Reads back from a Windows executable its machine, subsystem and security characteristics,
+and the version record and icon group from its resources.
 
 Usage: version_record.py PROGRAM.exe ICON.ico BITS
 """
@@ -13,6 +13,10 @@ import sys
 RT_ICON, RT_GROUP_ICON, RT_VERSION = 3, 14, 16
 MACHINES = {"32": 0x14C, "64": 0x8664}  # IMAGE_FILE_MACHINE_I386, _AMD64
 GUI_SUBSYSTEM = 2
+# DllCharacteristics the linker must set: address-space layout randomisation (with 64-bit high
+# entropy where it applies) and no execution of data.
+HIGH_ENTROPY_VA, DYNAMIC_BASE, NX_COMPAT = 0x20, 0x40, 0x100
+SECURITY = {"32": DYNAMIC_BASE | NX_COMPAT, "64": HIGH_ENTROPY_VA | DYNAMIC_BASE | NX_COMPAT}
 
 
 def machine_and_subsystem(pe):
@@ -20,6 +24,12 @@ def machine_and_subsystem(pe):
     # header that follows the 24 bytes of signature and file header.
     header = struct.unpack_from("<I", pe, 0x3C)[0]
     return struct.unpack_from("<H", pe, header + 4)[0], struct.unpack_from("<H", pe, header + 92)[0]
+
+
+def dll_characteristics(pe):
+    # Right after the subsystem, in the 32-bit and the 64-bit optional header alike.
+    header = struct.unpack_from("<I", pe, 0x3C)[0]
+    return struct.unpack_from("<H", pe, header + 94)[0]
 
 
 def resources(pe):
@@ -77,6 +87,9 @@ def main():
     if machine_and_subsystem(pe) != (MACHINES[bits], GUI_SUBSYSTEM):
         problems.append(f"it is not a {bits}-bit GUI program: machine and subsystem "
                         f"{machine_and_subsystem(pe)}")
+    missing = SECURITY[bits] & ~dll_characteristics(pe)
+    if missing:
+        problems.append(f"DllCharacteristics lack {missing:#x}")
     signature, _, file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<6I", fixed)
     if (signature, file_ms, file_ls, product_ms, product_ls) != (0xFEEF04BD, 0x10000, 0, 0x10000, 0):
         problems.append("the fixed part does not say version 1.0.0.0")
