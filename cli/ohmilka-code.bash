@@ -16,7 +16,7 @@ _ohmilka_code()
         --tempco) COMPREPLY=($(compgen -W "1 5 10 15 20 25 50 100 250" -- "$current")); return ;;
         --series) COMPREPLY=($(compgen -W "E6 E12 E24 E48 E96 E192" -- "$current")); return ;;
     esac
-    local options="--json --lang --help --version"
+    local options="--json --lang --help -h --version"
     case $command in
         "") COMPREPLY=($(compgen -W "decode encode series $options" -- "$current")) ;;
         decode)

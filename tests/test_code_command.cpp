@@ -1,13 +1,22 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
+#include "Command.h"
+#include "Json.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
-// ohmilka-code run as a process, as people and scripts run it.
+#include <sstream>
+#include <vector>
+
+using ohmilka::code::Language;
+
+Q_DECLARE_METATYPE(Language)
+
+// ohmilka-code called in-process, as its executable calls it, so that it runs under Wine too.
 class TestCodeCommand : public QObject
 {
     Q_OBJECT
@@ -19,6 +28,8 @@ private slots:
     void jsonCarriesExactNumbers();
     void badInputGetsOneLineAndStatusTwo_data();
     void badInputGetsOneLineAndStatusTwo();
+    void jsonEscapesControlCharacters();
+    void failedWriteIsAnError();
 
 private:
     struct Result {
@@ -26,56 +37,59 @@ private:
         QString out;
         QString err;
     };
-    static Result run(const QStringList &arguments, const QString &lang = QStringLiteral("C.UTF-8"))
+    static Result run(const QStringList &arguments, Language language = Language::English,
+                      std::ostream *output = nullptr)
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *variable : {"LC_ALL", "LC_MESSAGES"})
-            environment.remove(QLatin1String(variable));
-        environment.insert(QStringLiteral("LANG"), lang);
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(OHMILKA_CODE), arguments);
-        if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit)
-            return {};
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        std::vector<std::string> texts;
+        for (const QString &argument : arguments)
+            texts.push_back(argument.toStdString());
+        const std::vector<std::string_view> views(texts.begin(), texts.end());
+        std::ostringstream out, err;
+        const int status = ohmilka::code::runCommand(views, language, output ? *output : out, err);
+        return {status, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
     }
 };
 
 void TestCodeCommand::answers_data()
 {
-    QTest::addColumn<QString>("lang");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
+    const Language cs = Language::Czech, en = Language::English;
     QTest::newRow("decode in Czech")
-        << "cs_CZ.UTF-8" << QStringList{"decode", "hnědá", "černá", "červená", "zlatá"} << 0
+        << cs << QStringList{"decode", "hnědá", "černá", "červená", "zlatá"} << 0
         << "1 kΩ ±5 % (0,95–1,05 kΩ)\n";
-    QTest::newRow("decode five bands in English")
-        << "en_US.UTF-8" << QStringList{"decode", "BN", "BK", "BK", "RD", "BN"} << 0
-        << "10 kΩ ±1 % (9.9–10.1 kΩ)\n";
-    QTest::newRow("--lang overrides the locale")
-        << "cs_CZ.UTF-8" << QStringList{"--lang", "en", "decode", "yellow", "violet", "red", "gold"}
-        << 0 << "4.7 kΩ ±5 % (4.465–4.935 kΩ)\n";
-    QTest::newRow("encode") << "en_US.UTF-8" << QStringList{"encode", "4k7"} << 0
+    QTest::newRow("decode five bands") << en << QStringList{"decode", "BN", "BK", "BK", "RD", "BN"}
+                                       << 0 << "10 kΩ ±1 % (9.9–10.1 kΩ)\n";
+    QTest::newRow("--lang first") << cs
+                                  << QStringList{"--lang", "en", "decode", "YE", "VT", "RD", "GD"}
+                                  << 0 << "4.7 kΩ ±5 % (4.465–4.935 kΩ)\n";
+    QTest::newRow("--lang last") << en << QStringList{"decode", "YE", "VT", "RD", "GD", "--lang=cs"}
+                                 << 0 << "4,7 kΩ ±5 % (4,465–4,935 kΩ)\n";
+    QTest::newRow("-- ends the options") << en << QStringList{"decode", "--", "RD", "RD", "RD"} << 0
+                                         << "2.2 kΩ ±20 % (1.76–2.64 kΩ)\n";
+    QTest::newRow("encode") << en << QStringList{"encode", "4k7"} << 0
                             << "4.7 kΩ: yellow violet red gold (±5 %)\n";
-    QTest::newRow("encode in Czech") << "cs_CZ.UTF-8" << QStringList{"encode", "4,7k"} << 0
+    QTest::newRow("encode six bands")
+        << en << QStringList{"encode", "4.7k", "--bands", "6", "--tolerance=1", "--tempco", "50"}
+        << 0 << "4.7 kΩ: yellow violet black brown brown red (±1 %, 50 ppm/K)\n";
+    QTest::newRow("encode in Czech") << cs << QStringList{"encode", "4,7k"} << 0
                                      << "4,7 kΩ: žlutá fialová červená zlatá (±5 %)\n";
-    QTest::newRow("series") << "en_US.UTF-8" << QStringList{"series", "5k", "--series", "E24"} << 0
+    QTest::newRow("series") << en << QStringList{"series", "5k", "--series", "E24"} << 0
                             << "E24: 5 kΩ is not in the series; nearest 4.7 kΩ below and 5.1 kΩ "
                                "above\n";
-    QTest::newRow("no marking") << "en_US.UTF-8" << QStringList{"encode", "4k75", "--bands", "4"}
-                                << 1 << "";
-    QTest::newRow("version") << "C" << QStringList{"--version"} << 0 << "ohmilka-code 1.0.0\n";
+    QTest::newRow("no marking") << en << QStringList{"encode", "4k75", "--bands", "4"} << 1 << "";
+    QTest::newRow("version") << en << QStringList{"--version"} << 0 << "ohmilka-code 1.0.0\n";
 }
 
 void TestCodeCommand::answers()
 {
-    QFETCH(QString, lang);
+    QFETCH(Language, language);
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, out);
-    const Result result = run(arguments, lang);
+    const Result result = run(arguments, language);
     QCOMPARE(result.status, status);
     QCOMPARE(result.out, out);
     QCOMPARE(result.err.count(u'\n'), status == 0 ? 0 : 1);
@@ -115,7 +129,7 @@ void TestCodeCommand::jsonCarriesExactNumbers()
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, expected);
-    const Result result = run(arguments << QStringLiteral("--json"), QStringLiteral("cs_CZ.UTF-8"));
+    const Result result = run(arguments << QStringLiteral("--json"), Language::Czech);
     QCOMPARE(result.status, status);
     // In Czech: the text follows the language; colour names and numbers do not.
     QJsonObject got = QJsonDocument::fromJson(result.out.toUtf8()).object();
@@ -139,7 +153,8 @@ void TestCodeCommand::badInputGetsOneLineAndStatusTwo_data()
                                  << "band 1: black is no first digit; first digits: brown";
     QTest::newRow("two bands") << QStringList{"decode", "red", "red"} << "1, 3, 4, 5 or 6 colours";
     QTest::newRow("ambiguous value") << QStringList{"encode", "1,000"} << "value '1,000'";
-    QTest::newRow("negative value") << QStringList{"encode", "-47"} << "not negative";
+    QTest::newRow("negative value after --")
+        << QStringList{"encode", "--", "-47"} << "not negative";
     QTest::newRow("two prefixes") << QStringList{"encode", "4k7M"} << "more than one prefix";
     QTest::newRow("empty value") << QStringList{"encode", ""} << "it is empty";
     QTest::newRow("tempco with 4 bands")
@@ -153,6 +168,11 @@ void TestCodeCommand::badInputGetsOneLineAndStatusTwo_data()
     QTest::newRow("series of 0") << QStringList{"series", "0"} << "0 Ω";
     QTest::newRow("option of another command")
         << QStringList{"decode", "red", "--bands", "4"} << "--bands belongs to the encode";
+    QTest::newRow("unknown option lists the command's own")
+        << QStringList{"series", "4k7", "--bogus"}
+        << "unknown option '--bogus'; options: --json, --lang, --help (-h), --version, --series";
+    QTest::newRow("option without its value")
+        << QStringList{"encode", "4k7", "--bands"} << "'--bands' needs a value";
     QTest::newRow("unknown language")
         << QStringList{"--lang", "de", "decode", "BK"} << "languages: cs, en";
 }
@@ -161,12 +181,32 @@ void TestCodeCommand::badInputGetsOneLineAndStatusTwo()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, names);
-    const Result result = run(arguments << QStringLiteral("--json"));
+    const Result result = run(QStringList{QStringLiteral("--json")} + arguments);
     QCOMPARE(result.status, 2);
     QVERIFY(result.out.isEmpty());
     QCOMPARE(result.err.count(u'\n'), 1);
     QVERIFY2(result.err.startsWith(QStringLiteral("ohmilka-code: ")), qPrintable(result.err));
     QVERIFY2(result.err.contains(names), qPrintable(result.err));
+}
+
+void TestCodeCommand::jsonEscapesControlCharacters()
+{
+    const std::string escaped = ohmilka::code::jsonString("a\tb\x01\"\\\x1f");
+    QCOMPARE(QString::fromStdString(escaped), QStringLiteral(R"("a\u0009b\u0001\"\\\u001f")"));
+    const QJsonDocument read =
+        QJsonDocument::fromJson(QByteArray::fromStdString("[" + escaped + "]"));
+    QCOMPARE(read.array().first().toString(), QStringLiteral("a\tb\x01\"\\\x1f"));
+}
+
+void TestCodeCommand::failedWriteIsAnError()
+{
+    std::ostringstream full;
+    full.setstate(std::ios::badbit);
+    const Result result = run({QStringLiteral("-h")}, Language::Czech, &full);
+    QCOMPARE(result.status, 2);
+    QCOMPARE(result.err.count(u'\n'), 1);
+    QVERIFY2(result.err.startsWith(QStringLiteral("ohmilka-code: nelze zapsat výstup")),
+             qPrintable(result.err));
 }
 
 QTEST_GUILESS_MAIN(TestCodeCommand)

@@ -1,15 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
-// libFuzzer target: the value parser and the colour-word parser on any bytes. Nothing may crash,
-// hang, or be accepted as a value that does not read back the same.
+// libFuzzer target: the value parser and the colour-word parser on any bytes, and the same bytes,
+// split at NUL bytes, as the arguments of ohmilka-code. Nothing may crash, hang, or be accepted as
+// a value that does not read back the same.
 
+#include "Command.h"
 #include "Decimal.h"
 #include "ResistorCode.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <sstream>
 #include <string>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -25,5 +30,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             std::abort(); // accepted as something it does not spell
     }
     code::parseColourWord(text);
+
+    std::vector<std::string_view> arguments;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\0', start), text.size());
+        arguments.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    std::ostringstream out, err;
+    const int status = code::runCommand(arguments, code::Language::English, out, err);
+    if (status < 0 || status > 2 || (status != 0 && err.str().empty()))
+        std::abort(); // a failure that says nothing, or a status nobody documents
     return 0;
 }

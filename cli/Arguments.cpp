@@ -1,0 +1,122 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "Arguments.h"
+
+#include <getopt.h>
+
+#include <algorithm>
+#include <array>
+
+namespace ohmilka::code {
+
+namespace {
+using O = OptionName;
+constexpr std::array<OptionSpec, 8> table{{
+    {O::Json, "json", 0, false, ""},
+    {O::Lang, "lang", 0, true, ""},
+    {O::Help, "help", 'h', false, ""},
+    {O::Version, "version", 0, false, ""},
+    {O::Tolerance, "tolerance", 0, true, "encode"},
+    {O::Bands, "bands", 0, true, "encode"},
+    {O::Tempco, "tempco", 0, true, "encode"},
+    {O::Series, "series", 0, true, "series"},
+}};
+// getopt_long's value for a long option: above every character, so that an unknown short
+// option's optopt is told apart from a known long one's.
+constexpr int longOptionBase = 256;
+
+OptionProblem problemWith(std::string_view argument)
+{
+    const std::string_view name = argument.substr(0, argument.find('='));
+    const auto known = std::find_if(table.begin(), table.end(), [&](const OptionSpec &option) {
+        return name == "--" + std::string(option.longName);
+    });
+    if (known == table.end())
+        return {OptionProblem::Kind::Unknown, std::string(name)};
+    return {known->takesValue ? OptionProblem::Kind::NeedsValue : OptionProblem::Kind::TakesNoValue,
+            std::string(name)};
+}
+} // namespace
+
+std::span<const OptionSpec> optionTable()
+{
+    return table;
+}
+
+const OptionSpec &optionSpec(OptionName name)
+{
+    return table[static_cast<std::size_t>(name)];
+}
+
+std::string optionText(const OptionSpec &option)
+{
+    std::string text = "--" + std::string(option.longName);
+    if (option.shortName)
+        text += std::string(" (-") + option.shortName + ")";
+    return text;
+}
+
+Arguments readArguments(std::span<const std::string_view> arguments)
+{
+    // getopt_long wants the C form, with the program's name first.
+    std::vector<std::string> texts{"ohmilka-code"};
+    texts.insert(texts.end(), arguments.begin(), arguments.end());
+    std::vector<char *> argv;
+    for (std::string &text : texts)
+        argv.push_back(text.data());
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(texts.size());
+
+    std::vector<option> longOptions;
+    std::string shortOptions = "-:"; // operands in order, in place; our own messages
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        longOptions.push_back({table[i].longName,
+                               table[i].takesValue ? required_argument : no_argument, nullptr,
+                               longOptionBase + static_cast<int>(i)});
+        if (table[i].shortName)
+            shortOptions += table[i].shortName;
+    }
+    longOptions.push_back({nullptr, 0, nullptr, 0});
+
+    Arguments result;
+    result.values.resize(table.size());
+    const auto operand = [&](std::string_view text) {
+        if (result.command.empty())
+            result.command = text;
+        else
+            result.operands.emplace_back(text);
+    };
+    opterr = 0;
+    optind = 0; // a fresh scan, also when called again in one process
+    for (;;) {
+        const int found =
+            getopt_long(argc, argv.data(), shortOptions.c_str(), longOptions.data(), nullptr);
+        if (found == -1)
+            break;
+        if (found == 1) {
+            operand(optarg);
+            continue;
+        }
+        if (found == '?' || found == ':') {
+            if (!result.problem)
+                result.problem = optopt > 0 && optopt < longOptionBase
+                                     ? OptionProblem{OptionProblem::Kind::Unknown,
+                                                     std::string("-") + char(optopt)}
+                                     : problemWith(argv[static_cast<std::size_t>(optind - 1)]);
+            continue;
+        }
+        const auto spec = found >= longOptionBase
+                              ? table.begin() + (found - longOptionBase)
+                              : std::find_if(table.begin(), table.end(), [&](const OptionSpec &o) {
+                                    return o.shortName == found;
+                                });
+        result.values[static_cast<std::size_t>(spec - table.begin())] =
+            spec->takesValue ? std::string(optarg) : std::string();
+    }
+    for (int i = optind; i < argc; ++i) // after "--"
+        operand(texts[static_cast<std::size_t>(i)]);
+    return result;
+}
+
+} // namespace ohmilka::code

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// ohmilka-code's command line: one table of options, read with getopt_long. Options may stand
+// anywhere; "--" ends them; -h is --help.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ohmilka::code {
+
+enum class OptionName { Json, Lang, Help, Version, Tolerance, Bands, Tempco, Series };
+
+struct OptionSpec {
+    OptionName name;
+    const char *longName; // without the dashes
+    char shortName;       // 0: none
+    bool takesValue;
+    std::string_view command; // the one command it belongs to; empty: every command
+};
+
+std::span<const OptionSpec> optionTable();
+const OptionSpec &optionSpec(OptionName name);
+std::string optionText(const OptionSpec &option); // "--bands", "--help (-h)"
+
+// The first thing wrong with the options, named as the user wrote it.
+struct OptionProblem {
+    enum class Kind { Unknown, NeedsValue, TakesNoValue } kind;
+    std::string option;
+};
+
+struct Arguments {
+    std::string command;
+    std::vector<std::string> operands;
+    std::vector<std::optional<std::string>> values; // by OptionName; "" for a given flag
+    std::optional<OptionProblem> problem;
+
+    bool given(OptionName name) const { return values[static_cast<std::size_t>(name)].has_value(); }
+    const std::optional<std::string> &value(OptionName name) const
+    {
+        return values[static_cast<std::size_t>(name)];
+    }
+};
+
+// Reads every argument (without the program name), also past a problem, so that --lang and the
+// command are known wherever they stand.
+Arguments readArguments(std::span<const std::string_view> arguments);
+
+} // namespace ohmilka::code

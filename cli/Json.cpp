@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "Json.h"
+
+#include <array>
+
+namespace ohmilka::code {
+
+std::string jsonString(std::string_view text)
+{
+    static constexpr std::array<char, 16> hex{'0', '1', '2', '3', '4', '5', '6', '7',
+                                              '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
+    std::string json = "\"";
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (byte < 0x20) {
+            json += "\\u00";
+            json += hex[byte >> 4];
+            json += hex[byte & 0xF];
+        } else {
+            json += c;
+        }
+    }
+    return json + "\"";
+}
+
+JsonObject &JsonObject::member(std::string_view key, std::string_view json)
+{
+    if (!members_.empty())
+        members_ += ", ";
+    members_ += jsonString(key);
+    members_ += ": ";
+    members_ += json;
+    return *this;
+}
+
+JsonObject &JsonObject::text(std::string_view key, std::string_view value)
+{
+    return member(key, jsonString(value));
+}
+
+JsonObject &JsonObject::number(std::string_view key, std::optional<Decimal> value)
+{
+    return member(key, value ? decimalText(normalised(*value), ".") : "null");
+}
+
+JsonObject &JsonObject::truth(std::string_view key, bool value)
+{
+    return member(key, value ? "true" : "false");
+}
+
+JsonObject &JsonObject::null(std::string_view key)
+{
+    return member(key, "null");
+}
+
+JsonObject &JsonObject::texts(std::string_view key, std::span<const std::string_view> values)
+{
+    std::string list = "[";
+    for (std::string_view value : values)
+        list += (list.size() > 1 ? ", " : "") + jsonString(value);
+    return member(key, list + "]");
+}
+
+JsonObject &JsonObject::objects(std::string_view key, std::span<const JsonObject> values)
+{
+    std::string list = "[";
+    for (const JsonObject &value : values)
+        list += (list.size() > 1 ? ", " : "") + value.str();
+    return member(key, list + "]");
+}
+
+} // namespace ohmilka::code

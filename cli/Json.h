@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// The one writer of ohmilka-code's JSON: objects of texts, exact decimals, truth values and
+// lists, on one line, with ", " and ": " between their parts.
+
+#include "Decimal.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace ohmilka::code {
+
+// A JSON string: quotes and backslashes escaped, control characters as \u00XX.
+std::string jsonString(std::string_view text);
+
+class JsonObject
+{
+public:
+    JsonObject &text(std::string_view key, std::string_view value);
+    JsonObject &number(std::string_view key, std::optional<Decimal> value); // null when absent
+    JsonObject &truth(std::string_view key, bool value);
+    JsonObject &texts(std::string_view key, std::span<const std::string_view> values);
+    JsonObject &objects(std::string_view key, std::span<const JsonObject> values);
+    JsonObject &null(std::string_view key);
+    std::string str() const { return "{" + members_ + "}"; }
+
+private:
+    JsonObject &member(std::string_view key, std::string_view json);
+
+    std::string members_;
+};
+
+} // namespace ohmilka::code

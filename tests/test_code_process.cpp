@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include <QProcess>
+#include <QTest>
+
+// ohmilka-code as a process, as people and scripts start it: the locale from the environment,
+// exit statuses, standard output and error apart, and a full disk.
+class TestCodeProcess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void process_data();
+    void process();
+    void fullDiskFailsWithOneLine();
+};
+
+void TestCodeProcess::process_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err"); // its start
+    QTest::newRow("Czech locale") << "cs_CZ.UTF-8" << QStringList{"decode", "BN", "BK", "RD", "GD"}
+                                  << 0 << "1 kΩ ±5 % (0,95–1,05 kΩ)\n"
+                                  << "";
+    QTest::newRow("no marking: the reason on stderr, the object on stdout")
+        << "C.UTF-8" << QStringList{"encode", "4k75", "--bands", "4", "--json"} << 1
+        << "{\"ohms\": 4750, \"bands\": null, \"below_ohms\": 4700, \"above_ohms\": 4800, "
+           "\"text\": \"4.75 kΩ cannot be marked with 4 bands; nearest: 4.7 kΩ below, 4.8 kΩ "
+           "above\"}\n"
+        << "ohmilka-code: 4.75 kΩ cannot be marked";
+    QTest::newRow("usage error") << "C.UTF-8" << QStringList{"encode", "-h4"} << 2 << ""
+                                 << "ohmilka-code: unknown option '-4'";
+}
+
+void TestCodeProcess::process()
+{
+    QFETCH(QString, lang);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES"})
+        environment.remove(QLatin1String(variable));
+    environment.insert(QStringLiteral("LANG"), lang);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(OHMILKA_CODE), arguments);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), out);
+    const QString error = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(err.isEmpty() ? error.isEmpty() : error.startsWith(err) && error.count(u'\n') == 1,
+             qPrintable(error));
+}
+
+void TestCodeProcess::fullDiskFailsWithOneLine()
+{
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(OHMILKA_CODE), {QStringLiteral("--help")});
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 2);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+             QStringLiteral("ohmilka-code: cannot write the output: No space left on device\n"));
+}
+
+QTEST_GUILESS_MAIN(TestCodeProcess)
+#include "test_code_process.moc"
