@@ -142,6 +142,9 @@ class Program:
     def __init__(self, path):
         environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.process = subprocess.Popen([path], env=environment)
+        self.app = self.main = None
+
+    def wait_until_shown(self):
         self.app = wait_for("the program on the accessibility bus", self._application)
         self.main = self.window(MAIN)
 
@@ -318,7 +321,8 @@ def main():
     program_path, check = sys.argv[1], sys.argv[2]
     pyatspi.setTimeout(5000, 5000)  # a blocked action fails the check instead of waiting 25 s
     program = Program(program_path)
-    try:
+    try:  # the program ends with the check, also when it never shows its window
+        program.wait_until_shown()
         CHECKS[check](program)
         program.close()
     except Exception:

@@ -29,9 +29,12 @@ export DISPLAY=":$number"
 
 openbox --sm-disable >"$folder/openbox.log" 2>&1 &
 window_manager=$!
-# The window manager is ready once it announces itself on the root window.
-for _ in $(seq 100); do
+# The window manager is ready once it announces itself on the root window. A window mapped
+# before then is taken in without being made active, so the command waits for it; on a busy
+# machine that may take seconds.
+for attempt in $(seq 600); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    [[ $attempt -lt 600 ]] || { echo "openbox did not start in 30 s:" >&2; cat "$folder/openbox.log" >&2; exit 1; }
     sleep 0.05
 done
 
