@@ -12,7 +12,7 @@ namespace ohmilka::code {
 
 namespace {
 using O = OptionName;
-constexpr std::array<OptionSpec, 8> table{{
+constexpr std::array<OptionSpec, 9> table{{
     {O::Json, "json", 0, false, ""},
     {O::Lang, "lang", 0, true, ""},
     {O::Help, "help", 'h', false, ""},
@@ -20,6 +20,7 @@ constexpr std::array<OptionSpec, 8> table{{
     {O::Tolerance, "tolerance", 0, true, "encode"},
     {O::Bands, "bands", 0, true, "encode"},
     {O::Tempco, "tempco", 0, true, "encode"},
+    {O::Smd, "smd", 0, false, "encode"},
     {O::Series, "series", 0, true, "series"},
 }};
 // getopt_long's value for a long option: above every character, so that an unknown short

@@ -14,7 +14,7 @@
 
 namespace ohmilka::code {
 
-enum class OptionName { Json, Lang, Help, Version, Tolerance, Bands, Tempco, Series };
+enum class OptionName { Json, Lang, Help, Version, Tolerance, Bands, Tempco, Smd, Series };
 
 struct OptionSpec {
     OptionName name;

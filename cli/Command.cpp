@@ -7,6 +7,7 @@
 #include "ESeries.h"
 #include "Identity.h"
 #include "Json.h"
+#include "SmdCode.h"
 
 #include <fmt/format.h>
 
@@ -89,7 +90,8 @@ struct Options {
 // The options a command takes, from the one table: the common ones and its own.
 std::string optionList(std::string_view command)
 {
-    const bool known = command == "decode" || command == "encode" || command == "series";
+    const bool known =
+        command == "decode" || command == "encode" || command == "series" || command == "smd";
     std::vector<std::string> names;
     for (const OptionSpec &option : optionTable())
         if (!known || option.command.empty() || option.command == command)
@@ -301,6 +303,155 @@ int decodeCommand(const Options &options, const Texts &texts, std::ostream &out)
     return 0;
 }
 
+// --- surface-mount markings ----------------------------------------------------------------------
+
+std::string_view systemName(SmdSystem system, const Texts &texts)
+{
+    switch (system) {
+    case SmdSystem::ZeroLink:
+        return texts.pick("0 Ω link", "propojka 0 Ω");
+    case SmdSystem::ThreeDigit:
+        return texts.pick("3-digit", "3 číslice");
+    case SmdSystem::FourDigit:
+        return texts.pick("4-digit", "4 číslice");
+    case SmdSystem::RCode:
+        return texts.pick("R code", "s R");
+    case SmdSystem::Eia96:
+        break;
+    }
+    return "EIA-96";
+}
+
+std::string smdProblem(std::string_view marking, SmdProblem problem, const Texts &texts)
+{
+    const auto say = [&](std::string_view english, std::string_view czech) {
+        return texts.say(english, czech, "marking"_a = quoted(marking),
+                         "letters"_a = listOf(std::vector<std::string>{"Z", "Y/R", "X/S", "A",
+                                                                       "B/H", "C", "D", "E", "F"}));
+    };
+    switch (problem) {
+    case SmdProblem::Empty:
+        return say("marking {marking}: it is empty", "značka {marking}: je prázdná");
+    case SmdProblem::TooManyDigits:
+        return say("marking {marking}: it has more than 4 digits",
+                   "značka {marking}: má víc než 4 číslice");
+    case SmdProblem::Eia96IndexZero:
+        return say("marking {marking}: EIA-96 has no index 00; indexes 01 to 96",
+                   "značka {marking}: EIA-96 nemá index 00; indexy 01 až 96");
+    case SmdProblem::Eia96IndexOver96:
+        return say("marking {marking}: EIA-96 has no index over 96; indexes 01 to 96",
+                   "značka {marking}: EIA-96 nemá index nad 96; indexy 01 až 96");
+    case SmdProblem::UnknownLetter:
+        return say("marking {marking}: its letter is no EIA-96 multiplier; letters: {letters}",
+                   "značka {marking}: její písmeno není násobitel EIA-96; písmena: {letters}");
+    case SmdProblem::NotAMarking:
+        break;
+    }
+    return say("marking {marking}: no system reads it (forms: 472, 4701, 4R7, R47, 0, 01C)",
+               "značka {marking}: žádný systém ji nečte (tvary: 472, 4701, 4R7, R47, 0, 01C)");
+}
+
+int smdCommand(const Options &options, const Texts &texts, std::ostream &out, std::ostream &err)
+{
+    const std::vector<std::string> &markings = options.arguments.operands;
+    if (markings.empty())
+        texts.refuse("smd takes one marking or more, such as 472 or 01C",
+                     "smd potřebuje jednu značku nebo víc, například 472 nebo 01C");
+    int status = 0;
+    for (const std::string &marking : markings) {
+        const SmdDecoded decoded = readSmdMarking(marking);
+        if (decoded.readings.empty()) {
+            err << "ohmilka-code: " << smdProblem(marking, decoded.problem, texts) << '\n';
+            status = 2;
+            continue;
+        }
+        std::vector<std::string> texts_;
+        std::vector<JsonObject> readings;
+        for (const SmdReading &reading : decoded.readings) {
+            std::string text = ohmsText(reading.ohms, texts.language());
+            if (reading.toleranceHundredths)
+                text +=
+                    " ±" +
+                    percentText(*reading.toleranceHundredths, decimalSeparator(texts.language())) +
+                    " %";
+            const std::string_view system = systemName(reading.system, texts);
+            texts_.push_back(fmt::format("{} ({})", text, system));
+            std::optional<Decimal> tolerance;
+            if (reading.toleranceHundredths)
+                tolerance = Decimal{*reading.toleranceHundredths, -2};
+            readings.push_back(
+                JsonObject()
+                    .text("system", systemName(reading.system, Texts(Language::English)))
+                    .number("ohms", reading.ohms)
+                    .number("tolerance_percent", tolerance)
+                    .text("text", text));
+        }
+        if (options.json)
+            out << JsonObject().text("marking", marking).objects("readings", readings).str()
+                << '\n';
+        else
+            out << marking << ": " << listOf(texts_, "; ") << '\n';
+    }
+    return status;
+}
+
+int encodeSmd(const Options &options, const Texts &texts, Decimal value, std::ostream &out,
+              std::ostream &err)
+{
+    const Language language = texts.language();
+    for (OptionName other : {OptionName::Bands, OptionName::Tolerance, OptionName::Tempco})
+        if (options.arguments.given(other))
+            texts.refuse("--smd marks no bands; leave out --{option}",
+                         "--smd neoznačuje proužky; vynechte --{option}",
+                         "option"_a = optionSpec(other).longName);
+    const std::string ohms = ohmsText(value, language);
+    const auto shown = [&](const std::optional<SmdMarking> &marking) {
+        return marking ? fmt::format("{} ({})", marking->text, ohmsText(marking->ohms, language))
+                       : std::string(texts.pick("none", "žádná"));
+    };
+    const auto json = [](const std::optional<SmdMarking> &marking) {
+        return marking
+                   ? std::optional(
+                         JsonObject().text("marking", marking->text).number("ohms", marking->ohms))
+                   : std::nullopt;
+    };
+    bool marked = false;
+    std::vector<JsonObject> systems;
+    for (const SmdEncoding &encoding : smdMarkings(value)) {
+        const std::string_view system = systemName(encoding.system, texts);
+        JsonObject entry;
+        entry.text("system", systemName(encoding.system, Texts(Language::English)));
+        if (encoding.marking) {
+            marked = true;
+            entry.text("marking", encoding.marking->text);
+            if (!options.json)
+                out << fmt::format("{}: {} ({})\n", ohms, encoding.marking->text, system);
+        } else {
+            entry.null("marking");
+            if (!options.json)
+                out << texts.say("{value} has no {system} marking; nearest: {below} below, "
+                                 "{above} above",
+                                 "{value} nemá značku v systému {system}; nejbližší: {below} "
+                                 "nižší, {above} vyšší",
+                                 "value"_a = ohms, "system"_a = system,
+                                 "below"_a = shown(encoding.below),
+                                 "above"_a = shown(encoding.above))
+                    << '\n';
+        }
+        systems.push_back(
+            entry.object("below", json(encoding.below)).object("above", json(encoding.above)));
+    }
+    if (options.json)
+        out << JsonObject().number("ohms", value).objects("markings", systems).str() << '\n';
+    if (marked)
+        return 0;
+    err << "ohmilka-code: "
+        << texts.say("{value} cannot be marked in any system",
+                     "{value} nelze označit v žádném systému", "value"_a = ohms)
+        << '\n';
+    return 1;
+}
+
 [[noreturn]] void refuseConflict(EncodeConflict conflict, const Options &options,
                                  const Texts &texts)
 {
@@ -357,6 +508,8 @@ int encodeCommand(const Options &options, const Texts &texts, std::ostream &out,
     const Language language = texts.language();
     const Arguments &arguments = options.arguments;
     EncodeRequest request{valueOperand(options, texts), std::nullopt, std::nullopt, std::nullopt};
+    if (arguments.given(OptionName::Smd))
+        return encodeSmd(options, texts, normalised(request.ohms), out, err);
     // Unreadable numbers are refused below, with the list of the valid ones.
     if (const auto &bands = arguments.value(OptionName::Bands))
         request.bands = smallNumber(*bands).value_or(-1);
@@ -440,10 +593,14 @@ int seriesCommand(const Options &options, const Texts &texts, std::ostream &out)
     std::vector<JsonObject> found;
     for (const Series &series : chosen) {
         const SeriesPosition position = seriesPosition(series.size, value);
+        const Decimal belowPercent = percentDifference(value, position.below);
+        const Decimal abovePercent = percentDifference(value, position.above);
         const auto say = [&](std::string_view english, std::string_view czech) {
             return texts.say(english, czech, "value"_a = ohmsText(value, language),
-                             "below"_a = ohmsText(position.below, language),
-                             "above"_a = ohmsText(position.above, language));
+                             "below"_a = fmt::format("{} ({})", ohmsText(position.below, language),
+                                                     signedPercentText(belowPercent, language)),
+                             "above"_a = fmt::format("{} ({})", ohmsText(position.above, language),
+                                                     signedPercentText(abovePercent, language)));
         };
         const std::string line =
             position.member
@@ -457,7 +614,9 @@ int seriesCommand(const Options &options, const Texts &texts, std::ostream &out)
                             .text("name", series.name)
                             .truth("member", position.member)
                             .number("below_ohms", position.below)
-                            .number("above_ohms", position.above));
+                            .number("above_ohms", position.above)
+                            .number("below_percent", belowPercent)
+                            .number("above_percent", abovePercent));
     }
     if (options.json)
         out << JsonObject().number("ohms", value).objects("series", found).str() << '\n';
@@ -471,8 +630,10 @@ std::string usage(const Texts &texts)
         "  decode COLOUR...      read 1, 3, 4, 5 or 6 colour bands, left to right\n"
         "  encode VALUE [--tolerance PERCENT] [--bands 3|4|5|6] [--tempco PPM]\n"
         "                        the colours that mark a value, such as 4k7 or 470R\n"
+        "  encode VALUE --smd    its surface-mount markings: 3 and 4 digits, EIA-96\n"
         "  series VALUE [--series E6|E12|E24|E48|E96|E192]\n"
         "                        whether a value is in the E series, and its neighbours\n"
+        "  smd MARKING...        read surface-mount markings: 472, 4701, 4R7, 01C\n"
         "Options may stand anywhere; -- ends them. -h is --help.\n"
         "Colours in Czech or English, or as IEC codes: hnědá, hneda, brown, BN.\n"
         "Exit status: 0 done, 1 the value cannot be marked so, 2 a usage or input error.\n",
@@ -480,8 +641,10 @@ std::string usage(const Texts &texts)
         "  decode BARVA...       přečte 1, 3, 4, 5 nebo 6 proužků zleva doprava\n"
         "  encode HODNOTA [--tolerance PROCENTA] [--bands 3|4|5|6] [--tempco PPM]\n"
         "                        barvy, které označí hodnotu, například 4k7 nebo 470R\n"
+        "  encode HODNOTA --smd  její značky SMD: 3 a 4 číslice, EIA-96\n"
         "  series HODNOTA [--series E6|E12|E24|E48|E96|E192]\n"
         "                        zda hodnota patří do řady E, a její sousedé\n"
+        "  smd ZNAČKA...         přečte značky SMD: 472, 4701, 4R7, 01C\n"
         "Volby mohou stát kdekoli; -- je ukončí. -h je --help.\n"
         "Barvy česky nebo anglicky, nebo kódy IEC: hnědá, hneda, brown, BN.\n"
         "Návratová hodnota: 0 hotovo, 1 hodnotu nelze takto označit, 2 chyba použití nebo "
@@ -512,12 +675,15 @@ int runOneCall(std::span<const std::string_view> arguments, Language &language, 
             return encodeCommand(options, texts, out, err);
         if (command == "series")
             return seriesCommand(options, texts, out);
+        if (command == "smd")
+            return smdCommand(options, texts, out, err);
         if (command.empty())
-            texts.refuse("no command; commands: decode, encode, series (see --help)",
-                         "chybí příkaz; příkazy: decode, encode, series (viz --help)");
-        texts.refuse("unknown command {command}; commands: decode, encode, series (see --help)",
-                     "neznámý příkaz {command}; příkazy: decode, encode, series (viz --help)",
-                     "command"_a = quoted(command));
+            texts.refuse("no command; commands: decode, encode, series, smd (see --help)",
+                         "chybí příkaz; příkazy: decode, encode, series, smd (viz --help)");
+        texts.refuse(
+            "unknown command {command}; commands: decode, encode, series, smd (see --help)",
+            "neznámý příkaz {command}; příkazy: decode, encode, series, smd (viz --help)",
+            "command"_a = quoted(command));
     } catch (const UsageError &error) {
         err << "ohmilka-code: " << error.line << '\n';
         return 2;

@@ -66,6 +66,11 @@ JsonObject &JsonObject::texts(std::string_view key, std::span<const std::string_
     return member(key, list + "]");
 }
 
+JsonObject &JsonObject::object(std::string_view key, std::optional<JsonObject> value)
+{
+    return member(key, value ? value->str() : "null");
+}
+
 JsonObject &JsonObject::objects(std::string_view key, std::span<const JsonObject> values)
 {
     std::string list = "[";

@@ -26,6 +26,7 @@ public:
     JsonObject &truth(std::string_view key, bool value);
     JsonObject &texts(std::string_view key, std::span<const std::string_view> values);
     JsonObject &objects(std::string_view key, std::span<const JsonObject> values);
+    JsonObject &object(std::string_view key, std::optional<JsonObject> value); // null when absent
     JsonObject &null(std::string_view key);
     std::string str() const { return "{" + members_ + "}"; }
 

@@ -7,7 +7,7 @@ _ohmilka_code()
     local current=${COMP_WORDS[COMP_CWORD]} previous=${COMP_WORDS[COMP_CWORD-1]}
     local command="" word
     for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
-        case $word in decode|encode|series) command=$word; break ;; esac
+        case $word in decode|encode|series|smd) command=$word; break ;; esac
     done
     case $previous in
         --lang) COMPREPLY=($(compgen -W "cs en" -- "$current")); return ;;
@@ -18,13 +18,14 @@ _ohmilka_code()
     esac
     local options="--json --lang --help -h --version"
     case $command in
-        "") COMPREPLY=($(compgen -W "decode encode series $options" -- "$current")) ;;
+        "") COMPREPLY=($(compgen -W "decode encode series smd $options" -- "$current")) ;;
         decode)
             local colours="black brown red orange yellow green blue violet grey white gold silver pink none
                            černá hnědá červená oranžová žlutá zelená modrá fialová šedá bílá zlatá stříbrná růžová žádná"
             COMPREPLY=($(compgen -W "$colours $options" -- "$current")) ;;
-        encode) COMPREPLY=($(compgen -W "--tolerance --bands --tempco $options" -- "$current")) ;;
+        encode) COMPREPLY=($(compgen -W "--tolerance --bands --tempco --smd $options" -- "$current")) ;;
         series) COMPREPLY=($(compgen -W "--series $options" -- "$current")) ;;
+        smd) COMPREPLY=($(compgen -W "$options" -- "$current")) ;;
     esac
 }
 complete -F _ohmilka_code ohmilka-code

@@ -38,6 +38,14 @@ std::string percentText(int hundredths, std::string_view separator)
     return decimalText({hundredths, -2}, separator);
 }
 
+std::string signedPercentText(Decimal percent, Language language)
+{
+    const std::string sign = percent.mantissa < 0 ? "−" : percent.mantissa > 0 ? "+" : "";
+    const Decimal size{percent.mantissa < 0 ? -percent.mantissa : percent.mantissa,
+                       percent.exponent};
+    return sign + decimalText(size, decimalSeparator(language)) + " %";
+}
+
 Decimal lowestWithin(Decimal ohms, int toleranceHundredths)
 {
     return *scaled(ohms, 10000 - toleranceHundredths, 4);

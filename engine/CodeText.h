@@ -21,6 +21,7 @@ std::string colourList(std::span<const Colour> colours, Language language); // "
 
 std::string ohmsText(Decimal ohms, Language language);               // "4,7 kΩ", "220 mΩ", "0 Ω"
 std::string percentText(int hundredths, std::string_view separator); // "0.25", "5"
+std::string signedPercentText(Decimal percent, Language language);   // "−1.3 %", "+2 %", "0 %"
 
 // The tolerance range of a nominal value.
 Decimal lowestWithin(Decimal ohms, int toleranceHundredths);

@@ -75,4 +75,31 @@ SeriesPosition seriesPosition(int size, Decimal value)
                                    : inDecade(*above, order)};
 }
 
+Decimal percentDifference(Decimal value, Decimal other)
+{
+    value = normalised(value);
+    other = normalised(other);
+    // Both as whole numbers of the smaller unit; exact where that fits, else in long double.
+    const int exponent = std::min(value.exponent, other.exponent);
+    const auto whole = [&](Decimal d) {
+        return d.exponent - exponent <= maxDecimalDigits
+                   ? std::optional<long double>(
+                         static_cast<long double>(d.mantissa) *
+                         static_cast<long double>(powerOfTen(d.exponent - exponent)))
+                   : std::nullopt;
+    };
+    const std::optional<long double> v = whole(value), o = whole(other);
+    constexpr long double exactBelow = 9e15L; // times 1000 still an exact int64
+    if (v && o && *v < exactBelow && *o < exactBelow) {
+        const auto base = static_cast<std::int64_t>(*v);
+        const std::int64_t difference = 1000 * (static_cast<std::int64_t>(*o) - base);
+        const std::int64_t half = difference < 0 ? -base : base;
+        return normalised({(2 * difference + half) / (2 * base), -1});
+    }
+    const long double ratio = std::pow(10.0L, other.exponent - value.exponent) *
+                              static_cast<long double>(other.mantissa) /
+                              static_cast<long double>(value.mantissa);
+    return normalised({std::llround((ratio - 1) * 1000), -1});
+}
+
 } // namespace ohmilka::code

@@ -29,4 +29,8 @@ struct SeriesPosition {
 // Where a value above zero stands in the series.
 SeriesPosition seriesPosition(int size, Decimal value);
 
+// How far other lies from a value above zero: (other − value) / value in per cent, rounded to
+// 0.1 % (halves away from zero): −6 for 4.7 k from 5 k.
+Decimal percentDifference(Decimal value, Decimal other);
+
 } // namespace ohmilka::code

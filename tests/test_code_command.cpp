@@ -77,8 +77,26 @@ void TestCodeCommand::answers_data()
     QTest::newRow("encode in Czech") << cs << QStringList{"encode", "4,7k"} << 0
                                      << "4,7 kΩ: žlutá fialová červená zlatá (±5 %)\n";
     QTest::newRow("series") << en << QStringList{"series", "5k", "--series", "E24"} << 0
-                            << "E24: 5 kΩ is not in the series; nearest 4.7 kΩ below and 5.1 kΩ "
-                               "above\n";
+                            << "E24: 5 kΩ is not in the series; nearest 4.7 kΩ (−6 %) below and "
+                               "5.1 kΩ (+2 %) above\n";
+    QTest::newRow("series member in Czech")
+        << cs << QStringList{"series", "4k7", "--series", "E96"} << 0
+        << "E96: 4,7 kΩ v řadě není; nejbližší nižší 4,64 kΩ (−1,3 %), vyšší 4,75 kΩ (+1,1 %)\n";
+    QTest::newRow("smd names every reading")
+        << en << QStringList{"smd", "01C", "472", "4R7", "10R"} << 0
+        << "01C: 10 kΩ ±1 % (EIA-96)\n472: 4.7 kΩ (3-digit)\n4R7: 4.7 Ω (R code)\n"
+           "10R: 10 Ω (R code); 1.24 Ω ±1 % (EIA-96)\n";
+    QTest::newRow("smd with one unreadable marking")
+        << en << QStringList{"smd", "472", "00C"} << 2 << "472: 4.7 kΩ (3-digit)\n";
+    QTest::newRow("encode --smd")
+        << en << QStringList{"encode", "4k7", "--smd"} << 0
+        << "4.7 kΩ: 472 (3-digit)\n4.7 kΩ: 4701 (4-digit)\n4.7 kΩ has no EIA-96 marking; "
+           "nearest: 65B (4.64 kΩ) below, 66B (4.75 kΩ) above\n";
+    QTest::newRow("encode --smd, no system")
+        << en << QStringList{"encode", "0R0001", "--smd"} << 1
+        << "0.1 mΩ has no 3-digit marking; nearest: none below, R01 (10 mΩ) above\n"
+           "0.1 mΩ has no 4-digit marking; nearest: none below, R001 (1 mΩ) above\n"
+           "0.1 mΩ has no EIA-96 marking; nearest: none below, 01Z (100 mΩ) above\n";
     QTest::newRow("no marking") << en << QStringList{"encode", "4k75", "--bands", "4"} << 1 << "";
     QTest::newRow("version") << en << QStringList{"--version"} << 0 << "ohmilka-code 1.0.0\n";
 }
@@ -121,7 +139,21 @@ void TestCodeCommand::jsonCarriesExactNumbers_data()
                                       "above_ohms": 4800})json";
     QTest::newRow("series") << QStringList{"series", "5k", "--series", "E24"} << 0
                             << R"json({"ohms": 5000, "series": [{"name": "E24", "member": false,
-                                  "below_ohms": 4700, "above_ohms": 5100}]})json";
+                                  "below_ohms": 4700, "above_ohms": 5100, "below_percent": -6,
+                                  "above_percent": 2}]})json";
+    QTest::newRow("smd") << QStringList{"smd", "10r"} << 0
+                         << R"json({"marking": "10r", "readings": [
+                               {"system": "R code", "ohms": 10, "tolerance_percent": null,
+                                "text": "10 Ω"},
+                               {"system": "EIA-96", "ohms": 1.24, "tolerance_percent": 1,
+                                "text": "1,24 Ω ±1 %"}]})json";
+    QTest::newRow("encode --smd") << QStringList{"encode", "49R9", "--smd"} << 0
+                                  << R"json({"ohms": 49.9, "markings": [
+                               {"system": "3-digit", "marking": null,
+                                "below": {"marking": "490", "ohms": 49},
+                                "above": {"marking": "500", "ohms": 50}},
+                               {"system": "4-digit", "marking": "49R9", "below": null, "above": null},
+                               {"system": "EIA-96", "marking": "68X", "below": null, "above": null}]})json";
 }
 
 void TestCodeCommand::jsonCarriesExactNumbers()
@@ -173,6 +205,10 @@ void TestCodeCommand::badInputGetsOneLineAndStatusTwo_data()
         << "unknown option '--bogus'; options: --json, --lang, --help (-h), --version, --series";
     QTest::newRow("option without its value")
         << QStringList{"encode", "4k7", "--bands"} << "'--bands' needs a value";
+    QTest::newRow("unknown EIA-96 letter")
+        << QStringList{"smd", "47Q"} << "marking '47Q': its letter is no EIA-96 multiplier";
+    QTest::newRow("--smd with bands") << QStringList{"encode", "4k7", "--smd", "--bands", "4"}
+                                      << "--smd marks no bands; leave out --bands";
     QTest::newRow("unknown language")
         << QStringList{"--lang", "de", "decode", "BK"} << "languages: cs, en";
 }

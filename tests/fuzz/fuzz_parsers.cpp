@@ -8,6 +8,7 @@
 #include "Command.h"
 #include "Decimal.h"
 #include "ResistorCode.h"
+#include "SmdCode.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -30,6 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             std::abort(); // accepted as something it does not spell
     }
     code::parseColourWord(text);
+    code::readSmdMarking(text);
 
     std::vector<std::string_view> arguments;
     for (std::size_t start = 0; start <= text.size();) {
