@@ -12,11 +12,12 @@ namespace ohmilka::code {
 
 namespace {
 using O = OptionName;
-constexpr std::array<OptionSpec, 9> table{{
+constexpr std::array<OptionSpec, 10> table{{
     {O::Json, "json", 0, false, ""},
     {O::Lang, "lang", 0, true, ""},
     {O::Help, "help", 'h', false, ""},
     {O::Version, "version", 0, false, ""},
+    {O::Measured, "measured", 0, true, "decode"},
     {O::Tolerance, "tolerance", 0, true, "encode"},
     {O::Bands, "bands", 0, true, "encode"},
     {O::Tempco, "tempco", 0, true, "encode"},

@@ -14,7 +14,18 @@
 
 namespace ohmilka::code {
 
-enum class OptionName { Json, Lang, Help, Version, Tolerance, Bands, Tempco, Smd, Series };
+enum class OptionName {
+    Json,
+    Lang,
+    Help,
+    Version,
+    Measured,
+    Tolerance,
+    Bands,
+    Tempco,
+    Smd,
+    Series
+};
 
 struct OptionSpec {
     OptionName name;

@@ -7,6 +7,7 @@
 #include "ESeries.h"
 #include "Identity.h"
 #include "Json.h"
+#include "Readings.h"
 #include "SmdCode.h"
 
 #include <fmt/format.h>
@@ -164,6 +165,8 @@ std::optional<int> smallNumber(std::string_view text)
     return std::stoi(std::string(text));
 }
 
+Decimal valueOf(const std::string &operand, const Texts &texts);
+
 Decimal valueOperand(const Options &options, const Texts &texts)
 {
     const Arguments &arguments = options.arguments;
@@ -171,7 +174,12 @@ Decimal valueOperand(const Options &options, const Texts &texts)
         texts.refuse("{command} takes one value, such as 4k7",
                      "{command} potřebuje jednu hodnotu, například 4k7",
                      "command"_a = arguments.command);
-    const std::string &operand = arguments.operands.front();
+    return valueOf(arguments.operands.front(), texts);
+}
+
+// A resistance as the user wrote it, or the reason it is none.
+Decimal valueOf(const std::string &operand, const Texts &texts)
+{
     const ParsedValue parsed = parseValue(operand);
     if (parsed.value)
         return *parsed.value;
@@ -250,38 +258,31 @@ std::string bandProblem(const DecodeError &error, Colour colour, const Texts &te
                "proužek {band}: jediný proužek je černá propojka 0 Ω, ne {colour}");
 }
 
-int decodeCommand(const Options &options, const Texts &texts, std::ostream &out)
+// "E96", or "not in E96 or E24": whether the value is one that parts of its tolerance are sold in.
+std::string seriesNote(const BandReading &read, const Texts &texts)
 {
-    const std::vector<std::string> &words = options.arguments.operands;
-    std::vector<Colour> bands;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const auto colour = parseColourWord(words[i]);
-        if (!colour) {
-            std::vector<Colour> all;
-            for (const ColourMeaning &entry : colourTable())
-                all.push_back(entry.colour);
-            texts.refuse("band {band}: {word} is no colour; colours: {colours}",
-                         "proužek {band}: {word} není barva; barvy: {colours}", "band"_a = i + 1,
-                         "word"_a = quoted(words[i]),
-                         "colours"_a = colourList(all, texts.language()));
-        }
-        bands.push_back(*colour);
-    }
-    const auto decoded = decode(bands);
-    if (const auto *error = std::get_if<DecodeError>(&decoded)) {
-        if (error->band == 0)
-            texts.refuse("decode takes 1, 3, 4, 5 or 6 colours, not {count}",
-                         "decode potřebuje 1, 3, 4, 5 nebo 6 barev, ne {count}",
-                         "count"_a = bands.size());
-        throw UsageError{
-            bandProblem(*error, bands[static_cast<std::size_t>(error->band - 1)], texts)};
-    }
-    const Reading &reading = std::get<Reading>(decoded);
-    const std::string text = readingText(reading, texts.language());
-    if (!options.json) {
-        out << text << '\n';
-        return 0;
-    }
+    if (read.series)
+        return "E" + std::to_string(*read.series);
+    std::vector<std::string> names;
+    for (int size : seriesForTolerance(*read.reading.toleranceHundredths))
+        names.push_back("E" + std::to_string(size));
+    return texts.say("not in {series}", "není v {series}",
+                     "series"_a = listOf(names, texts.pick(" or ", " ani ")));
+}
+
+std::string readingLine(const BandReading &read, const Texts &texts)
+{
+    std::string line = readingText(read.reading, texts.language());
+    if (read.reading.toleranceHundredths)
+        line += ", " + seriesNote(read, texts);
+    if (read.fromOtherEnd)
+        line += std::string(texts.pick(", read from the other end", ", čteno z druhého konce"));
+    return line;
+}
+
+JsonObject readingJson(const BandReading &read, const Texts &texts)
+{
+    const Reading &reading = read.reading;
     std::optional<Decimal> lowest, highest, tolerance, tempco;
     if (reading.toleranceHundredths) {
         lowest = lowestWithin(reading.ohms, *reading.toleranceHundredths);
@@ -290,16 +291,125 @@ int decodeCommand(const Options &options, const Texts &texts, std::ostream &out)
     }
     if (reading.tempcoPpm)
         tempco = Decimal{*reading.tempcoPpm, 0};
-    out << JsonObject()
-               .texts("bands", englishNames(bands))
-               .number("ohms", reading.ohms)
-               .number("tolerance_percent", tolerance)
-               .number("tempco_ppm_per_k", tempco)
-               .number("min_ohms", lowest)
-               .number("max_ohms", highest)
-               .text("text", text)
-               .str()
-        << '\n';
+    return JsonObject()
+        .texts("bands", englishNames(read.bands))
+        .number("ohms", reading.ohms)
+        .number("tolerance_percent", tolerance)
+        .number("tempco_ppm_per_k", tempco)
+        .number("min_ohms", lowest)
+        .number("max_ohms", highest)
+        .text("text", readingText(reading, texts.language()));
+}
+
+// Each band's colour, or its alternatives: "red/orange".
+std::vector<std::vector<Colour>> bandChoices(const std::vector<std::string> &words,
+                                             const Texts &texts)
+{
+    std::vector<std::vector<Colour>> choices;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        std::vector<Colour> alternatives;
+        std::string_view rest = words[i];
+        do {
+            const std::string_view word = rest.substr(0, rest.find('/'));
+            rest.remove_prefix(std::min(rest.size(), word.size() + 1));
+            const auto colour = parseColourWord(word);
+            if (!colour) {
+                std::vector<Colour> all;
+                for (const ColourMeaning &entry : colourTable())
+                    all.push_back(entry.colour);
+                texts.refuse("band {band}: {word} is no colour; colours: {colours}",
+                             "proužek {band}: {word} není barva; barvy: {colours}",
+                             "band"_a = i + 1, "word"_a = quoted(word),
+                             "colours"_a = colourList(all, texts.language()));
+            }
+            alternatives.push_back(*colour);
+        } while (!rest.empty());
+        choices.push_back(alternatives);
+    }
+    return choices;
+}
+
+int decodeCommand(const Options &options, const Texts &texts, std::ostream &out, std::ostream &err)
+{
+    const Language language = texts.language();
+    const std::vector<std::vector<Colour>> choices = bandChoices(options.arguments.operands, texts);
+    const bool inDoubt =
+        std::any_of(choices.begin(), choices.end(), [](const auto &c) { return c.size() > 1; });
+    std::vector<BandReading> readings;
+    if (!inDoubt) {
+        // The bands as given must be a code; their reading stays first.
+        std::vector<Colour> bands;
+        for (const auto &choice : choices)
+            bands.push_back(choice.front());
+        const auto decoded = decode(bands);
+        if (const auto *error = std::get_if<DecodeError>(&decoded)) {
+            if (error->band == 0)
+                texts.refuse("decode takes 1, 3, 4, 5 or 6 colours, not {count}",
+                             "decode potřebuje 1, 3, 4, 5 nebo 6 barev, ne {count}",
+                             "count"_a = bands.size());
+            throw UsageError{
+                bandProblem(*error, bands[static_cast<std::size_t>(error->band - 1)], texts)};
+        }
+        readings.push_back({bands, false, std::get<Reading>(decoded), std::nullopt});
+        readings.front().series = soldSeries(readings.front().reading);
+    }
+    const auto all = allReadings(choices);
+    if (std::holds_alternative<TooManyReadings>(all))
+        texts.refuse("these choices give more than {limit} readings; name fewer alternatives",
+                     "tyto volby dávají víc než {limit} čtení; uveďte méně možností",
+                     "limit"_a = readingLimit);
+    for (const BandReading &read : std::get<std::vector<BandReading>>(all))
+        if (inDoubt || read.fromOtherEnd)
+            readings.push_back(read);
+    if (readings.empty()) {
+        err << "ohmilka-code: "
+            << texts.say("no choice of these colours is a code",
+                         "žádná volba těchto barev není kód")
+            << '\n';
+        return 1;
+    }
+
+    const auto &measuredText = options.arguments.value(OptionName::Measured);
+    const std::size_t candidates = readings.size();
+    if (measuredText) {
+        const Decimal measured = valueOf(*measuredText, texts);
+        std::erase_if(readings, [&](const BandReading &r) { return !holds(r.reading, measured); });
+        if (readings.empty()) {
+            err << "ohmilka-code: "
+                << texts.say("none of the {count} readings holds the measured {value}",
+                             "žádné z {count} čtení neodpovídá naměřeným {value}",
+                             "count"_a = candidates, "value"_a = ohmsText(measured, language))
+                << '\n';
+            return 1;
+        }
+    }
+    const std::size_t dropped = candidates - readings.size();
+
+    if (options.json) {
+        std::vector<JsonObject> objects;
+        for (const BandReading &read : readings)
+            objects.push_back(readingJson(read, texts));
+        if (inDoubt || measuredText)
+            out << JsonObject()
+                       .objects("readings", objects)
+                       .number("dropped", Decimal{std::int64_t(dropped), 0})
+                       .str()
+                << '\n';
+        else
+            out << objects.front().objects("other_readings", std::span(objects).subspan(1)).str()
+                << '\n';
+        return 0;
+    }
+    for (const BandReading &read : readings) {
+        std::vector<std::string_view> names;
+        for (Colour colour : read.bands)
+            names.push_back(colourName(colour, language));
+        out << (inDoubt ? listOf(names, " ") + ": " : "") << readingLine(read, texts) << '\n';
+    }
+    if (measuredText)
+        out << texts.say("left out, outside the measured value: {count}",
+                         "vynecháno mimo naměřenou hodnotu: {count}", "count"_a = dropped)
+            << '\n';
     return 0;
 }
 
@@ -627,7 +737,9 @@ std::string usage(const Texts &texts)
 {
     return std::string(texts.pick(
         "Usage: ohmilka-code COMMAND ... [--json] [--lang cs|en]\n"
-        "  decode COLOUR...      read 1, 3, 4, 5 or 6 colour bands, left to right\n"
+        "  decode COLOUR... [--measured VALUE]\n"
+        "                        read 1, 3, 4, 5 or 6 colour bands, left to right, and from\n"
+        "                        the other end; a band in doubt names its choices: red/orange\n"
         "  encode VALUE [--tolerance PERCENT] [--bands 3|4|5|6] [--tempco PPM]\n"
         "                        the colours that mark a value, such as 4k7 or 470R\n"
         "  encode VALUE --smd    its surface-mount markings: 3 and 4 digits, EIA-96\n"
@@ -638,7 +750,9 @@ std::string usage(const Texts &texts)
         "Colours in Czech or English, or as IEC codes: hnědá, hneda, brown, BN.\n"
         "Exit status: 0 done, 1 the value cannot be marked so, 2 a usage or input error.\n",
         "Použití: ohmilka-code PŘÍKAZ ... [--json] [--lang cs|en]\n"
-        "  decode BARVA...       přečte 1, 3, 4, 5 nebo 6 proužků zleva doprava\n"
+        "  decode BARVA... [--measured HODNOTA]\n"
+        "                        přečte 1, 3, 4, 5 nebo 6 proužků zleva doprava i z druhého\n"
+        "                        konce; proužek v pochybnosti uvede možnosti: červená/oranžová\n"
         "  encode HODNOTA [--tolerance PROCENTA] [--bands 3|4|5|6] [--tempco PPM]\n"
         "                        barvy, které označí hodnotu, například 4k7 nebo 470R\n"
         "  encode HODNOTA --smd  její značky SMD: 3 a 4 číslice, EIA-96\n"
@@ -670,7 +784,7 @@ int runOneCall(std::span<const std::string_view> arguments, Language &language, 
             return 0;
         }
         if (command == "decode")
-            return decodeCommand(options, texts, out);
+            return decodeCommand(options, texts, out, err);
         if (command == "encode")
             return encodeCommand(options, texts, out, err);
         if (command == "series")

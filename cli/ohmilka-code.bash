@@ -22,7 +22,7 @@ _ohmilka_code()
         decode)
             local colours="black brown red orange yellow green blue violet grey white gold silver pink none
                            černá hnědá červená oranžová žlutá zelená modrá fialová šedá bílá zlatá stříbrná růžová žádná"
-            COMPREPLY=($(compgen -W "$colours $options" -- "$current")) ;;
+            COMPREPLY=($(compgen -W "$colours --measured $options" -- "$current")) ;;
         encode) COMPREPLY=($(compgen -W "--tolerance --bands --tempco --smd $options" -- "$current")) ;;
         series) COMPREPLY=($(compgen -W "--series $options" -- "$current")) ;;
         smd) COMPREPLY=($(compgen -W "$options" -- "$current")) ;;

@@ -59,16 +59,34 @@ void TestCodeCommand::answers_data()
     const Language cs = Language::Czech, en = Language::English;
     QTest::newRow("decode in Czech")
         << cs << QStringList{"decode", "hnědá", "černá", "červená", "zlatá"} << 0
-        << "1 kΩ ±5 % (0,95–1,05 kΩ)\n";
-    QTest::newRow("decode five bands") << en << QStringList{"decode", "BN", "BK", "BK", "RD", "BN"}
-                                       << 0 << "10 kΩ ±1 % (9.9–10.1 kΩ)\n";
+        << "1 kΩ ±5 % (0,95–1,05 kΩ), E24\n";
+    QTest::newRow("decode five bands")
+        << en << QStringList{"decode", "BN", "BK", "BK", "RD", "BN"} << 0
+        << "10 kΩ ±1 % (9.9–10.1 kΩ), E96\n120 Ω ±1 % (118.8–121.2 Ω), E24, read from the other "
+           "end\n";
     QTest::newRow("--lang first") << cs
                                   << QStringList{"--lang", "en", "decode", "YE", "VT", "RD", "GD"}
-                                  << 0 << "4.7 kΩ ±5 % (4.465–4.935 kΩ)\n";
+                                  << 0 << "4.7 kΩ ±5 % (4.465–4.935 kΩ), E24\n";
     QTest::newRow("--lang last") << en << QStringList{"decode", "YE", "VT", "RD", "GD", "--lang=cs"}
-                                 << 0 << "4,7 kΩ ±5 % (4,465–4,935 kΩ)\n";
+                                 << 0 << "4,7 kΩ ±5 % (4,465–4,935 kΩ), E24\n";
     QTest::newRow("-- ends the options") << en << QStringList{"decode", "--", "RD", "RD", "RD"} << 0
-                                         << "2.2 kΩ ±20 % (1.76–2.64 kΩ)\n";
+                                         << "2.2 kΩ ±20 % (1.76–2.64 kΩ), E6\n";
+    QTest::newRow("the reading as given stays first")
+        << en << QStringList{"decode", "YE", "YE", "RD", "BN"} << 0
+        << "4.4 kΩ ±1 % (4.356–4.444 kΩ), not in E96 or E24\n120 kΩ ±0.02 % (119.976–120.024 "
+           "kΩ), E192, read from the other end\n";
+    QTest::newRow("a band in doubt")
+        << cs << QStringList{"decode", "YE", "VT", "červená/oranžová", "GD"} << 0
+        << "žlutá fialová červená zlatá: 4,7 kΩ ±5 % (4,465–4,935 kΩ), E24\n"
+           "žlutá fialová oranžová zlatá: 47 kΩ ±5 % (44,65–49,35 kΩ), E24\n";
+    QTest::newRow("a band in doubt, measured")
+        << en << QStringList{"decode", "YE", "VT", "RD/OG", "GD", "--measured", "4.6k"} << 0
+        << "yellow violet red gold: 4.7 kΩ ±5 % (4.465–4.935 kΩ), E24\n"
+           "left out, outside the measured value: 1\n";
+    QTest::newRow("no reading left")
+        << en << QStringList{"decode", "YE", "VT", "RD/OG", "GD", "--measured", "1k"} << 1 << "";
+    QTest::newRow("no choice is a code")
+        << en << QStringList{"decode", "GD/SR", "GD", "GD"} << 1 << "";
     QTest::newRow("encode") << en << QStringList{"encode", "4k7"} << 0
                             << "4.7 kΩ: yellow violet red gold (±5 %)\n";
     QTest::newRow("encode six bands")
@@ -122,13 +140,25 @@ void TestCodeCommand::jsonCarriesExactNumbers_data()
                             << R"json({"bands": ["yellow","violet","red","gold"], "ohms": 4700,
                                   "tolerance_percent": 5, "tempco_ppm_per_k": null,
                                   "min_ohms": 4465, "max_ohms": 4935,
-                                  "text": "4,7 kΩ ±5 % (4,465–4,935 kΩ)"
+                                  "text": "4,7 kΩ ±5 % (4,465–4,935 kΩ)", "other_readings": []
 })json";
+    QTest::newRow("decode from the other end")
+        << QStringList{"decode", "BN", "BK", "BK", "RD", "BN"} << 0
+        << R"json({"bands": ["brown","black","black","red","brown"], "ohms": 10000,
+              "tolerance_percent": 1, "tempco_ppm_per_k": null, "min_ohms": 9900,
+              "max_ohms": 10100, "other_readings": [{"bands": ["brown","red","black","black",
+              "brown"], "ohms": 120, "tolerance_percent": 1, "tempco_ppm_per_k": null,
+              "min_ohms": 118.8, "max_ohms": 121.2, "text": "120 Ω ±1 % (118,8–121,2 Ω)"}]})json";
+    QTest::newRow("decode in doubt")
+        << QStringList{"decode", "YE", "VT", "RD/OG", "GD", "--measured", "47k"} << 0
+        << R"json({"readings": [{"bands": ["yellow","violet","orange","gold"], "ohms": 47000,
+              "tolerance_percent": 5, "tempco_ppm_per_k": null, "min_ohms": 44650,
+              "max_ohms": 49350, "text": "47 kΩ ±5 % (44,65–49,35 kΩ)"}], "dropped": 1})json";
     QTest::newRow("sub-ohm") << QStringList{"decode", "RD", "RD", "SR"} << 0
                              << R"json({"bands": ["red","red","silver"], "ohms": 0.22,
                                    "tolerance_percent": 20, "tempco_ppm_per_k": null,
                                    "min_ohms": 0.176, "max_ohms": 0.264,
-                                   "text": "220 mΩ ±20 % (176–264 mΩ)"
+                                   "text": "220 mΩ ±20 % (176–264 mΩ)", "other_readings": []
 })json";
     QTest::newRow("encode") << QStringList{"encode", "4k7"} << 0
                             << R"json({"ohms": 4700, "bands": ["yellow","violet","red","gold"],
@@ -205,6 +235,15 @@ void TestCodeCommand::badInputGetsOneLineAndStatusTwo_data()
         << "unknown option '--bogus'; options: --json, --lang, --help (-h), --version, --series";
     QTest::newRow("option without its value")
         << QStringList{"encode", "4k7", "--bands"} << "'--bands' needs a value";
+    QTest::newRow("unknown colour among the alternatives")
+        << QStringList{"decode", "YE", "VT", "RD/ORNGE", "GD"} << "band 3: 'ORNGE' is no colour";
+    QTest::newRow("more than the limit") << QStringList{"decode",
+                                                        "BN/RD/OG/YE/GN/BU/VT/GY/WH",
+                                                        "BN/RD/OG/YE/GN/BU/VT/GY/WH",
+                                                        "BN/RD/OG/YE/GN/BU/VT/GY/WH",
+                                                        "RD/OG",
+                                                        "BN/RD"}
+                                         << "more than 1000 readings";
     QTest::newRow("unknown EIA-96 letter")
         << QStringList{"smd", "47Q"} << "marking '47Q': its letter is no EIA-96 multiplier";
     QTest::newRow("--smd with bands") << QStringList{"encode", "4k7", "--smd", "--bands", "4"}

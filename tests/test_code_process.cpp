@@ -24,7 +24,7 @@ void TestCodeProcess::process_data()
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err"); // its start
     QTest::newRow("Czech locale") << "cs_CZ.UTF-8" << QStringList{"decode", "BN", "BK", "RD", "GD"}
-                                  << 0 << "1 kΩ ±5 % (0,95–1,05 kΩ)\n"
+                                  << 0 << "1 kΩ ±5 % (0,95–1,05 kΩ), E24\n"
                                   << "";
     QTest::newRow("no marking: the reason on stderr, the object on stdout")
         << "C.UTF-8" << QStringList{"encode", "4k75", "--bands", "4", "--json"} << 1

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
-// libFuzzer target: the value parser and the colour-word parser on any bytes, and the same bytes,
-// split at NUL bytes, as the arguments of ohmilka-code. Nothing may crash, hang, or be accepted as
+// libFuzzer target: the value, colour-word and marking parsers on any bytes, and the same bytes,
+// split at NUL bytes, as the arguments of ohmilka-code and as bands to decode. Nothing may crash, hang, or be accepted as
 // a value that does not read back the same.
 
 #include "Command.h"
@@ -39,9 +39,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         arguments.push_back(text.substr(start, end - start));
         start = end + 1;
     }
-    std::ostringstream out, err;
-    const int status = code::runCommand(arguments, code::Language::English, out, err);
-    if (status < 0 || status > 2 || (status != 0 && err.str().empty()))
-        std::abort(); // a failure that says nothing, or a status nobody documents
+    const auto check = [](std::span<const std::string_view> call) {
+        std::ostringstream out, err;
+        const int status = code::runCommand(call, code::Language::English, out, err);
+        if (status < 0 || status > 2 || (status != 0 && err.str().empty()))
+            std::abort(); // a failure that says nothing, or a status nobody documents
+    };
+    check(arguments);
+    // The same words as bands to decode, alternatives ("red/orange") included.
+    arguments.front() = "decode";
+    check(arguments);
     return 0;
 }
