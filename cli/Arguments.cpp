@@ -12,7 +12,7 @@ namespace ohmilka::code {
 
 namespace {
 using O = OptionName;
-constexpr std::array<OptionSpec, 10> table{{
+constexpr std::array<OptionSpec, 11> table{{
     {O::Json, "json", 0, false, ""},
     {O::Lang, "lang", 0, true, ""},
     {O::Help, "help", 'h', false, ""},
@@ -22,7 +22,8 @@ constexpr std::array<OptionSpec, 10> table{{
     {O::Bands, "bands", 0, true, "encode"},
     {O::Tempco, "tempco", 0, true, "encode"},
     {O::Smd, "smd", 0, false, "encode"},
-    {O::Series, "series", 0, true, "series"},
+    {O::Csv, "csv", 0, false, "check"},
+    {O::Series, "series", 0, true, "series check"},
 }};
 // getopt_long's value for a long option: above every character, so that an unknown short
 // option's optopt is told apart from a known long one's.
@@ -49,6 +50,20 @@ std::span<const OptionSpec> optionTable()
 const OptionSpec &optionSpec(OptionName name)
 {
     return table[static_cast<std::size_t>(name)];
+}
+
+bool takenBy(const OptionSpec &option, std::string_view command)
+{
+    if (option.commands.empty())
+        return true;
+    std::string_view rest = option.commands;
+    while (!rest.empty()) {
+        const std::string_view one = rest.substr(0, rest.find(' '));
+        if (one == command)
+            return true;
+        rest.remove_prefix(std::min(rest.size(), one.size() + 1));
+    }
+    return false;
 }
 
 std::string optionText(const OptionSpec &option)

@@ -24,6 +24,7 @@ enum class OptionName {
     Bands,
     Tempco,
     Smd,
+    Csv,
     Series
 };
 
@@ -32,12 +33,13 @@ struct OptionSpec {
     const char *longName; // without the dashes
     char shortName;       // 0: none
     bool takesValue;
-    std::string_view command; // the one command it belongs to; empty: every command
+    std::string_view commands; // those it belongs to, parted by spaces; empty: every command
 };
 
 std::span<const OptionSpec> optionTable();
 const OptionSpec &optionSpec(OptionName name);
 std::string optionText(const OptionSpec &option); // "--bands", "--help (-h)"
+bool takenBy(const OptionSpec &option, std::string_view command);
 
 // The first thing wrong with the options, named as the user wrote it.
 struct OptionProblem {

@@ -4,9 +4,11 @@
 #include "Command.h"
 
 #include "Arguments.h"
+#include "Check.h"
 #include "ESeries.h"
 #include "Identity.h"
 #include "Json.h"
+#include "Messages.h"
 #include "Readings.h"
 #include "SmdCode.h"
 
@@ -22,56 +24,6 @@
 namespace ohmilka::code {
 
 namespace {
-using fmt::literals::operator""_a;
-
-// A usage or input error: one line on stderr, exit status 2.
-struct UsageError {
-    std::string line;
-};
-
-// Each message is one whole sentence per language, with named placeholders.
-class Texts
-{
-public:
-    explicit Texts(Language language) : language_(language) {}
-    Language language() const { return language_; }
-    std::string_view pick(std::string_view english, std::string_view czech) const
-    {
-        return language_ == Language::Czech ? czech : english;
-    }
-    template <class... Arguments>
-    std::string say(std::string_view english, std::string_view czech,
-                    Arguments &&...arguments) const
-    {
-        return fmt::format(fmt::runtime(pick(english, czech)),
-                           std::forward<Arguments>(arguments)...);
-    }
-    [[noreturn]] void refuse(std::string_view english, std::string_view czech,
-                             auto &&...arguments) const
-    {
-        throw UsageError{say(english, czech, std::forward<decltype(arguments)>(arguments)...)};
-    }
-
-private:
-    Language language_;
-};
-
-std::string quoted(std::string_view text)
-{
-    return "'" + std::string(text) + "'";
-}
-
-template <class Items> std::string listOf(const Items &items, std::string_view separator = ", ")
-{
-    std::string list;
-    for (std::string_view item : items) {
-        if (!list.empty())
-            list += separator;
-        list += item;
-    }
-    return list;
-}
-
 std::vector<std::string_view> englishNames(std::span<const Colour> colours)
 {
     std::vector<std::string_view> names;
@@ -88,14 +40,15 @@ struct Options {
     bool json;
 };
 
+constexpr std::array<std::string_view, 5> commands{"decode", "encode", "series", "smd", "check"};
+
 // The options a command takes, from the one table: the common ones and its own.
 std::string optionList(std::string_view command)
 {
-    const bool known =
-        command == "decode" || command == "encode" || command == "series" || command == "smd";
+    const bool known = std::find(commands.begin(), commands.end(), command) != commands.end();
     std::vector<std::string> names;
     for (const OptionSpec &option : optionTable())
-        if (!known || option.command.empty() || option.command == command)
+        if (!known || takenBy(option, command))
             names.push_back(optionText(option));
     return listOf(names);
 }
@@ -130,16 +83,26 @@ Options readOptions(std::span<const std::string_view> given, Language language)
     }
     if (arguments.given(OptionName::Help) || arguments.given(OptionName::Version))
         return options;
-    for (const OptionSpec &option : optionTable())
-        if (arguments.given(option.name) && !option.command.empty() &&
-            option.command != arguments.command)
-            texts.refuse("--{option} belongs to the {command} command",
-                         "--{option} patří k příkazu {command}", "option"_a = option.longName,
-                         "command"_a = option.command);
+    for (const OptionSpec &option : optionTable()) {
+        if (!arguments.given(option.name) || arguments.command.empty() ||
+            takenBy(option, arguments.command))
+            continue;
+        std::string owners;
+        for (char c : option.commands)
+            owners += c == ' ' ? std::string(", ") : std::string(1, c);
+        if (option.commands.find(' ') == std::string_view::npos)
+            texts.refuse("--{option} belongs to the {commands} command",
+                         "--{option} patří k příkazu {commands}", "option"_a = option.longName,
+                         "commands"_a = owners);
+        texts.refuse("--{option} belongs to the commands {commands}",
+                     "--{option} patří k příkazům {commands}", "option"_a = option.longName,
+                     "commands"_a = owners);
+    }
     return options;
 }
 
-// "5", "0.25", "0,25 %", "none": a tolerance in hundredths of a percent.
+} // namespace
+
 std::optional<int> toleranceHundredths(std::string_view text)
 {
     if (text == "none" || text == "žádná" || text == "zadna")
@@ -165,8 +128,7 @@ std::optional<int> smallNumber(std::string_view text)
     return std::stoi(std::string(text));
 }
 
-Decimal valueOf(const std::string &operand, const Texts &texts);
-
+namespace {
 Decimal valueOperand(const Options &options, const Texts &texts)
 {
     const Arguments &arguments = options.arguments;
@@ -176,8 +138,33 @@ Decimal valueOperand(const Options &options, const Texts &texts)
                      "command"_a = arguments.command);
     return valueOf(arguments.operands.front(), texts);
 }
+} // namespace
 
-// A resistance as the user wrote it, or the reason it is none.
+std::vector<Series> seriesList(const std::optional<std::string> &given,
+                               std::vector<Series> otherwise, const Texts &texts)
+{
+    if (!given)
+        return otherwise;
+    std::vector<Series> chosen;
+    std::string_view rest = *given;
+    do {
+        const std::string_view name = rest.substr(0, rest.find(','));
+        rest.remove_prefix(std::min(rest.size(), name.size() + 1));
+        const auto known = std::find_if(allSeries().begin(), allSeries().end(),
+                                        [&](const Series &series) { return series.name == name; });
+        if (known == allSeries().end()) {
+            std::vector<std::string_view> names;
+            for (const Series &series : allSeries())
+                names.push_back(series.name);
+            texts.refuse("--series: {given} is no series; series: {list}",
+                         "--series: {given} není řada; řady: {list}", "given"_a = quoted(name),
+                         "list"_a = listOf(names));
+        }
+        chosen.push_back(*known);
+    } while (!rest.empty());
+    return chosen;
+}
+
 Decimal valueOf(const std::string &operand, const Texts &texts)
 {
     const ParsedValue parsed = parseValue(operand);
@@ -222,6 +209,8 @@ Decimal valueOf(const std::string &operand, const Texts &texts)
                                " (tvary: 4700, 4k7, 4,7k, 4,7 kΩ, 470R, 0R22, 2M2, 4,7e3, 220m)"))};
 }
 
+namespace {
+
 // --- the commands ------------------------------------------------------------------------------
 
 std::string bandProblem(const DecodeError &error, Colour colour, const Texts &texts)
@@ -262,10 +251,10 @@ std::string bandProblem(const DecodeError &error, Colour colour, const Texts &te
 std::string seriesNote(const BandReading &read, const Texts &texts)
 {
     if (read.series)
-        return "E" + std::to_string(*read.series);
+        return fmt::format("E{}", *read.series);
     std::vector<std::string> names;
     for (int size : seriesForTolerance(*read.reading.toleranceHundredths))
-        names.push_back("E" + std::to_string(size));
+        names.push_back(fmt::format("E{}", size));
     return texts.say("not in {series}", "není v {series}",
                      "series"_a = listOf(names, texts.pick(" or ", " ani ")));
 }
@@ -685,18 +674,8 @@ int seriesCommand(const Options &options, const Texts &texts, std::ostream &out)
 {
     const Language language = texts.language();
     const Decimal value = normalised(valueOperand(options, texts));
-    const auto &wanted = options.arguments.value(OptionName::Series);
-    std::vector<Series> chosen;
-    std::vector<std::string_view> names;
-    for (const Series &series : allSeries()) {
-        names.push_back(series.name);
-        if (!wanted || *wanted == series.name)
-            chosen.push_back(series);
-    }
-    if (chosen.empty())
-        texts.refuse("--series: {given} is no series; series: {list}",
-                     "--series: {given} není řada; řady: {list}", "given"_a = quoted(*wanted),
-                     "list"_a = listOf(names));
+    const std::vector<Series> chosen = seriesList(options.arguments.value(OptionName::Series),
+                                                  {allSeries().begin(), allSeries().end()}, texts);
     if (value.mantissa == 0)
         texts.refuse("0 Ω has no series members around it; give a value above 0",
                      "0 Ω nemá kolem sebe žádné členy řady; zadejte hodnotu nad 0");
@@ -743,9 +722,11 @@ std::string usage(const Texts &texts)
         "  encode VALUE [--tolerance PERCENT] [--bands 3|4|5|6] [--tempco PPM]\n"
         "                        the colours that mark a value, such as 4k7 or 470R\n"
         "  encode VALUE --smd    its surface-mount markings: 3 and 4 digits, EIA-96\n"
-        "  series VALUE [--series E6|E12|E24|E48|E96|E192]\n"
+        "  series VALUE [--series E6|E12|E24|E48|E96|E192[,...]]\n"
         "                        whether a value is in the E series, and its neighbours\n"
         "  smd MARKING...        read surface-mount markings: 472, 4701, 4R7, 01C\n"
+        "  check [FILE...] [--csv] [--series E24,E96]\n"
+        "                        check parts lists or KiCad BOMs (.csv) against the E series\n"
         "Options may stand anywhere; -- ends them. -h is --help.\n"
         "Colours in Czech or English, or as IEC codes: hnědá, hneda, brown, BN.\n"
         "Exit status: 0 done, 1 the value cannot be marked so, 2 a usage or input error.\n",
@@ -756,9 +737,12 @@ std::string usage(const Texts &texts)
         "  encode HODNOTA [--tolerance PROCENTA] [--bands 3|4|5|6] [--tempco PPM]\n"
         "                        barvy, které označí hodnotu, například 4k7 nebo 470R\n"
         "  encode HODNOTA --smd  její značky SMD: 3 a 4 číslice, EIA-96\n"
-        "  series HODNOTA [--series E6|E12|E24|E48|E96|E192]\n"
+        "  series HODNOTA [--series E6|E12|E24|E48|E96|E192[,...]]\n"
         "                        zda hodnota patří do řady E, a její sousedé\n"
         "  smd ZNAČKA...         přečte značky SMD: 472, 4701, 4R7, 01C\n"
+        "  check [SOUBOR...] [--csv] [--series E24,E96]\n"
+        "                        zkontroluje seznamy součástek nebo BOM z KiCadu (.csv) proti "
+        "řadám E\n"
         "Volby mohou stát kdekoli; -- je ukončí. -h je --help.\n"
         "Barvy česky nebo anglicky, nebo kódy IEC: hnědá, hneda, brown, BN.\n"
         "Návratová hodnota: 0 hotovo, 1 hodnotu nelze takto označit, 2 chyba použití nebo "
@@ -766,8 +750,8 @@ std::string usage(const Texts &texts)
 }
 
 // Runs the call; language becomes the one the call asks for.
-int runOneCall(std::span<const std::string_view> arguments, Language &language, std::ostream &out,
-               std::ostream &err)
+int runOneCall(std::span<const std::string_view> arguments, Language &language, std::istream &in,
+               std::ostream &out, std::ostream &err)
 {
     try {
         const Options options = readOptions(arguments, language);
@@ -791,12 +775,14 @@ int runOneCall(std::span<const std::string_view> arguments, Language &language, 
             return seriesCommand(options, texts, out);
         if (command == "smd")
             return smdCommand(options, texts, out, err);
+        if (command == "check")
+            return checkCommand(options.arguments, options.json, texts, in, out, err);
         if (command.empty())
-            texts.refuse("no command; commands: decode, encode, series, smd (see --help)",
-                         "chybí příkaz; příkazy: decode, encode, series, smd (viz --help)");
+            texts.refuse("no command; commands: decode, encode, series, smd, check (see --help)",
+                         "chybí příkaz; příkazy: decode, encode, series, smd, check (viz --help)");
         texts.refuse(
-            "unknown command {command}; commands: decode, encode, series, smd (see --help)",
-            "neznámý příkaz {command}; příkazy: decode, encode, series, smd (viz --help)",
+            "unknown command {command}; commands: decode, encode, series, smd, check (see --help)",
+            "neznámý příkaz {command}; příkazy: decode, encode, series, smd, check (viz --help)",
             "command"_a = quoted(command));
     } catch (const UsageError &error) {
         err << "ohmilka-code: " << error.line << '\n';
@@ -813,11 +799,11 @@ Language languageOfLocale(const char *lcAll, const char *lcMessages, const char 
     return Language::English;
 }
 
-int runCommand(std::span<const std::string_view> arguments, Language language, std::ostream &out,
-               std::ostream &err)
+int runCommand(std::span<const std::string_view> arguments, Language language, std::istream &in,
+               std::ostream &out, std::ostream &err)
 {
     errno = 0;
-    const int status = runOneCall(arguments, language, out, err);
+    const int status = runOneCall(arguments, language, in, out, err);
     if (out.flush())
         return status;
     // A failed write is a failure, named like any other.

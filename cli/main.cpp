@@ -13,5 +13,6 @@ int main(int argc, char **argv)
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     const Language language =
         languageOfLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
-    return runCommand(arguments, language, std::cout, std::cerr);
+    std::ios::sync_with_stdio(false); // long parts lists are read and written in bulk
+    return runCommand(arguments, language, std::cin, std::cout, std::cerr);
 }

@@ -1,13 +1,13 @@
 # SPDX-FileCopyrightText: 2026 The Ohmilka developers
 # SPDX-License-Identifier: MIT
 
-# bash completion for ohmilka-code: commands, options and colour words.
+# bash completion for ohmilka-code: commands, options, colour words and parts lists.
 _ohmilka_code()
 {
     local current=${COMP_WORDS[COMP_CWORD]} previous=${COMP_WORDS[COMP_CWORD-1]}
     local command="" word
     for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
-        case $word in decode|encode|series|smd) command=$word; break ;; esac
+        case $word in decode|encode|series|smd|check) command=$word; break ;; esac
     done
     case $previous in
         --lang) COMPREPLY=($(compgen -W "cs en" -- "$current")); return ;;
@@ -18,7 +18,7 @@ _ohmilka_code()
     esac
     local options="--json --lang --help -h --version"
     case $command in
-        "") COMPREPLY=($(compgen -W "decode encode series smd $options" -- "$current")) ;;
+        "") COMPREPLY=($(compgen -W "decode encode series smd check $options" -- "$current")) ;;
         decode)
             local colours="black brown red orange yellow green blue violet grey white gold silver pink none
                            černá hnědá červená oranžová žlutá zelená modrá fialová šedá bílá zlatá stříbrná růžová žádná"
@@ -26,6 +26,7 @@ _ohmilka_code()
         encode) COMPREPLY=($(compgen -W "--tolerance --bands --tempco --smd $options" -- "$current")) ;;
         series) COMPREPLY=($(compgen -W "--series $options" -- "$current")) ;;
         smd) COMPREPLY=($(compgen -W "$options" -- "$current")) ;;
+        check) COMPREPLY=($(compgen -f -W "--csv --series $options" -- "$current")) ;;
     esac
 }
 complete -F _ohmilka_code ohmilka-code

@@ -38,14 +38,16 @@ private:
         QString err;
     };
     static Result run(const QStringList &arguments, Language language = Language::English,
-                      std::ostream *output = nullptr)
+                      std::ostream *output = nullptr, const std::string &input = {})
     {
         std::vector<std::string> texts;
         for (const QString &argument : arguments)
             texts.push_back(argument.toStdString());
         const std::vector<std::string_view> views(texts.begin(), texts.end());
+        std::istringstream in(input);
         std::ostringstream out, err;
-        const int status = ohmilka::code::runCommand(views, language, output ? *output : out, err);
+        const int status =
+            ohmilka::code::runCommand(views, language, in, output ? *output : out, err);
         return {status, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
     }
 };

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 // libFuzzer target: the value, colour-word and marking parsers on any bytes, and the same bytes,
-// split at NUL bytes, as the arguments of ohmilka-code and as bands to decode. Nothing may crash, hang, or be accepted as
-// a value that does not read back the same.
+// split at NUL bytes, as the arguments of ohmilka-code and as bands to decode, and whole as a
+// parts list and a CSV bill of materials. Nothing may crash,
+// hang, or be accepted as a value that does not read back the same.
 
 #include "Command.h"
 #include "Decimal.h"
@@ -40,8 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         start = end + 1;
     }
     const auto check = [](std::span<const std::string_view> call) {
+        std::istringstream in{std::string(text)};
         std::ostringstream out, err;
-        const int status = code::runCommand(call, code::Language::English, out, err);
+        const int status = code::runCommand(call, code::Language::English, in, out, err);
         if (status < 0 || status > 2 || (status != 0 && err.str().empty()))
             std::abort(); // a failure that says nothing, or a status nobody documents
     };
@@ -49,5 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The same words as bands to decode, alternatives ("red/orange") included.
     arguments.front() = "decode";
     check(arguments);
+    // The bytes as a parts list and as CSV, from standard input.
+    for (const std::vector<std::string_view> &list :
+         {std::vector<std::string_view>{"check"}, {"check", "--csv", "--json"}})
+        check(list);
     return 0;
 }

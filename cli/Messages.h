@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// What ohmilka-code's commands share: messages in the call's language, refusals, and the
+// readers of values and tolerances as users write them.
+
+#include "CodeText.h"
+#include "ESeries.h"
+
+#include <fmt/format.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ohmilka::code {
+
+using fmt::literals::operator""_a;
+
+// A usage or input error: one line on stderr, exit status 2.
+struct UsageError {
+    std::string line;
+};
+
+// Each message is one whole sentence per language, with named placeholders.
+class Texts
+{
+public:
+    explicit Texts(Language language) : language_(language) {}
+    Language language() const { return language_; }
+    std::string_view pick(std::string_view english, std::string_view czech) const
+    {
+        return language_ == Language::Czech ? czech : english;
+    }
+    template <class... Arguments>
+    std::string say(std::string_view english, std::string_view czech,
+                    Arguments &&...arguments) const
+    {
+        return fmt::format(fmt::runtime(pick(english, czech)),
+                           std::forward<Arguments>(arguments)...);
+    }
+    [[noreturn]] void refuse(std::string_view english, std::string_view czech,
+                             auto &&...arguments) const
+    {
+        throw UsageError{say(english, czech, std::forward<decltype(arguments)>(arguments)...)};
+    }
+
+private:
+    Language language_;
+};
+
+inline std::string quoted(std::string_view text)
+{
+    return fmt::format("'{}'", text);
+}
+
+template <class Items> std::string listOf(const Items &items, std::string_view separator = ", ")
+{
+    std::string list;
+    for (std::string_view item : items) {
+        if (!list.empty())
+            list += separator;
+        list += item;
+    }
+    return list;
+}
+
+// A resistance as the user wrote it; refused with the reason it is none.
+Decimal valueOf(const std::string &operand, const Texts &texts);
+
+// The series of a --series list, "E24,E96"; otherwise when none is given.
+std::vector<Series> seriesList(const std::optional<std::string> &given,
+                               std::vector<Series> otherwise, const Texts &texts);
+
+// "5", "0.25", "0,25 %", "none": a tolerance in hundredths of a percent.
+std::optional<int> toleranceHundredths(std::string_view text);
+
+} // namespace ohmilka::code

@@ -1,0 +1,177 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "Command.h"
+#include "Records.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+#include <sstream>
+
+using ohmilka::code::RecordReader;
+
+// Parts lists and bills of materials checked against the E series, read from standard input.
+class TestCheckCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void csvRecordsFollowRfc4180_data();
+    void csvRecordsFollowRfc4180();
+    void reportsWhatLiesOutside_data();
+    void reportsWhatLiesOutside();
+    void jsonLinesReadBack();
+
+private:
+    struct Result {
+        int status = -1;
+        QString out;
+        QString err;
+    };
+    static Result check(const QStringList &options, const QString &input)
+    {
+        std::vector<std::string> texts{"check"};
+        for (const QString &option : options)
+            texts.push_back(option.toStdString());
+        const std::vector<std::string_view> views(texts.begin(), texts.end());
+        std::istringstream in(input.toStdString());
+        std::ostringstream out, err;
+        const int status =
+            ohmilka::code::runCommand(views, ohmilka::code::Language::English, in, out, err);
+        return {status, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
+    }
+};
+
+void TestCheckCommand::csvRecordsFollowRfc4180_data()
+{
+    QTest::addColumn<QString>("csv");
+    QTest::addColumn<QString>("records"); // fields parted by |, records by /, with start lines
+    QTest::newRow("plain fields") << "a,b,c\n1,2,3\n"
+                                  << "1:a|b|c / 2:1|2|3";
+    QTest::newRow("quoted commas and quotes") << "\"R1, R2\",\"say \"\"hi\"\"\"\n"
+                                              << "1:R1, R2|say \"hi\"";
+    QTest::newRow("line break inside quotes") << "\"two\nlines\",x\ny\n"
+                                              << "1:two\nlines|x / 3:y";
+    QTest::newRow("CR LF line ends") << "a,b\r\nc,d\r\n"
+                                     << "1:a|b / 2:c|d";
+    QTest::newRow("empty fields and no last line end") << ",,\nz"
+                                                       << "1:|| / 2:z";
+}
+
+void TestCheckCommand::csvRecordsFollowRfc4180()
+{
+    QFETCH(QString, csv);
+    QFETCH(QString, records);
+    std::istringstream in(csv.toStdString());
+    RecordReader reader(in, true);
+    std::vector<std::string> fields;
+    QStringList read;
+    while (reader.next(fields)) {
+        QStringList parts;
+        for (const std::string &field : fields)
+            parts << QString::fromStdString(field);
+        read << QString::number(reader.line()) + ":" + parts.join(u'|');
+    }
+    QCOMPARE(read.join(QStringLiteral(" / ")), records);
+}
+
+void TestCheckCommand::reportsWhatLiesOutside_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("summary");
+    const QString kicad =
+        QStringLiteral("\"Source:\",\"/home/user/amp.kicad_sch\"\n\"Date:\",\"Tue 08 Dec 2026\"\n"
+                       "\"Tool:\",\"Eeschema 7.0.10\"\n\"Component Count:\",\"7\"\n"
+                       "\"Ref\",\"Qnty\",\"Value\",\"Cmp name\",\"Footprint\"\n"
+                       "\"C1 C2\",\"2\",\"100n\",\"C\",\"C_0603\"\n"
+                       "\"R1, R2, R5\",\"3\",\"4k7\",\"R\",\"R_0603\"\n"
+                       "\"R3\",\"1\",\"5k\",\"R\",\"R_0603\"\n"
+                       "\"U1\",\"1\",\"NE5532\",\"NE5532\",\"SOIC-8\"\n"
+                       "\"J1\",\"1\",\"Conn\",\"Conn\",\"PinHeader\"\n");
+    QTest::newRow("KiCad BOM: preamble, parts that are no resistors")
+        << QStringList{"--csv"} << kicad << 1
+        << "-:8: R3: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n"
+        << "checked 2: 1 in series, 1 outside, 0 unreadable";
+    QTest::newRow("grouped references, tolerance column, header in any case")
+        << QStringList{"--csv"}
+        << "designators,VALUE,Tolerance\n\"R1,R2\",5k,1%\nR3,4k99,1%\nR4,4k7,1%\n"
+        << 1
+        << "-:2: R1, R2: 5 kΩ is not in E96 or E24; nearest 4.99 kΩ (−0.2 %) below and 5.1 kΩ "
+           "(+2 %) above\n"
+        << "checked 3: 2 in series, 1 outside, 0 unreadable";
+    QTest::newRow("no Value column") << QStringList{"--csv"} << "Ref,Qty\nR1,1\n"
+                                     << 2 << ""
+                                     << "no row names a Value column";
+    QTest::newRow("a plain list in series") << QStringList{} << "# amplifier\n4k7\n\n10k\n220\n"
+                                            << 0 << ""
+                                            << "checked 3: 3 in series";
+    QTest::newRow("±1 % is E96 or E24") << QStringList{} << "4.99k 1%\n4k7 1 %\n5k 1%\n"
+                                        << 1
+                                        << "-:3: 5 kΩ is not in E96 or E24; nearest 4.99 kΩ "
+                                           "(−0.2 %) below and 5.1 kΩ (+2 %) above\n"
+                                        << "checked 3: 2 in series, 1 outside";
+    QTest::newRow("±10 % is E12") << QStringList{} << "4k7 10%\n5k1 10%\n"
+                                  << 1
+                                  << "-:2: 5.1 kΩ is not in E12; nearest 4.7 kΩ (−7.8 %) below and "
+                                     "5.6 kΩ (+9.8 %) above\n"
+                                  << "checked 2: 1 in series, 1 outside";
+    QTest::newRow("without a tolerance, the --series list")
+        << QStringList{"--series", "E12,E96"} << "4k7\n4k64\n5k\n"
+        << 1
+        << "-:3: 5 kΩ is not in E12 or E96; nearest 4.99 kΩ (−0.2 %) below and 5.11 kΩ (+2.2 %) "
+           "above\n"
+        << "checked 3: 2 in series, 1 outside";
+    QTest::newRow("unreadable wins over outside")
+        << QStringList{} << "5k\nlots\n"
+        << 2
+        << "-:1: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n"
+           "-:2: value 'lots': it is not a resistance (forms: 4700, 4k7, 4.7k, 4.7 kΩ, 470R, "
+           "0R22, 2M2, 4.7e3, 220m)\n"
+        << "checked 2: 0 in series, 1 outside, 1 unreadable";
+    QTest::newRow("a file that cannot be read")
+        << QStringList{"/nonexistent/parts.txt"} << "" << 2 << ""
+        << "cannot read /nonexistent/parts.txt";
+}
+
+void TestCheckCommand::reportsWhatLiesOutside()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, input);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, summary);
+    const Result result = check(options, input);
+    QCOMPARE(result.status, status);
+    QCOMPARE(result.out, out);
+    QVERIFY2(result.err.contains(summary), qPrintable(result.err));
+}
+
+void TestCheckCommand::jsonLinesReadBack()
+{
+    const Result result = check({QStringLiteral("--json"), QStringLiteral("--csv")},
+                                QStringLiteral("Ref,Value\n\"R1, R2\",5k\nR3,oops\nR4,4k7\n"));
+    QCOMPARE(result.status, 2);
+    const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    QJsonObject outside = QJsonDocument::fromJson(lines[0].toUtf8()).object();
+    QCOMPARE(outside.value("line").toInt(), 2);
+    QCOMPARE(outside.value("references").toVariant().toStringList(), QStringList({"R1", "R2"}));
+    QCOMPARE(outside.value("in_series").toBool(), false);
+    QCOMPARE(outside.value("below_ohms").toDouble(), 4700.0);
+    QCOMPARE(outside.value("below_percent").toDouble(), -6.0);
+    QCOMPARE(outside.value("above_percent").toDouble(), 2.0);
+    QCOMPARE(outside.value("series").toVariant().toStringList(), QStringList({"E24"}));
+    const QJsonObject unreadable = QJsonDocument::fromJson(lines[1].toUtf8()).object();
+    QVERIFY(unreadable.value("error").toString().contains(QStringLiteral("'oops'")));
+    const QJsonObject in = QJsonDocument::fromJson(lines[2].toUtf8()).object();
+    QCOMPARE(in.value("in_series").toBool(), true);
+    QVERIFY(in.value("below_ohms").isNull());
+}
+
+QTEST_GUILESS_MAIN(TestCheckCommand)
+#include "test_check_command.moc"
