@@ -29,7 +29,7 @@ with tempfile.NamedTemporaryFile("w", suffix=".txt") as parts:
     for _ in range(rounds):
         start = time.perf_counter()
         run = subprocess.run([code, "check", parts.name], stdout=subprocess.DEVNULL,
-                             stderr=subprocess.PIPE, text=True)
+                             stderr=subprocess.PIPE, text=True, env=dict(os.environ, LC_ALL="C"))
         times.append(time.perf_counter() - start)
         if run.returncode != 1 or f"checked {values}:" not in run.stderr:
             sys.exit(f"unexpected answer: status {run.returncode}, {run.stderr.strip()}")
