@@ -19,6 +19,7 @@ packages=(
     dbus at-spi2-core python3-pyatspi            # ... and a screen reader's view of the program
     libfmt-dev               # ohmilka-code words its messages with {fmt}
     reuse                    # the tests check every file's licence and copyright notice
+    zip diffoscope-minimal   # scripts/release.sh packs the Windows files; the tests compare builds
 )
 
 missing=()
