@@ -3,6 +3,7 @@
 
 #include "frmNResistor.h"
 
+#include "Accessibility.h"
 #include "Calculation.h"
 #include "Text.h"
 #include "frmAbout.h"
@@ -126,6 +127,16 @@ void frmNResistor::cmdHodnota_Click()
     cmbHodnota->setCurrentIndex(result.unitIndex);
     const std::string separator = QLocale::system().decimalPoint().toStdString();
     txtHodnota->setText(QString::fromStdString(numberText(result.shownNumber, separator)));
+    announceResult();
+}
+
+// A screen reader speaks the row as it shows it, through the button the user just pressed.
+void frmNResistor::announceResult()
+{
+    QStringList row{txtHodnota->text(), cmbHodnota->currentText(), lblO->text(),
+                    lblTolerance->Caption()};
+    row.removeAll(QString());
+    announceThrough(cmdHodnota, row.join(u' '));
 }
 
 void frmNResistor::cmdAbout_Click()

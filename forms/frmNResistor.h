@@ -21,6 +21,7 @@ public:
 
 private:
     void describeBand(int band); // for assistive technology: the band's colour name
+    void announceResult();
     void Form_Load() override;
     void Form_Unload() override;
     void picOdpor_Click(int band);

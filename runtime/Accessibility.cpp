@@ -3,10 +3,13 @@
 
 #include "Accessibility.h"
 
+#include "DescriptionEvent.h"
+
 #include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMetaObject>
+#include <QStyle>
 #include <QWidget>
 
 namespace ohmilka {
@@ -93,7 +96,7 @@ public:
     void setCursorPosition(int) override {}
     QString text(int start, int end) const override { return shown().mid(start, end - start); }
     int characterCount() const override { return int(shown().size()); }
-    QRect characterRect(int) const override { return {}; }
+    QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint &) const override { return -1; }
     void scrollToSubstring(int, int) override {}
     QString attributes(int, int *start, int *end) const override
@@ -106,6 +109,24 @@ public:
 private:
     QString shown() const { return static_cast<QLabel *>(widget())->text(); }
 };
+
+// Where the character is drawn, on the screen: screen readers' review of a window places the
+// label's words by these.
+QRect LabelAccessible::characterRect(int offset) const
+{
+    const auto *label = static_cast<QLabel *>(widget());
+    const QString text = shown();
+    if (offset < 0 || offset >= text.size())
+        return {};
+    const QFontMetrics metrics(label->font());
+    const QRect area = label->contentsRect();
+    const QRect line =
+        QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                            QSize(metrics.horizontalAdvance(text), metrics.height()), area);
+    const QRect character(line.left() + metrics.horizontalAdvance(text.left(offset)), line.top(),
+                          metrics.horizontalAdvance(text.at(offset)), line.height());
+    return QRect(label->mapToGlobal(character.topLeft()), character.size());
+}
 
 class PressableAccessible : public QAccessibleWidget
 {
@@ -177,6 +198,14 @@ void markAsDrawing(QWidget *widget)
 void markAsLayoutOnly(QWidget *widget)
 {
     widget->setProperty(layoutOnlyProperty, true);
+    // Its controls still name it as their parent: a plain pane, so that screen readers do not take
+    // it for a window of its own (a frame's role would) and review the whole window around them.
+    setRole(widget, QAccessible::Pane);
+}
+
+void announceThrough(QWidget *control, const QString &words)
+{
+    tellDescriptionChanged(control, words);
 }
 
 } // namespace ohmilka

@@ -23,6 +23,10 @@ void setAccessibleRole(QWidget *widget, QAccessible::Role role);
 void markAsPressable(QWidget *control, QAccessible::Role role, const QString &name,
                      const QString &description);
 
+// Tells assistive technology something new about the control, as its description: screen readers
+// speak a description that changes on the focused control. The same words again are told again.
+void announceThrough(QWidget *control, const QString &words);
+
 // Assistive technology does not see the widget: it only draws on its container's surface.
 void markAsDrawing(QWidget *widget);
 

@@ -17,6 +17,7 @@ packages=(
     lintian man-db           # the tests judge the package and render the manual pages
     xvfb openbox x11-utils xdotool wmctrl        # the desktop tests: a display with a window manager
     dbus at-spi2-core python3-pyatspi            # ... and a screen reader's view of the program
+    orca speech-dispatcher                       # ... and what the screen reader says
     libfmt-dev               # ohmilka-code words its messages with {fmt}
     reuse                    # the tests check every file's licence and copyright notice
     zip diffoscope-minimal   # scripts/release.sh packs the Windows files; the tests compare builds

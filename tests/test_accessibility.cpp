@@ -26,6 +26,7 @@ private slots:
     void bandBoxesArePressableButtons();
     void resultRowIsNamed();
     void paletteLabelsArePressableButtons();
+    void resultRowIsReviewableInTheMainWindow();
 
 private:
     QAccessibleInterface *accessible(const QString &name)
@@ -138,6 +139,38 @@ void TestAccessibility::paletteLabelsArePressableButtons()
     QAccessibleInterface *band3 = accessible(QStringLiteral("picOdpor3"));
     QVERIFY(band3);
     QCOMPARE(band3->text(QAccessible::Description), QStringLiteral("Zlatá"));
+}
+
+// A screen reader's review of a window takes the window from the focused control's parents and
+// places each label's words where they are drawn.
+void TestAccessibility::resultRowIsReviewableInTheMainWindow()
+{
+    QAccessibleInterface *button = accessible(QStringLiteral("cmdHodnota"));
+    QAccessibleInterface *tolerance = accessible(QStringLiteral("lblTolerance"));
+    if (!button || !tolerance)
+        return;
+    QAccessibleInterface *parent = button->parent();
+    while (parent && parent->object() != main) {
+        QVERIFY2(parent->role() != QAccessible::Border && parent->role() != QAccessible::Window,
+                 qPrintable(parent->object()->objectName() + " reads as a window"));
+        parent = parent->parent();
+    }
+    QVERIFY(parent);
+
+    for (int band = 1; band <= 4; ++band)
+        if (QWidget *box = windowtesting::control(*main, QStringLiteral("picOdpor%1").arg(band)))
+            box->setProperty("BackColor", brown);
+    RETURN_IF_FAILED(windowtesting::click(*main, QStringLiteral("cmdHodnota")));
+    QAccessibleTextInterface *text = tolerance->textInterface();
+    QCOMPARE(text->text(0, -1), QStringLiteral("+/-  1%"));
+    const QRect label = tolerance->rect();
+    QRect previous;
+    for (int i = 0; i < text->characterCount(); ++i) {
+        const QRect character = text->characterRect(i);
+        QVERIFY2(label.contains(character.center()), qPrintable(QString::number(i)));
+        QCOMPARE_GE(character.left(), previous.left());
+        previous = character;
+    }
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -139,8 +139,9 @@ def settled_frame(window):
 # --- the program ------------------------------------------------------------------------------
 
 class Program:
-    def __init__(self, path):
-        environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    def __init__(self, path, **settings):
+        environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                           **settings)
         self.process = subprocess.Popen([path], env=environment)
         self.app = self.main = None
 

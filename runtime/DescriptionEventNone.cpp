@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+// Where Qt speaks to assistive technology without AT-SPI (UI Automation on Windows), the control
+// takes the words as its description, and Qt reports the change where there is one.
+
+#include "DescriptionEvent.h"
+
+#include <QWidget>
+
+namespace ohmilka {
+
+void tellDescriptionChanged(QWidget *control, const QString &words)
+{
+    control->setAccessibleDescription(words);
+}
+
+} // namespace ohmilka

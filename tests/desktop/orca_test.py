@@ -1,0 +1,186 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
+"""What Orca says while a user works Ohmilka with the pointer, read from Orca's debug log.
+
+Run it inside tests/desktop/session.sh:  orca_test.py PROGRAM LOCALE
+Orca runs with preferences and a debug log of the check's own, over a speech-dispatcher of the
+check's own that speaks to no sound card. Each step's phrases are those Orca logs with a time
+stamp after the step began: Orca queues events and handles them later, so where a phrase stands
+in the file says little.
+The check looks for the program's own texts in the phrases, never Orca's words, which follow
+the locale. Waits are bounded; nothing asserts how long anything takes.
+"""
+import datetime
+import os
+import re
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+import desktop_test as desktop
+from desktop_test import Failure, find, palette, wait_for
+
+import pyatspi
+
+SPEECH = re.compile(r"^(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*)'[\[{]", re.M)
+CHOICES = [(1, "Žlutá"), (2, "Fialová"), (3, "Červená"), (4, "Zlatá")]  # 4.7 kΩ ±5 %
+# Orca as installed, with its debug log written line by line instead of in blocks, so that the
+# check hears a phrase as soon as Orca says it, also when nothing follows.
+ORCA = """
+import builtins, runpy, sys
+plain_open = builtins.open
+def open_line_buffered(file, mode="r", *args, **kwargs):
+    if mode == "w":
+        kwargs.setdefault("buffering", 1)
+    return plain_open(file, mode, *args, **kwargs)
+builtins.open = open_line_buffered
+sys.argv[0] = "/usr/bin/orca"
+runpy.run_path("/usr/bin/orca", run_name="__main__")
+"""
+
+
+class Orca:
+    """Orca and its speech-dispatcher, started for the check and ended with it."""
+
+    def __init__(self, folder, locale):
+        self.log = os.path.join(folder, "orca.log")
+        config = os.path.join(folder, "config")
+        os.makedirs(os.path.join(config, "speech-dispatcher"))
+        with open(os.path.join(config, "speech-dispatcher", "speechd.conf"), "w") as conf:
+            conf.write('AudioOutputMethod "alsa"\nAddModule "dummy" "sd_dummy" ""\n'
+                       "DefaultModule dummy\n")
+        alsa = os.path.join(folder, "alsa.conf")
+        with open(alsa, "w") as conf:
+            conf.write("pcm.!default { type null }\n")
+        # speech-dispatcher stops at a locale the C library lacks; Orca falls back to its own.
+        environment = dict(os.environ, XDG_CONFIG_HOME=config, ALSA_CONFIG_PATH=alsa,
+                           LC_ALL="C.UTF-8")
+        self.processes = []
+        self.processes.append(subprocess.Popen(
+            ["speech-dispatcher", "--run-single", "--timeout", "0"], env=environment,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True))
+        socket = os.path.join(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
+        wait_for("speech-dispatcher to listen", lambda: os.path.exists(socket))
+        errors = os.path.join(folder, "orca.err")
+        with open(errors, "w") as stderr:
+            self.processes.append(subprocess.Popen(
+                ["/usr/bin/python3", "-c", ORCA, "--debug-file", self.log, "-u",
+                 os.path.join(folder, "preferences")],
+                env=dict(environment, LC_ALL=locale), stdout=subprocess.DEVNULL, stderr=stderr,
+                start_new_session=True))
+        try:
+            self.heard("Orca to start and speak", since="", contains="", seconds=30)
+        except Failure:
+            self.end()
+            with open(errors, errors="replace") as stderr:
+                raise Failure(f"Orca did not start: {stderr.read().strip()[-500:]}")
+
+    def phrases(self, since):
+        try:
+            with open(self.log, encoding="utf-8", errors="replace") as log:
+                return [said for at, said in SPEECH.findall(log.read()) if at >= since]
+        except FileNotFoundError:
+            return []
+
+    def heard(self, what, since, contains, seconds=desktop.LIMIT):
+        """The first phrase since the time that holds the text, once Orca has said it."""
+        def said():
+            return next((p for p in self.phrases(since) if contains in p), None)
+        return wait_for(f"Orca to say {what}", said, seconds)
+
+    def handled(self, what, since, event):
+        """Waits until Orca has handled an event of the kind since the time."""
+        done = re.compile(r"^(\d\d:\d\d:\d\d\.\d+) - EVENT MANAGER: Dequeued " + re.escape(event),
+                          re.M)
+
+        def seen():
+            with open(self.log, encoding="utf-8", errors="replace") as log:
+                return any(at >= since for at in done.findall(log.read()))
+        wait_for(f"Orca to handle {what}", seen)
+
+    def end(self):
+        """Orca first, then speech-dispatcher with its speech module: each with its group."""
+        for process in reversed(self.processes):
+            os.killpg(process.pid, signal.SIGTERM)
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait()
+
+
+def now():
+    return datetime.datetime.now().strftime("%H:%M:%S.%f")
+
+
+def click(accessible, orca):
+    """A pointer click in the middle of the control, where AT-SPI places it. The button goes up
+    once Orca has taken in its press: Orca gives a press to whatever window is active when it
+    gets to it, so a palette that opened meanwhile would take the focus unannounced."""
+    x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pressed = now()
+    desktop.run("xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "mousedown", "1")
+    orca.handled("the press", pressed, "mouse:button:1p")
+    desktop.run("xdotool", "mouseup", "1")
+
+
+def check(program, orca, separator, start):
+    orca.heard("the main window's name", start, desktop.MAIN)
+    # Then band 1, which has the focus, and its state: a user listens to the end before acting.
+    orca.heard("the first band's colour", start, "nenastaveno")
+    for band, colour in CHOICES:
+        step = now()
+        click(find(program.main, "push button", f"{band}. proužek"), orca)
+        chooser = program.window(palette(band))
+        orca.heard(f"band {band}'s palette", step, palette(band))
+        step = now()
+        click(find(chooser, "push button", colour), orca)
+        program.gone(chooser)
+        orca.heard(f"band {band}", step, f"{band}. proužek")
+        orca.heard(f"band {band}'s colour {colour}", step, colour)
+    result = f"4{separator}7 k Ω +/-  5%"
+    button = find(program.main, "push button", "Vypočítej ->")
+    for press in ("first", "second"):
+        step = now()
+        click(button, orca)
+        orca.heard(f"the result after the {press} press", step, result)
+    # Flat review: the current line is the button's, the next one the result row.
+    step = now()
+    for key in ("KP_Up", "KP_Page_Up"):
+        desktop.run("xdotool", "key", key)
+    orca.heard("the result row in flat review", step, result)
+
+
+def main():
+    program_path, locale = sys.argv[1], sys.argv[2]
+    separator = "," if locale.startswith("cs") else "."
+    with tempfile.TemporaryDirectory() as folder:
+        orca = Orca(folder, locale)
+        try:
+            start = now()
+            program = desktop.Program(program_path, LC_ALL=locale)
+            try:
+                program.wait_until_shown()
+                check(program, orca, separator, start)
+                program.close()
+            except Exception:
+                program.process.kill()
+                raise
+        except Exception:
+            for phrase in orca.phrases(""):
+                print("Orca said:", phrase)
+            raise
+        finally:
+            orca.end()
+    print(f"PASS: Orca speaks the result ({locale})")
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except Failure as failure:
+        sys.exit(f"FAIL: {failure}")
