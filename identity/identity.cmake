@@ -31,6 +31,11 @@ set(OHMILKA_EMAIL "ohmilka@example.org")
 set(OHMILKA_WEB_HOST "ohmilka.example.org")
 set(OHMILKA_WEB_URL "http://${OHMILKA_WEB_HOST}/")
 
+# The Windows installer's codes are made from this namespace, so that they stay the same from
+# build to build: the upgrade code per processor for good, the product and package codes per
+# version.
+set(OHMILKA_MSI_NAMESPACE "f38f001e-63c3-48f3-bc19-80e4e57a5a7f")
+
 set(OHMILKA_COPYRIGHT_YEAR "2026")
 set(OHMILKA_HOLDER "The Ohmilka developers")
 set(OHMILKA_HOLDER_CS "vývojáři programu Ohmilka")

@@ -31,6 +31,7 @@ logged() { local name=$1; shift; "$@" >"$logs/$name.log" 2>&1 || { tail -n 30 "$
 debian_arch=${arch//_/-}
 packages=(g++-mingw-w64-$debian_arch-posix binutils-mingw-w64-$debian_arch cmake ninja-build
           dpkg-dev qt6-base-dev qt6-base-dev-tools libfmt-dev fonts-liberation2 wine wine64
+          wixl python3-gi gir1.2-libmsi-1.0
           xvfb openbox x11-utils xdotool wmctrl dbus at-spi2-core)
 missing=()
 for package in "${packages[@]}"; do

@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: MIT
 
 # Builds what a release ships into build/release/: the Debian package, the source tarball, the
-# Windows zip (when the Windows Qt is in the cache; with --32 the 32-bit one too) and SHA256SUMS
-# over them. Every build takes its times from the date of the newest release in identity/releases
+# Windows zip and installer (when the Windows Qt is in the cache; with --32 the 32-bit ones too)
+# and SHA256SUMS over them. Every build takes its times from the date of the newest release in identity/releases
 # (SOURCE_DATE_EPOCH), so that two runs on one commit give the same bytes.
 # Usage: scripts/release.sh [--32]
 set -euo pipefail
@@ -30,7 +30,8 @@ cmake --workflow --preset package
 cp build/package/"ohmilka_${version}"_*.deb "$out/"
 git archive --format=tar.gz --prefix="ohmilka-$version/" -o "$out/ohmilka-$version.tar.gz" HEAD
 
-# The executable and its licences, with the release's time and sorted names, no extra fields.
+# The executable and its licences, with the release's time and sorted names, no extra fields; and
+# the installer beside them.
 windows_zip() {
     local bits=$1 label=$2 preset=$3 option=$4
     if [[ ! -f $HOME/.cache/ohmilka/qt-6.4.2-mingw$bits-static/.complete ]]; then
@@ -47,6 +48,7 @@ windows_zip() {
     local zip=$PWD/$out/Ohmilka-$version-$label.zip
     (cd "$staged" && ls | LC_ALL=C sort | zip -X -q "$zip" -@)
     rm -rf "$staged"
+    cp "build/$preset/Ohmilka-$version-$label.msi" "$out/"
 }
 windows_zip 64 x64 windows ""
 if $with_32; then

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
+# The MSI under Wine, on the session's display (tests/desktop/session.sh), in a Wine prefix of its
+# own: it installs silently, puts the executable, the Start-menu shortcut and the entry under
+# installed programs where Windows keeps them, the installed program starts and closes, and
+# removal leaves none of them behind.
+# Usage: msi_under_wine.sh INSTALLER.msi PRODUCT_CODE VERSION
+set -euo pipefail
+msi=$1 product=$2 version=$3
+here=$(cd "$(dirname "$0")" && pwd)
+prefix=$(mktemp -d)
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$prefix"' EXIT
+export WINEPREFIX=$prefix/wine WINEDEBUG=-all
+export WINEDLLOVERRIDES=winemenubuilder.exe=d # no menu entries on the host's desktop
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+program="$WINEPREFIX/drive_c/Program Files/Ohmilka/Ohmilka.exe"
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Ohmilka.lnk"
+key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\{$product}"
+
+wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i ended with status $?"
+[[ -f $program ]] || fail "no $program"
+for licence in LICENSE.txt LiberationSans-LICENSE.txt; do
+    [[ -f $(dirname "$program")/$licence ]] || fail "no $licence beside the program"
+done
+[[ -f $shortcut ]] || fail "no Start-menu shortcut"
+entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r') || fail "no entry $key"
+for expected in "DisplayName.*Ohmilka" "DisplayVersion.*$version" \
+                "Publisher.*The Ohmilka developers" "URLInfoAbout.*http://"; do
+    grep -q "$expected" <<<"$entry" || fail "the entry lacks $expected: $entry"
+done
+
+"$here/start_under_wine.sh" "$program" || fail "the installed program did not start and close"
+
+wine msiexec /x "{$product}" /qn || fail "msiexec /x ended with status $?"
+[[ ! -e $(dirname "$program") ]] || fail "removal left $(ls -A "$(dirname "$program")")"
+[[ ! -e $shortcut ]] || fail "removal left the shortcut"
+! wine reg query "$key" >/dev/null 2>&1 || fail "removal left $key"
+echo "PASS: installed, started and removed"
