@@ -82,6 +82,17 @@ struct Entry {
     std::string tolerance;
 };
 
+// Where a value stands and how it was written, as each of its JSON lines begins.
+JsonObject entryJson(const Entry &entry)
+{
+    return JsonObject()
+        .text("file", entry.file)
+        .number("line", Decimal{entry.line, 0})
+        .texts("references",
+               std::vector<std::string_view>(entry.references.begin(), entry.references.end()))
+        .text("value", entry.value);
+}
+
 struct Tally {
     long checked = 0, inSeries = 0, outside = 0, unreadable = 0;
     int status = 0;
@@ -123,15 +134,7 @@ void Checker::unreadable(const Entry &entry, const std::string &reason)
     ++tally_.unreadable;
     tally_.status = 2;
     if (json_)
-        out_ << JsonObject()
-                    .text("file", entry.file)
-                    .number("line", Decimal{entry.line, 0})
-                    .texts("references", std::vector<std::string_view>(entry.references.begin(),
-                                                                       entry.references.end()))
-                    .text("value", entry.value)
-                    .text("error", reason)
-                    .str()
-             << '\n';
+        out_ << entryJson(entry).text("error", reason).str() << '\n';
     else
         out_ << where(entry) << reason << '\n';
 }
@@ -192,12 +195,7 @@ void Checker::check(const Entry &entry)
         }
         if (tolerance)
             tolerancePercent = Decimal{*tolerance, -2};
-        out_ << JsonObject()
-                    .text("file", entry.file)
-                    .number("line", Decimal{entry.line, 0})
-                    .texts("references", std::vector<std::string_view>(entry.references.begin(),
-                                                                       entry.references.end()))
-                    .text("value", entry.value)
+        out_ << entryJson(entry)
                     .number("ohms", value)
                     .number("tolerance_percent", tolerancePercent)
                     .texts("series", std::vector<std::string_view>(names.begin(), names.end()))

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
-#include "Command.h"
+#include "CodeCommandRun.h"
 #include "Records.h"
 
 #include <QJsonDocument>
@@ -25,22 +25,10 @@ private slots:
     void jsonLinesReadBack();
 
 private:
-    struct Result {
-        int status = -1;
-        QString out;
-        QString err;
-    };
-    static Result check(const QStringList &options, const QString &input)
+    static CodeCommandResult check(const QStringList &options, const QString &input)
     {
-        std::vector<std::string> texts{"check"};
-        for (const QString &option : options)
-            texts.push_back(option.toStdString());
-        const std::vector<std::string_view> views(texts.begin(), texts.end());
-        std::istringstream in(input.toStdString());
-        std::ostringstream out, err;
-        const int status =
-            ohmilka::code::runCommand(views, ohmilka::code::Language::English, in, out, err);
-        return {status, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
+        return runCodeCommand(QStringList{QStringLiteral("check")} + options,
+                              ohmilka::code::Language::English, input.toStdString());
     }
 };
 
@@ -145,7 +133,7 @@ void TestCheckCommand::reportsWhatLiesOutside()
     QFETCH(int, status);
     QFETCH(QString, out);
     QFETCH(QString, summary);
-    const Result result = check(options, input);
+    const CodeCommandResult result = check(options, input);
     QCOMPARE(result.status, status);
     QCOMPARE(result.out, out);
     QVERIFY2(result.err.contains(summary), qPrintable(result.err));
@@ -153,8 +141,9 @@ void TestCheckCommand::reportsWhatLiesOutside()
 
 void TestCheckCommand::jsonLinesReadBack()
 {
-    const Result result = check({QStringLiteral("--json"), QStringLiteral("--csv")},
-                                QStringLiteral("Ref,Value\n\"R1, R2\",5k\nR3,oops\nR4,4k7\n"));
+    const CodeCommandResult result =
+        check({QStringLiteral("--json"), QStringLiteral("--csv")},
+              QStringLiteral("Ref,Value\n\"R1, R2\",5k\nR3,oops\nR4,4k7\n"));
     QCOMPARE(result.status, 2);
     const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);

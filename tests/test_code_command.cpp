@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
-#include "Command.h"
+#include "CodeCommandRun.h"
 #include "Json.h"
 
 #include <QJsonArray>
@@ -10,7 +10,6 @@
 #include <QTest>
 
 #include <sstream>
-#include <vector>
 
 using ohmilka::code::Language;
 
@@ -32,23 +31,11 @@ private slots:
     void failedWriteIsAnError();
 
 private:
-    struct Result {
-        int status = -1;
-        QString out;
-        QString err;
-    };
+    using Result = CodeCommandResult;
     static Result run(const QStringList &arguments, Language language = Language::English,
-                      std::ostream *output = nullptr, const std::string &input = {})
+                      std::ostream *output = nullptr)
     {
-        std::vector<std::string> texts;
-        for (const QString &argument : arguments)
-            texts.push_back(argument.toStdString());
-        const std::vector<std::string_view> views(texts.begin(), texts.end());
-        std::istringstream in(input);
-        std::ostringstream out, err;
-        const int status =
-            ohmilka::code::runCommand(views, language, in, output ? *output : out, err);
-        return {status, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
+        return runCodeCommand(arguments, language, {}, output);
     }
 };
 
