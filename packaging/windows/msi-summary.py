@@ -19,7 +19,9 @@ path, package_code, seconds = sys.argv[1], sys.argv[2], int(sys.argv[3])
 database = Libmsi.Database.new(path, Libmsi.DbFlags.TRANSACT, None)
 summary = Libmsi.SummaryInfo.new(database, 0xFFFF)
 summary.set_string(Libmsi.Property.UUID, "{" + package_code.upper() + "}")
+# A FILETIME: hundreds of nanoseconds since 1601.
+filetime = (seconds + 11644473600) * 10_000_000
 for when in (Libmsi.Property.CREATED_TM, Libmsi.Property.LASTSAVED_TM):
-    summary.set_filetime(when, seconds)
+    summary.set_filetime(when, filetime)
 summary.persist()
 database.commit()

@@ -17,7 +17,10 @@ export WINEDLLOVERRIDES=winemenubuilder.exe=d # no menu entries on the host's de
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 program="$WINEPREFIX/drive_c/Program Files/Ohmilka/Ohmilka.exe"
-shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Ohmilka.lnk"
+# The all-users Start menu, where Windows puts a per-machine install's shortcut; Wine 8's msiexec
+# puts it in the installing user's Start menu instead, even with ALLUSERS=1 in the package.
+shortcuts=("$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Ohmilka.lnk"
+           "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Ohmilka.lnk")
 key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\{$product}"
 
 wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i ended with status $?"
@@ -25,7 +28,7 @@ wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i ended with statu
 for licence in LICENSE.txt LiberationSans-LICENSE.txt; do
     [[ -f $(dirname "$program")/$licence ]] || fail "no $licence beside the program"
 done
-[[ -f $shortcut ]] || fail "no Start-menu shortcut"
+[[ -f ${shortcuts[0]} || -f ${shortcuts[1]} ]] || fail "no Start-menu shortcut"
 entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r') || fail "no entry $key"
 for expected in "DisplayName.*Ohmilka" "DisplayVersion.*$version" \
                 "Publisher.*The Ohmilka developers" "URLInfoAbout.*http://"; do
@@ -36,6 +39,8 @@ done
 
 wine msiexec /x "{$product}" /qn || fail "msiexec /x ended with status $?"
 [[ ! -e $(dirname "$program") ]] || fail "removal left $(ls -A "$(dirname "$program")")"
-[[ ! -e $shortcut ]] || fail "removal left the shortcut"
-! wine reg query "$key" >/dev/null 2>&1 || fail "removal left $key"
+[[ ! -e ${shortcuts[0]} && ! -e ${shortcuts[1]} ]] || fail "removal left the shortcut"
+for left in "$key" "HKLM\\Software\\Ohmilka"; do
+    ! wine reg query "$left" >/dev/null 2>&1 || fail "removal left $left"
+done
 echo "PASS: installed, started and removed"
