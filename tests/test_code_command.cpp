@@ -74,13 +74,8 @@ void TestCodeCommand::answers_data()
            "left out, outside the measured value: 1\n";
     QTest::newRow("no reading left")
         << en << QStringList{"decode", "YE", "VT", "RD/OG", "GD", "--measured", "1k"} << 1 << "";
-    QTest::newRow("no choice is a code")
-        << en << QStringList{"decode", "GD/SR", "GD", "GD"} << 1 << "";
     QTest::newRow("encode") << en << QStringList{"encode", "4k7"} << 0
                             << "4.7 kΩ: yellow violet red gold (±5 %)\n";
-    QTest::newRow("encode six bands")
-        << en << QStringList{"encode", "4.7k", "--bands", "6", "--tolerance=1", "--tempco", "50"}
-        << 0 << "4.7 kΩ: yellow violet black brown brown red (±1 %, 50 ppm/K)\n";
     QTest::newRow("encode in Czech") << cs << QStringList{"encode", "4,7k"} << 0
                                      << "4,7 kΩ: žlutá fialová červená zlatá (±5 %)\n";
     QTest::newRow("series") << en << QStringList{"series", "5k", "--series", "E24"} << 0
