@@ -5,12 +5,12 @@
 
 #include "Arguments.h"
 #include "Check.h"
+#include "Decode.h"
 #include "ESeries.h"
 #include "Identity.h"
 #include "Json.h"
 #include "Messages.h"
-#include "Readings.h"
-#include "SmdCode.h"
+#include "Smd.h"
 
 #include <fmt/format.h>
 
@@ -24,13 +24,6 @@
 namespace ohmilka::code {
 
 namespace {
-std::vector<std::string_view> englishNames(std::span<const Colour> colours)
-{
-    std::vector<std::string_view> names;
-    for (Colour colour : colours)
-        names.push_back(meaning(colour).english);
-    return names;
-}
 
 // --- arguments ---------------------------------------------------------------------------------
 
@@ -213,344 +206,6 @@ namespace {
 
 // --- the commands ------------------------------------------------------------------------------
 
-std::string bandProblem(const DecodeError &error, Colour colour, const Texts &texts)
-{
-    const Language language = texts.language();
-    const std::string allowed = colourList(allowedColours(error.role, error.firstDigit), language);
-    const auto say = [&](std::string_view english, std::string_view czech) {
-        return texts.say(english, czech, "band"_a = error.band,
-                         "colour"_a = colourName(colour, language), "allowed"_a = allowed);
-    };
-    switch (error.role) {
-    case BandRole::Digit:
-        if (error.firstDigit)
-            return say("band {band}: {colour} is no first digit; first digits: {allowed}",
-                       "proužek {band}: {colour} není první číslice; první číslice: {allowed}");
-        return say("band {band}: {colour} is no digit; digits: {allowed}",
-                   "proužek {band}: {colour} není číslice; číslice: {allowed}");
-    case BandRole::Multiplier:
-        return say("band {band}: {colour} is no multiplier; multipliers: {allowed}",
-                   "proužek {band}: {colour} není násobitel; násobitele: {allowed}");
-    case BandRole::Tolerance:
-        return say(
-            "band {band}: {colour} is no tolerance here; tolerances: {allowed} (none only as "
-            "the 4th of 4 bands)",
-            "proužek {band}: {colour} tu není tolerance; tolerance: {allowed} (žádná jen jako "
-            "4. ze 4 proužků)");
-    case BandRole::Tempco:
-        return say("band {band}: {colour} is no temperature coefficient; coefficients: {allowed}",
-                   "proužek {band}: {colour} není teplotní součinitel; součinitele: {allowed}");
-    case BandRole::Link:
-        break;
-    }
-    return say("band {band}: a single band is the black 0 Ω link, not {colour}",
-               "proužek {band}: jediný proužek je černá propojka 0 Ω, ne {colour}");
-}
-
-// "E96", or "not in E96 or E24": whether the value is one that parts of its tolerance are sold in.
-std::string seriesNote(const BandReading &read, const Texts &texts)
-{
-    if (read.series)
-        return fmt::format("E{}", *read.series);
-    std::vector<std::string> names;
-    for (int size : seriesForTolerance(*read.reading.toleranceHundredths))
-        names.push_back(fmt::format("E{}", size));
-    return texts.say("not in {series}", "není v {series}",
-                     "series"_a = listOf(names, texts.pick(" or ", " ani ")));
-}
-
-std::string readingLine(const BandReading &read, const Texts &texts)
-{
-    std::string line = readingText(read.reading, texts.language());
-    if (read.reading.toleranceHundredths)
-        line += ", " + seriesNote(read, texts);
-    if (read.fromOtherEnd)
-        line += std::string(texts.pick(", read from the other end", ", čteno z druhého konce"));
-    return line;
-}
-
-JsonObject readingJson(const BandReading &read, const Texts &texts)
-{
-    const Reading &reading = read.reading;
-    std::optional<Decimal> lowest, highest, tolerance, tempco;
-    if (reading.toleranceHundredths) {
-        lowest = lowestWithin(reading.ohms, *reading.toleranceHundredths);
-        highest = highestWithin(reading.ohms, *reading.toleranceHundredths);
-        tolerance = Decimal{*reading.toleranceHundredths, -2};
-    }
-    if (reading.tempcoPpm)
-        tempco = Decimal{*reading.tempcoPpm, 0};
-    return JsonObject()
-        .texts("bands", englishNames(read.bands))
-        .number("ohms", reading.ohms)
-        .number("tolerance_percent", tolerance)
-        .number("tempco_ppm_per_k", tempco)
-        .number("min_ohms", lowest)
-        .number("max_ohms", highest)
-        .text("text", readingText(reading, texts.language()));
-}
-
-// Each band's colour, or its alternatives: "red/orange".
-std::vector<std::vector<Colour>> bandChoices(const std::vector<std::string> &words,
-                                             const Texts &texts)
-{
-    std::vector<std::vector<Colour>> choices;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        std::vector<Colour> alternatives;
-        std::string_view rest = words[i];
-        do {
-            const std::string_view word = rest.substr(0, rest.find('/'));
-            rest.remove_prefix(std::min(rest.size(), word.size() + 1));
-            const auto colour = parseColourWord(word);
-            if (!colour) {
-                std::vector<Colour> all;
-                for (const ColourMeaning &entry : colourTable())
-                    all.push_back(entry.colour);
-                texts.refuse("band {band}: {word} is no colour; colours: {colours}",
-                             "proužek {band}: {word} není barva; barvy: {colours}",
-                             "band"_a = i + 1, "word"_a = quoted(word),
-                             "colours"_a = colourList(all, texts.language()));
-            }
-            alternatives.push_back(*colour);
-        } while (!rest.empty());
-        choices.push_back(alternatives);
-    }
-    return choices;
-}
-
-int decodeCommand(const Options &options, const Texts &texts, std::ostream &out, std::ostream &err)
-{
-    const Language language = texts.language();
-    const std::vector<std::vector<Colour>> choices = bandChoices(options.arguments.operands, texts);
-    const bool inDoubt =
-        std::any_of(choices.begin(), choices.end(), [](const auto &c) { return c.size() > 1; });
-    std::vector<BandReading> readings;
-    if (!inDoubt) {
-        // The bands as given must be a code; their reading stays first.
-        std::vector<Colour> bands;
-        for (const auto &choice : choices)
-            bands.push_back(choice.front());
-        const auto decoded = decode(bands);
-        if (const auto *error = std::get_if<DecodeError>(&decoded)) {
-            if (error->band == 0)
-                texts.refuse("decode takes 1, 3, 4, 5 or 6 colours, not {count}",
-                             "decode potřebuje 1, 3, 4, 5 nebo 6 barev, ne {count}",
-                             "count"_a = bands.size());
-            throw UsageError{
-                bandProblem(*error, bands[static_cast<std::size_t>(error->band - 1)], texts)};
-        }
-        readings.push_back({bands, false, std::get<Reading>(decoded), std::nullopt});
-        readings.front().series = soldSeries(readings.front().reading);
-    }
-    const auto all = allReadings(choices);
-    if (std::holds_alternative<TooManyReadings>(all))
-        texts.refuse("these choices give more than {limit} readings; name fewer alternatives",
-                     "tyto volby dávají víc než {limit} čtení; uveďte méně možností",
-                     "limit"_a = readingLimit);
-    for (const BandReading &read : std::get<std::vector<BandReading>>(all))
-        if (inDoubt || read.fromOtherEnd)
-            readings.push_back(read);
-    if (readings.empty()) {
-        err << "ohmilka-code: "
-            << texts.say("no choice of these colours is a code",
-                         "žádná volba těchto barev není kód")
-            << '\n';
-        return 1;
-    }
-
-    const auto &measuredText = options.arguments.value(OptionName::Measured);
-    const std::size_t candidates = readings.size();
-    if (measuredText) {
-        const Decimal measured = valueOf(*measuredText, texts);
-        std::erase_if(readings, [&](const BandReading &r) { return !holds(r.reading, measured); });
-        if (readings.empty()) {
-            err << "ohmilka-code: "
-                << texts.say("none of the {count} readings holds the measured {value}",
-                             "žádné z {count} čtení neodpovídá naměřeným {value}",
-                             "count"_a = candidates, "value"_a = ohmsText(measured, language))
-                << '\n';
-            return 1;
-        }
-    }
-    const std::size_t dropped = candidates - readings.size();
-
-    if (options.json) {
-        std::vector<JsonObject> objects;
-        for (const BandReading &read : readings)
-            objects.push_back(readingJson(read, texts));
-        if (inDoubt || measuredText)
-            out << JsonObject()
-                       .objects("readings", objects)
-                       .number("dropped", Decimal{std::int64_t(dropped), 0})
-                       .str()
-                << '\n';
-        else
-            out << objects.front().objects("other_readings", std::span(objects).subspan(1)).str()
-                << '\n';
-        return 0;
-    }
-    for (const BandReading &read : readings) {
-        std::vector<std::string_view> names;
-        for (Colour colour : read.bands)
-            names.push_back(colourName(colour, language));
-        out << (inDoubt ? listOf(names, " ") + ": " : "") << readingLine(read, texts) << '\n';
-    }
-    if (measuredText)
-        out << texts.say("left out, outside the measured value: {count}",
-                         "vynecháno mimo naměřenou hodnotu: {count}", "count"_a = dropped)
-            << '\n';
-    return 0;
-}
-
-// --- surface-mount markings ----------------------------------------------------------------------
-
-std::string_view systemName(SmdSystem system, const Texts &texts)
-{
-    switch (system) {
-    case SmdSystem::ZeroLink:
-        return texts.pick("0 Ω link", "propojka 0 Ω");
-    case SmdSystem::ThreeDigit:
-        return texts.pick("3-digit", "3 číslice");
-    case SmdSystem::FourDigit:
-        return texts.pick("4-digit", "4 číslice");
-    case SmdSystem::RCode:
-        return texts.pick("R code", "s R");
-    case SmdSystem::Eia96:
-        break;
-    }
-    return "EIA-96";
-}
-
-std::string smdProblem(std::string_view marking, SmdProblem problem, const Texts &texts)
-{
-    const auto say = [&](std::string_view english, std::string_view czech) {
-        return texts.say(english, czech, "marking"_a = quoted(marking),
-                         "letters"_a = listOf(std::vector<std::string>{"Z", "Y/R", "X/S", "A",
-                                                                       "B/H", "C", "D", "E", "F"}));
-    };
-    switch (problem) {
-    case SmdProblem::Empty:
-        return say("marking {marking}: it is empty", "značka {marking}: je prázdná");
-    case SmdProblem::TooManyDigits:
-        return say("marking {marking}: it has more than 4 digits",
-                   "značka {marking}: má víc než 4 číslice");
-    case SmdProblem::Eia96IndexZero:
-        return say("marking {marking}: EIA-96 has no index 00; indexes 01 to 96",
-                   "značka {marking}: EIA-96 nemá index 00; indexy 01 až 96");
-    case SmdProblem::Eia96IndexOver96:
-        return say("marking {marking}: EIA-96 has no index over 96; indexes 01 to 96",
-                   "značka {marking}: EIA-96 nemá index nad 96; indexy 01 až 96");
-    case SmdProblem::UnknownLetter:
-        return say("marking {marking}: its letter is no EIA-96 multiplier; letters: {letters}",
-                   "značka {marking}: její písmeno není násobitel EIA-96; písmena: {letters}");
-    case SmdProblem::NotAMarking:
-        break;
-    }
-    return say("marking {marking}: no system reads it (forms: 472, 4701, 4R7, R47, 0, 01C)",
-               "značka {marking}: žádný systém ji nečte (tvary: 472, 4701, 4R7, R47, 0, 01C)");
-}
-
-int smdCommand(const Options &options, const Texts &texts, std::ostream &out, std::ostream &err)
-{
-    const std::vector<std::string> &markings = options.arguments.operands;
-    if (markings.empty())
-        texts.refuse("smd takes one marking or more, such as 472 or 01C",
-                     "smd potřebuje jednu značku nebo víc, například 472 nebo 01C");
-    int status = 0;
-    for (const std::string &marking : markings) {
-        const SmdDecoded decoded = readSmdMarking(marking);
-        if (decoded.readings.empty()) {
-            err << "ohmilka-code: " << smdProblem(marking, decoded.problem, texts) << '\n';
-            status = 2;
-            continue;
-        }
-        std::vector<std::string> texts_;
-        std::vector<JsonObject> readings;
-        for (const SmdReading &reading : decoded.readings) {
-            std::string text = ohmsText(reading.ohms, texts.language());
-            if (reading.toleranceHundredths)
-                text +=
-                    " ±" +
-                    percentText(*reading.toleranceHundredths, decimalSeparator(texts.language())) +
-                    " %";
-            const std::string_view system = systemName(reading.system, texts);
-            texts_.push_back(fmt::format("{} ({})", text, system));
-            std::optional<Decimal> tolerance;
-            if (reading.toleranceHundredths)
-                tolerance = Decimal{*reading.toleranceHundredths, -2};
-            readings.push_back(
-                JsonObject()
-                    .text("system", systemName(reading.system, Texts(Language::English)))
-                    .number("ohms", reading.ohms)
-                    .number("tolerance_percent", tolerance)
-                    .text("text", text));
-        }
-        if (options.json)
-            out << JsonObject().text("marking", marking).objects("readings", readings).str()
-                << '\n';
-        else
-            out << marking << ": " << listOf(texts_, "; ") << '\n';
-    }
-    return status;
-}
-
-int encodeSmd(const Options &options, const Texts &texts, Decimal value, std::ostream &out,
-              std::ostream &err)
-{
-    const Language language = texts.language();
-    for (OptionName other : {OptionName::Bands, OptionName::Tolerance, OptionName::Tempco})
-        if (options.arguments.given(other))
-            texts.refuse("--smd marks no bands; leave out --{option}",
-                         "--smd neoznačuje proužky; vynechte --{option}",
-                         "option"_a = optionSpec(other).longName);
-    const std::string ohms = ohmsText(value, language);
-    const auto shown = [&](const std::optional<SmdMarking> &marking) {
-        return marking ? fmt::format("{} ({})", marking->text, ohmsText(marking->ohms, language))
-                       : std::string(texts.pick("none", "žádná"));
-    };
-    const auto json = [](const std::optional<SmdMarking> &marking) {
-        return marking
-                   ? std::optional(
-                         JsonObject().text("marking", marking->text).number("ohms", marking->ohms))
-                   : std::nullopt;
-    };
-    bool marked = false;
-    std::vector<JsonObject> systems;
-    for (const SmdEncoding &encoding : smdMarkings(value)) {
-        const std::string_view system = systemName(encoding.system, texts);
-        JsonObject entry;
-        entry.text("system", systemName(encoding.system, Texts(Language::English)));
-        if (encoding.marking) {
-            marked = true;
-            entry.text("marking", encoding.marking->text);
-            if (!options.json)
-                out << fmt::format("{}: {} ({})\n", ohms, encoding.marking->text, system);
-        } else {
-            entry.null("marking");
-            if (!options.json)
-                out << texts.say("{value} has no {system} marking; nearest: {below} below, "
-                                 "{above} above",
-                                 "{value} nemá značku v systému {system}; nejbližší: {below} "
-                                 "nižší, {above} vyšší",
-                                 "value"_a = ohms, "system"_a = system,
-                                 "below"_a = shown(encoding.below),
-                                 "above"_a = shown(encoding.above))
-                    << '\n';
-        }
-        systems.push_back(
-            entry.object("below", json(encoding.below)).object("above", json(encoding.above)));
-    }
-    if (options.json)
-        out << JsonObject().number("ohms", value).objects("markings", systems).str() << '\n';
-    if (marked)
-        return 0;
-    err << "ohmilka-code: "
-        << texts.say("{value} cannot be marked in any system",
-                     "{value} nelze označit v žádném systému", "value"_a = ohms)
-        << '\n';
-    return 1;
-}
-
 [[noreturn]] void refuseConflict(EncodeConflict conflict, const Options &options,
                                  const Texts &texts)
 {
@@ -608,7 +263,7 @@ int encodeCommand(const Options &options, const Texts &texts, std::ostream &out,
     const Arguments &arguments = options.arguments;
     EncodeRequest request{valueOperand(options, texts), std::nullopt, std::nullopt, std::nullopt};
     if (arguments.given(OptionName::Smd))
-        return encodeSmd(options, texts, normalised(request.ohms), out, err);
+        return encodeSmd(arguments, options.json, texts, normalised(request.ohms), out, err);
     // Unreadable numbers are refused below, with the list of the valid ones.
     if (const auto &bands = arguments.value(OptionName::Bands))
         request.bands = smallNumber(*bands).value_or(-1);
@@ -768,13 +423,13 @@ int runOneCall(std::span<const std::string_view> arguments, Language &language, 
             return 0;
         }
         if (command == "decode")
-            return decodeCommand(options, texts, out, err);
+            return decodeCommand(options.arguments, options.json, texts, out, err);
         if (command == "encode")
             return encodeCommand(options, texts, out, err);
         if (command == "series")
             return seriesCommand(options, texts, out);
         if (command == "smd")
-            return smdCommand(options, texts, out, err);
+            return smdCommand(options.arguments, options.json, texts, out, err);
         if (command == "check")
             return checkCommand(options.arguments, options.json, texts, in, out, err);
         if (command.empty())

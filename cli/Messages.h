@@ -68,6 +68,15 @@ template <class Items> std::string listOf(const Items &items, std::string_view s
     return list;
 }
 
+// The colours' English names, as JSON gives them.
+inline std::vector<std::string_view> englishNames(std::span<const Colour> colours)
+{
+    std::vector<std::string_view> names;
+    for (Colour colour : colours)
+        names.push_back(meaning(colour).english);
+    return names;
+}
+
 // A resistance as the user wrote it; refused with the reason it is none.
 Decimal valueOf(const std::string &operand, const Texts &texts);
 

@@ -1,0 +1,206 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "Decode.h"
+
+#include "Json.h"
+#include "Readings.h"
+
+#include <algorithm>
+
+namespace ohmilka::code {
+
+namespace {
+std::string bandProblem(const DecodeError &error, Colour colour, const Texts &texts)
+{
+    const Language language = texts.language();
+    const std::string allowed = colourList(allowedColours(error.role, error.firstDigit), language);
+    const auto say = [&](std::string_view english, std::string_view czech) {
+        return texts.say(english, czech, "band"_a = error.band,
+                         "colour"_a = colourName(colour, language), "allowed"_a = allowed);
+    };
+    switch (error.role) {
+    case BandRole::Digit:
+        if (error.firstDigit)
+            return say("band {band}: {colour} is no first digit; first digits: {allowed}",
+                       "proužek {band}: {colour} není první číslice; první číslice: {allowed}");
+        return say("band {band}: {colour} is no digit; digits: {allowed}",
+                   "proužek {band}: {colour} není číslice; číslice: {allowed}");
+    case BandRole::Multiplier:
+        return say("band {band}: {colour} is no multiplier; multipliers: {allowed}",
+                   "proužek {band}: {colour} není násobitel; násobitele: {allowed}");
+    case BandRole::Tolerance:
+        return say(
+            "band {band}: {colour} is no tolerance here; tolerances: {allowed} (none only as "
+            "the 4th of 4 bands)",
+            "proužek {band}: {colour} tu není tolerance; tolerance: {allowed} (žádná jen jako "
+            "4. ze 4 proužků)");
+    case BandRole::Tempco:
+        return say("band {band}: {colour} is no temperature coefficient; coefficients: {allowed}",
+                   "proužek {band}: {colour} není teplotní součinitel; součinitele: {allowed}");
+    case BandRole::Link:
+        break;
+    }
+    return say("band {band}: a single band is the black 0 Ω link, not {colour}",
+               "proužek {band}: jediný proužek je černá propojka 0 Ω, ne {colour}");
+}
+
+// "E96", or "not in E96 or E24": whether the value is one that parts of its tolerance are sold in.
+std::string seriesNote(const BandReading &read, const Texts &texts)
+{
+    if (read.series)
+        return fmt::format("E{}", *read.series);
+    std::vector<std::string> names;
+    for (int size : seriesForTolerance(*read.reading.toleranceHundredths))
+        names.push_back(fmt::format("E{}", size));
+    return texts.say("not in {series}", "není v {series}",
+                     "series"_a = listOf(names, texts.pick(" or ", " ani ")));
+}
+
+std::string readingLine(const BandReading &read, const Texts &texts)
+{
+    std::string line = readingText(read.reading, texts.language());
+    if (read.reading.toleranceHundredths)
+        line += ", " + seriesNote(read, texts);
+    if (read.fromOtherEnd)
+        line += std::string(texts.pick(", read from the other end", ", čteno z druhého konce"));
+    return line;
+}
+
+JsonObject readingJson(const BandReading &read, const Texts &texts)
+{
+    const Reading &reading = read.reading;
+    std::optional<Decimal> lowest, highest, tolerance, tempco;
+    if (reading.toleranceHundredths) {
+        lowest = lowestWithin(reading.ohms, *reading.toleranceHundredths);
+        highest = highestWithin(reading.ohms, *reading.toleranceHundredths);
+        tolerance = Decimal{*reading.toleranceHundredths, -2};
+    }
+    if (reading.tempcoPpm)
+        tempco = Decimal{*reading.tempcoPpm, 0};
+    return JsonObject()
+        .texts("bands", englishNames(read.bands))
+        .number("ohms", reading.ohms)
+        .number("tolerance_percent", tolerance)
+        .number("tempco_ppm_per_k", tempco)
+        .number("min_ohms", lowest)
+        .number("max_ohms", highest)
+        .text("text", readingText(reading, texts.language()));
+}
+
+// Each band's colour, or its alternatives: "red/orange".
+std::vector<std::vector<Colour>> bandChoices(const std::vector<std::string> &words,
+                                             const Texts &texts)
+{
+    std::vector<std::vector<Colour>> choices;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        std::vector<Colour> alternatives;
+        std::string_view rest = words[i];
+        do {
+            const std::string_view word = rest.substr(0, rest.find('/'));
+            rest.remove_prefix(std::min(rest.size(), word.size() + 1));
+            const auto colour = parseColourWord(word);
+            if (!colour) {
+                std::vector<Colour> all;
+                for (const ColourMeaning &entry : colourTable())
+                    all.push_back(entry.colour);
+                texts.refuse("band {band}: {word} is no colour; colours: {colours}",
+                             "proužek {band}: {word} není barva; barvy: {colours}",
+                             "band"_a = i + 1, "word"_a = quoted(word),
+                             "colours"_a = colourList(all, texts.language()));
+            }
+            alternatives.push_back(*colour);
+        } while (!rest.empty());
+        choices.push_back(alternatives);
+    }
+    return choices;
+}
+
+} // namespace
+
+int decodeCommand(const Arguments &arguments, bool json, const Texts &texts, std::ostream &out,
+                  std::ostream &err)
+{
+    const Language language = texts.language();
+    const std::vector<std::vector<Colour>> choices = bandChoices(arguments.operands, texts);
+    const bool inDoubt =
+        std::any_of(choices.begin(), choices.end(), [](const auto &c) { return c.size() > 1; });
+    std::vector<BandReading> readings;
+    if (!inDoubt) {
+        // The bands as given must be a code; their reading stays first.
+        std::vector<Colour> bands;
+        for (const auto &choice : choices)
+            bands.push_back(choice.front());
+        const auto decoded = decode(bands);
+        if (const auto *error = std::get_if<DecodeError>(&decoded)) {
+            if (error->band == 0)
+                texts.refuse("decode takes 1, 3, 4, 5 or 6 colours, not {count}",
+                             "decode potřebuje 1, 3, 4, 5 nebo 6 barev, ne {count}",
+                             "count"_a = bands.size());
+            throw UsageError{
+                bandProblem(*error, bands[static_cast<std::size_t>(error->band - 1)], texts)};
+        }
+        readings.push_back({bands, false, std::get<Reading>(decoded), std::nullopt});
+        readings.front().series = soldSeries(readings.front().reading);
+    }
+    const auto all = allReadings(choices);
+    if (std::holds_alternative<TooManyReadings>(all))
+        texts.refuse("these choices give more than {limit} readings; name fewer alternatives",
+                     "tyto volby dávají víc než {limit} čtení; uveďte méně možností",
+                     "limit"_a = readingLimit);
+    for (const BandReading &read : std::get<std::vector<BandReading>>(all))
+        if (inDoubt || read.fromOtherEnd)
+            readings.push_back(read);
+    if (readings.empty()) {
+        err << "ohmilka-code: "
+            << texts.say("no choice of these colours is a code",
+                         "žádná volba těchto barev není kód")
+            << '\n';
+        return 1;
+    }
+
+    const auto &measuredText = arguments.value(OptionName::Measured);
+    const std::size_t candidates = readings.size();
+    if (measuredText) {
+        const Decimal measured = valueOf(*measuredText, texts);
+        std::erase_if(readings, [&](const BandReading &r) { return !holds(r.reading, measured); });
+        if (readings.empty()) {
+            err << "ohmilka-code: "
+                << texts.say("none of the {count} readings holds the measured {value}",
+                             "žádné z {count} čtení neodpovídá naměřeným {value}",
+                             "count"_a = candidates, "value"_a = ohmsText(measured, language))
+                << '\n';
+            return 1;
+        }
+    }
+    const std::size_t dropped = candidates - readings.size();
+
+    if (json) {
+        std::vector<JsonObject> objects;
+        for (const BandReading &read : readings)
+            objects.push_back(readingJson(read, texts));
+        if (inDoubt || measuredText)
+            out << JsonObject()
+                       .objects("readings", objects)
+                       .number("dropped", Decimal{std::int64_t(dropped), 0})
+                       .str()
+                << '\n';
+        else
+            out << objects.front().objects("other_readings", std::span(objects).subspan(1)).str()
+                << '\n';
+        return 0;
+    }
+    for (const BandReading &read : readings) {
+        std::vector<std::string_view> names;
+        for (Colour colour : read.bands)
+            names.push_back(colourName(colour, language));
+        out << (inDoubt ? listOf(names, " ") + ": " : "") << readingLine(read, texts) << '\n';
+    }
+    if (measuredText)
+        out << texts.say("left out, outside the measured value: {count}",
+                         "vynecháno mimo naměřenou hodnotu: {count}", "count"_a = dropped)
+            << '\n';
+    return 0;
+}
+
+} // namespace ohmilka::code
