@@ -15,6 +15,7 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -433,12 +434,12 @@ int runOneCall(std::span<const std::string_view> arguments, Language &language, 
         if (command == "check")
             return checkCommand(options.arguments, options.json, texts, in, out, err);
         if (command.empty())
-            texts.refuse("no command; commands: decode, encode, series, smd, check (see --help)",
-                         "chybí příkaz; příkazy: decode, encode, series, smd, check (viz --help)");
-        texts.refuse(
-            "unknown command {command}; commands: decode, encode, series, smd, check (see --help)",
-            "neznámý příkaz {command}; příkazy: decode, encode, series, smd, check (viz --help)",
-            "command"_a = quoted(command));
+            texts.refuse("no command; commands: {commands} (see --help)",
+                         "chybí příkaz; příkazy: {commands} (viz --help)",
+                         "commands"_a = listOf(commands));
+        texts.refuse("unknown command {command}; commands: {commands} (see --help)",
+                     "neznámý příkaz {command}; příkazy: {commands} (viz --help)",
+                     "command"_a = quoted(command), "commands"_a = listOf(commands));
     } catch (const UsageError &error) {
         err << "ohmilka-code: " << error.line << '\n';
         return 2;
