@@ -175,9 +175,7 @@ void Checker::check(const Entry &entry)
         if (!above || compare(position.above, *above) < 0)
             above = position.above;
     }
-    std::vector<std::string> names;
-    for (int size : sizes)
-        names.push_back(fmt::format("E{}", size));
+    const std::vector<std::string> names = seriesNames(sizes);
     if (member)
         ++tally_.inSeries;
     else {

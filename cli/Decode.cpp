@@ -50,11 +50,10 @@ std::string seriesNote(const BandReading &read, const Texts &texts)
 {
     if (read.series)
         return fmt::format("E{}", *read.series);
-    std::vector<std::string> names;
-    for (int size : seriesForTolerance(*read.reading.toleranceHundredths))
-        names.push_back(fmt::format("E{}", size));
     return texts.say("not in {series}", "není v {series}",
-                     "series"_a = listOf(names, texts.pick(" or ", " ani ")));
+                     "series"_a =
+                         listOf(seriesNames(seriesForTolerance(*read.reading.toleranceHundredths)),
+                                texts.pick(" or ", " ani ")));
 }
 
 std::string readingLine(const BandReading &read, const Texts &texts)

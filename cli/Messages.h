@@ -12,6 +12,7 @@
 #include <fmt/format.h>
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,6 +75,15 @@ inline std::vector<std::string_view> englishNames(std::span<const Colour> colour
     std::vector<std::string_view> names;
     for (Colour colour : colours)
         names.push_back(meaning(colour).english);
+    return names;
+}
+
+// "E96", "E24": the names of series by their sizes.
+inline std::vector<std::string> seriesNames(std::span<const int> sizes)
+{
+    std::vector<std::string> names;
+    for (int size : sizes)
+        names.push_back(fmt::format("E{}", size));
     return names;
 }
 
