@@ -12,7 +12,7 @@ namespace ohmilka::code {
 
 namespace {
 using O = OptionName;
-constexpr std::array<OptionSpec, 11> table{{
+constexpr std::array<OptionRow, 11> table{{
     {O::Json, "json", 0, false, ""},
     {O::Lang, "lang", 0, true, ""},
     {O::Help, "help", 'h', false, ""},
@@ -32,7 +32,7 @@ constexpr int longOptionBase = 256;
 OptionProblem problemWith(std::string_view argument)
 {
     const std::string_view name = argument.substr(0, argument.find('='));
-    const auto known = std::find_if(table.begin(), table.end(), [&](const OptionSpec &option) {
+    const auto known = std::find_if(table.begin(), table.end(), [&](const OptionRow &option) {
         return name == "--" + std::string(option.longName);
     });
     if (known == table.end())
@@ -42,17 +42,17 @@ OptionProblem problemWith(std::string_view argument)
 }
 } // namespace
 
-std::span<const OptionSpec> optionTable()
+std::span<const OptionRow> optionTable()
 {
     return table;
 }
 
-const OptionSpec &optionSpec(OptionName name)
+const OptionRow &optionRow(OptionName name)
 {
     return table[static_cast<std::size_t>(name)];
 }
 
-bool takenBy(const OptionSpec &option, std::string_view command)
+bool takenBy(const OptionRow &option, std::string_view command)
 {
     if (option.commands.empty())
         return true;
@@ -66,7 +66,7 @@ bool takenBy(const OptionSpec &option, std::string_view command)
     return false;
 }
 
-std::string optionText(const OptionSpec &option)
+std::string optionText(const OptionRow &option)
 {
     std::string text = "--" + std::string(option.longName);
     if (option.shortName)
@@ -123,13 +123,13 @@ Arguments readArguments(std::span<const std::string_view> arguments)
                                      : problemWith(argv[static_cast<std::size_t>(optind - 1)]);
             continue;
         }
-        const auto spec = found >= longOptionBase
-                              ? table.begin() + (found - longOptionBase)
-                              : std::find_if(table.begin(), table.end(), [&](const OptionSpec &o) {
-                                    return o.shortName == found;
-                                });
-        result.values[static_cast<std::size_t>(spec - table.begin())] =
-            spec->takesValue ? std::string(optarg) : std::string();
+        const auto row = found >= longOptionBase
+                             ? table.begin() + (found - longOptionBase)
+                             : std::find_if(table.begin(), table.end(), [&](const OptionRow &o) {
+                                   return o.shortName == found;
+                               });
+        result.values[static_cast<std::size_t>(row - table.begin())] =
+            row->takesValue ? std::string(optarg) : std::string();
     }
     for (int i = optind; i < argc; ++i) // after "--"
         operand(texts[static_cast<std::size_t>(i)]);

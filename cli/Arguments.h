@@ -28,7 +28,7 @@ enum class OptionName {
     Series
 };
 
-struct OptionSpec {
+struct OptionRow {
     OptionName name;
     const char *longName; // without the dashes
     char shortName;       // 0: none
@@ -36,10 +36,10 @@ struct OptionSpec {
     std::string_view commands; // those it belongs to, parted by spaces; empty: every command
 };
 
-std::span<const OptionSpec> optionTable();
-const OptionSpec &optionSpec(OptionName name);
-std::string optionText(const OptionSpec &option); // "--bands", "--help (-h)"
-bool takenBy(const OptionSpec &option, std::string_view command);
+std::span<const OptionRow> optionTable();
+const OptionRow &optionRow(OptionName name);
+std::string optionText(const OptionRow &option); // "--bands", "--help (-h)"
+bool takenBy(const OptionRow &option, std::string_view command);
 
 // The first thing wrong with the options, named as the user wrote it.
 struct OptionProblem {

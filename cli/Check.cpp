@@ -102,9 +102,12 @@ class Checker
 {
 public:
     Checker(const Arguments &arguments, bool json, const Texts &texts, std::ostream &out)
-        : json_(json), texts_(texts), out_(out),
-          untoleranced_(seriesList(arguments.value(OptionName::Series), {{"E24", 24}}, texts))
-    {}
+        : json_(json), texts_(texts), out_(out)
+    {
+        for (const Series &series :
+             seriesList(arguments.value(OptionName::Series), {{"E24", 24}}, texts))
+            untoleranced_.push_back(series.size);
+    }
 
     void check(const Entry &entry);
     void unreadable(const Entry &entry, const std::string &reason);
@@ -116,7 +119,7 @@ private:
     bool json_;
     const Texts &texts_;
     std::ostream &out_;
-    std::vector<Series> untoleranced_;
+    std::vector<int> untoleranced_; // sizes of the --series list
     Tally tally_;
 };
 
@@ -156,12 +159,7 @@ void Checker::check(const Entry &entry)
         return unreadable(entry, error.line);
     }
     ++tally_.checked;
-    std::vector<int> sizes;
-    if (tolerance)
-        sizes = seriesForTolerance(*tolerance);
-    else
-        for (const Series &series : untoleranced_)
-            sizes.push_back(series.size);
+    const std::vector<int> sizes = tolerance ? seriesForTolerance(*tolerance) : untoleranced_;
     // In any of the series; else the nearest members of all of them.
     bool member = value.mantissa == 0; // a zero-ohm link is a part of its own
     std::optional<Decimal> below, above;
@@ -175,7 +173,6 @@ void Checker::check(const Entry &entry)
         if (!above || compare(position.above, *above) < 0)
             above = position.above;
     }
-    const std::vector<std::string> names = seriesNames(sizes);
     if (member)
         ++tally_.inSeries;
     else {
@@ -193,6 +190,7 @@ void Checker::check(const Entry &entry)
         }
         if (tolerance)
             tolerancePercent = Decimal{*tolerance, -2};
+        const std::vector<std::string> names = seriesNames(sizes);
         out_ << entryJson(entry)
                     .number("ohms", value)
                     .number("tolerance_percent", tolerancePercent)
@@ -216,7 +214,7 @@ void Checker::check(const Entry &entry)
          << texts_.say("{value} is not in {series}; nearest {below} below and {above} above",
                        "{value} není v {series}; nejbližší nižší {below}, vyšší {above}",
                        "value"_a = ohmsText(value, language),
-                       "series"_a = listOf(names, texts_.pick(" or ", " ani ")),
+                       "series"_a = listOf(seriesNames(sizes), texts_.pick(" or ", " ani ")),
                        "below"_a = near(*below), "above"_a = near(*above))
          << '\n';
 }

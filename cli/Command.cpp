@@ -41,7 +41,7 @@ std::string optionList(std::string_view command)
 {
     const bool known = std::find(commands.begin(), commands.end(), command) != commands.end();
     std::vector<std::string> names;
-    for (const OptionSpec &option : optionTable())
+    for (const OptionRow &option : optionTable())
         if (!known || takenBy(option, command))
             names.push_back(optionText(option));
     return listOf(names);
@@ -77,7 +77,7 @@ Options readOptions(std::span<const std::string_view> given, Language language)
     }
     if (arguments.given(OptionName::Help) || arguments.given(OptionName::Version))
         return options;
-    for (const OptionSpec &option : optionTable()) {
+    for (const OptionRow &option : optionTable()) {
         if (!arguments.given(option.name) || arguments.command.empty() ||
             takenBy(option, arguments.command))
             continue;

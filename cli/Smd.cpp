@@ -110,7 +110,7 @@ int encodeSmd(const Arguments &arguments, bool json, const Texts &texts, Decimal
         if (arguments.given(other))
             texts.refuse("--smd marks no bands; leave out --{option}",
                          "--smd neoznačuje proužky; vynechte --{option}",
-                         "option"_a = optionSpec(other).longName);
+                         "option"_a = optionRow(other).longName);
     const std::string ohms = ohmsText(value, language);
     const auto shown = [&](const std::optional<SmdMarking> &marking) {
         return marking ? fmt::format("{} ({})", marking->text, ohmsText(marking->ohms, language))
