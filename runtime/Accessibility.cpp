@@ -3,8 +3,6 @@
 
 #include "Accessibility.h"
 
-#include "DescriptionEvent.h"
-
 #include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QLabel>
@@ -201,11 +199,6 @@ void markAsLayoutOnly(QWidget *widget)
     // Its controls still name it as their parent: a plain pane, so that screen readers do not take
     // it for a window of its own (a frame's role would) and review the whole window around them.
     setRole(widget, QAccessible::Pane);
-}
-
-void announceThrough(QWidget *control, const QString &words)
-{
-    tellDescriptionChanged(control, words);
 }
 
 } // namespace ohmilka

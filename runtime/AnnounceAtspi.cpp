@@ -8,7 +8,7 @@
 // application's root. It relies on two things of Qt's bridge: the connection's name, "a11y",
 // and the object paths, /org/a11y/atspi/accessible/ and the accessible's unique id.
 
-#include "DescriptionEvent.h"
+#include "Accessibility.h"
 
 #include <QAccessible>
 #include <QDBusArgument>
@@ -49,7 +49,7 @@ Q_DECLARE_METATYPE(ObjectReference)
 
 namespace ohmilka {
 
-void tellDescriptionChanged(QWidget *control, const QString &words)
+void announceThrough(QWidget *control, const QString &words)
 {
     const QDBusConnection bus(QStringLiteral("a11y"));
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);

@@ -4,13 +4,13 @@
 // Where Qt speaks to assistive technology without AT-SPI (UI Automation on Windows), the control
 // takes the words as its description, and Qt reports the change where there is one.
 
-#include "DescriptionEvent.h"
+#include "Accessibility.h"
 
 #include <QWidget>
 
 namespace ohmilka {
 
-void tellDescriptionChanged(QWidget *control, const QString &words)
+void announceThrough(QWidget *control, const QString &words)
 {
     control->setAccessibleDescription(words);
 }
