@@ -318,17 +318,23 @@ def centring(program):
 CHECKS = {"calculation": calculation, "roles": roles, "minimise": minimise, "centring": centring}
 
 
-def main():
-    program_path, check = sys.argv[1], sys.argv[2]
+def run_check(program_path, check, **settings):
+    """Starts the program, runs the check on it and closes it as a user does. The program ends
+    with the check, also when it never shows its window or the check fails."""
     pyatspi.setTimeout(5000, 5000)  # a blocked action fails the check instead of waiting 25 s
-    program = Program(program_path)
-    try:  # the program ends with the check, also when it never shows its window
+    program = Program(program_path, **settings)
+    try:
         program.wait_until_shown()
-        CHECKS[check](program)
+        check(program)
         program.close()
     except Exception:
         program.process.kill()
         raise
+
+
+def main():
+    program_path, check = sys.argv[1], sys.argv[2]
+    run_check(program_path, CHECKS[check])
     print(f"PASS: {check}")
 
 

@@ -162,14 +162,8 @@ def main():
         orca = Orca(folder, locale)
         try:
             start = now()
-            program = desktop.Program(program_path, LC_ALL=locale)
-            try:
-                program.wait_until_shown()
-                check(program, orca, separator, start)
-                program.close()
-            except Exception:
-                program.process.kill()
-                raise
+            desktop.run_check(program_path, lambda program: check(program, orca, separator, start),
+                              LC_ALL=locale)
         except Exception:
             for phrase in orca.phrases(""):
                 print("Orca said:", phrase)
