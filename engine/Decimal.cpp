@@ -66,13 +66,15 @@ std::optional<Decimal> scaled(Decimal value, std::int64_t factor, int shift)
 std::string decimalText(Decimal value, std::string_view separator)
 {
     value = normalised(value);
-    std::string digits = std::to_string(value.mantissa);
+    const std::string sign = value.mantissa < 0 ? "-" : "";
+    // The digits of the magnitude; the 18-digit bound keeps negation in range.
+    std::string digits = std::to_string(value.mantissa < 0 ? -value.mantissa : value.mantissa);
     if (value.exponent >= 0)
-        return digits + std::string(static_cast<std::size_t>(value.exponent), '0');
+        return sign + digits + std::string(static_cast<std::size_t>(value.exponent), '0');
     const auto fraction = static_cast<std::size_t>(-value.exponent);
     if (digits.size() <= fraction)
         digits.insert(0, fraction - digits.size() + 1, '0');
-    return digits.substr(0, digits.size() - fraction) + std::string(separator) +
+    return sign + digits.substr(0, digits.size() - fraction) + std::string(separator) +
            digits.substr(digits.size() - fraction);
 }
 
@@ -210,7 +212,9 @@ ParsedValue parseValue(std::string_view text)
     at += unitLength(text.substr(at), !letterMark && !prefix);
     if (at != text.size())
         return failure(ValueProblem::NotAValue);
-    if (decimalMark && fraction.size() == 3 && !prefix && !exponentGiven)
+    // Thousands are parted only after a leading digit other than 0: 0.100 and .976 are decimals.
+    const bool couldPartThousands = !whole.empty() && whole.front() != '0';
+    if (decimalMark && fraction.size() == 3 && couldPartThousands && !prefix && !exponentGiven)
         return failure(ValueProblem::Ambiguous);
 
     std::string digits = std::string(whole) + std::string(fraction);

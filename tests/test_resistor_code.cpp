@@ -214,6 +214,13 @@ void TestResistorCode::readsValuesAsPeopleWriteThem_data()
                                   << "4.75";
     QTest::newRow("negative exponent") << "47e-3"
                                        << "0.047";
+    // After a leading 0, or with no digit before it, a mark never parts thousands.
+    QTest::newRow("shunt 0.010") << "0.010"
+                                 << "0.01";
+    QTest::newRow("shunt .976") << ".976"
+                                << "0.976";
+    QTest::newRow("shunt 0,015 Ω") << "0,015 Ω"
+                                   << "0.015";
 }
 
 void TestResistorCode::readsValuesAsPeopleWriteThem()
@@ -234,6 +241,8 @@ void TestResistorCode::refusesValuesThatAreNotClear_data()
     QTest::newRow("prefix on prefix") << "4.7kM" << int(ValueProblem::SeveralPrefixes);
     QTest::newRow("thousands comma") << "1,000" << int(ValueProblem::Ambiguous);
     QTest::newRow("thousands point") << "4.700" << int(ValueProblem::Ambiguous);
+    QTest::newRow("thousands comma after 4") << "4,700" << int(ValueProblem::Ambiguous);
+    QTest::newRow("thousands after 10") << "10.000 ohm" << int(ValueProblem::Ambiguous);
     QTest::newRow("garbage") << "abc" << int(ValueProblem::NotAValue);
     QTest::newRow("trailing garbage") << "4k7x" << int(ValueProblem::NotAValue);
     QTest::newRow("mark without digits") << "4." << int(ValueProblem::NotAValue);
