@@ -74,6 +74,13 @@ bool namesAResistor(const std::vector<std::string> &references)
            });
 }
 
+// A file as messages name it.
+std::string fileName(std::string_view file, const Texts &texts)
+{
+    return file == "-" ? std::string(texts.pick("standard input", "standardní vstup"))
+                       : printable(file);
+}
+
 struct Entry {
     std::string_view file;
     long line;
@@ -111,6 +118,7 @@ public:
 
     void check(const Entry &entry);
     void unreadable(const Entry &entry, const std::string &reason);
+    void flush() { out_.flush(); } // what was found so far, before a message on stderr
     const Tally &tally() const { return tally_; }
 
 private:
@@ -125,9 +133,9 @@ private:
 
 std::string Checker::where(const Entry &entry) const
 {
-    std::string text = fmt::format("{}:{}: ", entry.file, entry.line);
+    std::string text = fmt::format("{}:{}: ", printable(entry.file), entry.line);
     if (!entry.references.empty())
-        text += listOf(entry.references) + ": ";
+        text += printable(listOf(entry.references)) + ": ";
     return text;
 }
 
@@ -224,7 +232,7 @@ void checkList(std::istream &in, std::string_view file, bool csv, Checker &check
                const Texts &texts, std::ostream &err, int &status)
 {
     RecordReader reader(in, csv);
-    std::vector<std::string> fields;
+    Record fields;
     std::optional<std::size_t> valueColumn, referenceColumn, toleranceColumn;
     static constexpr std::string_view referenceNames[] = {
         "ref", "reference", "references", "reference(s)", "designator", "designators"};
@@ -233,11 +241,11 @@ void checkList(std::istream &in, std::string_view file, bool csv, Checker &check
         if (reader.tooLong()) {
             checker.unreadable(entry, texts.say("the line is longer than {limit} bytes",
                                                 "řádek je delší než {limit} bajtů",
-                                                "limit"_a = RecordReader::maxRecordBytes));
+                                                "limit"_a = reader.limit()));
             continue;
         }
         if (!csv) {
-            const std::string_view line = trimmed(fields.front());
+            const std::string_view line = trimmed(fields[0]);
             if (line.empty() || line.front() == '#')
                 continue;
             std::tie(entry.value, entry.tolerance) = valueAndTolerance(line);
@@ -260,10 +268,10 @@ void checkList(std::istream &in, std::string_view file, bool csv, Checker &check
                 referenceColumn = toleranceColumn = std::nullopt;
             continue;
         }
-        if (fields.size() == 1 && trimmed(fields.front()).empty())
+        if (fields.size() == 1 && trimmed(fields[0]).empty())
             continue; // a blank line
         const auto cell = [&](std::optional<std::size_t> column) {
-            return column && *column < fields.size() ? fields[*column] : std::string();
+            return column && *column < fields.size() ? fields[*column] : std::string_view();
         };
         entry.references = referencesIn(cell(referenceColumn));
         if (!namesAResistor(entry.references))
@@ -273,10 +281,25 @@ void checkList(std::istream &in, std::string_view file, bool csv, Checker &check
             entry.tolerance = trimmed(cell(toleranceColumn));
         checker.check(entry);
     }
-    if (csv && !valueColumn) {
+    if (const auto &error = reader.readError()) {
+        checker.flush();
+        err << "ohmilka-code: "
+            << texts.say("cannot read {file}: {reason}", "nelze číst {file}: {reason}",
+                         "file"_a = fileName(file, texts), "reason"_a = error->message())
+            << '\n';
+        status = 2;
+    } else if (const auto line = reader.unclosedQuote()) {
+        checker.flush();
+        err << "ohmilka-code: "
+            << texts.say("{file}:{line}: the quote that opens here is never closed",
+                         "{file}:{line}: uvozovky otevřené zde se nikde neuzavírají",
+                         "file"_a = printable(file), "line"_a = *line)
+            << '\n';
+        status = 2;
+    } else if (csv && !valueColumn) {
         err << "ohmilka-code: "
             << texts.say("{file}: no row names a Value column",
-                         "{file}: žádný řádek nemá sloupec Value", "file"_a = file)
+                         "{file}: žádný řádek nemá sloupec Value", "file"_a = printable(file))
             << '\n';
         status = 2;
     }
@@ -300,9 +323,10 @@ int checkCommand(const Arguments &arguments, bool json, const Texts &texts, std:
         }
         std::ifstream stream(file, std::ios::binary);
         if (!stream) {
+            checker.flush();
             err << "ohmilka-code: "
                 << texts.say("cannot read {file}: {reason}", "nelze číst {file}: {reason}",
-                             "file"_a = file, "reason"_a = std::strerror(errno))
+                             "file"_a = fileName(file, texts), "reason"_a = std::strerror(errno))
                 << '\n';
             status = 2;
             continue;

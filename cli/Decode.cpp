@@ -11,6 +11,9 @@
 namespace ohmilka::code {
 
 namespace {
+// Colours in doubt are tried one choice at a time; past this many, the call is refused unread.
+constexpr std::size_t combinationLimit = 10000;
+
 std::string bandProblem(const DecodeError &error, Colour colour, const Texts &texts)
 {
     const Language language = texts.language();
@@ -93,7 +96,7 @@ std::vector<std::vector<Colour>> bandChoices(const std::vector<std::string> &wor
 {
     std::vector<std::vector<Colour>> choices;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        std::vector<Colour> alternatives;
+        std::vector<Colour> alternatives; // each once, in the order given
         std::string_view rest = words[i];
         do {
             const std::string_view word = rest.substr(0, rest.find('/'));
@@ -108,7 +111,8 @@ std::vector<std::vector<Colour>> bandChoices(const std::vector<std::string> &wor
                              "band"_a = i + 1, "word"_a = quoted(word),
                              "colours"_a = colourList(all, texts.language()));
             }
-            alternatives.push_back(*colour);
+            if (std::find(alternatives.begin(), alternatives.end(), *colour) == alternatives.end())
+                alternatives.push_back(*colour);
         } while (!rest.empty());
         choices.push_back(alternatives);
     }
@@ -121,7 +125,20 @@ int decodeCommand(const Arguments &arguments, bool json, const Texts &texts, std
                   std::ostream &err)
 {
     const Language language = texts.language();
+    const std::size_t count = arguments.operands.size();
+    if (count != 1 && (count < 3 || count > 6))
+        texts.refuse("decode takes 1, 3, 4, 5 or 6 colours, not {count}",
+                     "decode potřebuje 1, 3, 4, 5 nebo 6 barev, ne {count}", "count"_a = count);
     const std::vector<std::vector<Colour>> choices = bandChoices(arguments.operands, texts);
+    std::size_t combinations = 1;
+    for (const auto &alternatives : choices) {
+        combinations *= alternatives.size(); // checked band by band: it cannot overflow
+        if (combinations > combinationLimit)
+            texts.refuse("these choices give more than {limit} combinations of colours; name "
+                         "fewer alternatives",
+                         "tyto volby dávají víc než {limit} kombinací barev; uveďte méně možností",
+                         "limit"_a = combinationLimit);
+    }
     const bool inDoubt =
         std::any_of(choices.begin(), choices.end(), [](const auto &c) { return c.size() > 1; });
     std::vector<BandReading> readings;
@@ -132,10 +149,6 @@ int decodeCommand(const Arguments &arguments, bool json, const Texts &texts, std
             bands.push_back(choice.front());
         const auto decoded = decode(bands);
         if (const auto *error = std::get_if<DecodeError>(&decoded)) {
-            if (error->band == 0)
-                texts.refuse("decode takes 1, 3, 4, 5 or 6 colours, not {count}",
-                             "decode potřebuje 1, 3, 4, 5 nebo 6 barev, ne {count}",
-                             "count"_a = bands.size());
             throw UsageError{
                 bandProblem(*error, bands[static_cast<std::size_t>(error->band - 1)], texts)};
         }

@@ -3,6 +3,8 @@
 
 #include "Json.h"
 
+#include "Utf8.h"
+
 #include <array>
 
 namespace ohmilka::code {
@@ -12,18 +14,24 @@ std::string jsonString(std::string_view text)
     static constexpr std::array<char, 16> hex{'0', '1', '2', '3', '4', '5', '6', '7',
                                               '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
     std::string json = "\"";
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
+    json.reserve(text.size() + 2);
+    while (!text.empty()) {
+        const Utf8Character character = firstCharacter(text);
+        const char32_t c = character.codePoint;
+        if (!character.valid) {
+            json += "\uFFFD"; // not UTF-8: the replacement character
+        } else if (c == '"' || c == '\\') {
             json += '\\';
-            json += c;
-        } else if (byte < 0x20) {
+            json += static_cast<char>(c);
+        } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+            // Controls, DEL and C1 too, so that the line is safe on a terminal.
             json += "\\u00";
-            json += hex[byte >> 4];
-            json += hex[byte & 0xF];
+            json += hex[c >> 4];
+            json += hex[c & 0xF];
         } else {
-            json += c;
+            json += text.substr(0, character.length);
         }
+        text.remove_prefix(character.length);
     }
     return json + "\"";
 }

@@ -15,7 +15,8 @@
 
 namespace ohmilka::code {
 
-// A JSON string: quotes and backslashes escaped, control characters as \u00XX.
+// A JSON string: quotes and backslashes escaped, control characters (C0, DEL, C1) as \u00XX,
+// and each piece that is not UTF-8 as U+FFFD.
 std::string jsonString(std::string_view text);
 
 class JsonObject

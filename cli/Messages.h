@@ -8,6 +8,7 @@
 
 #include "CodeText.h"
 #include "ESeries.h"
+#include "Terminal.h"
 
 #include <fmt/format.h>
 
@@ -53,9 +54,10 @@ private:
     Language language_;
 };
 
+// Input quoted in a message, safe for a terminal.
 inline std::string quoted(std::string_view text)
 {
-    return fmt::format("'{}'", text);
+    return fmt::format("'{}'", printable(text));
 }
 
 template <class Items> std::string listOf(const Items &items, std::string_view separator = ", ")

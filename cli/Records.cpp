@@ -5,47 +5,80 @@
 
 namespace ohmilka::code {
 
-bool RecordReader::next(std::vector<std::string> &fields)
+bool RecordReader::next(Record &record)
+{
+    if (readError_ || unclosedQuote_)
+        return false;
+    try {
+        return read(record);
+    } catch (const std::ios_base::failure &failure) {
+        // The C++ library's file buffers throw when the system refuses a read.
+        readError_ = failure.code();
+        return false;
+    }
+}
+
+bool RecordReader::read(Record &record)
 {
     using Traits = std::streambuf::traits_type;
-    fields.assign(1, std::string());
+    record.bytes_.clear();
+    record.ends_.clear();
     line_ = nextLine_;
     tooLong_ = false;
     std::size_t size = 0;
     bool quoted = false;      // inside a quoted field
     bool fieldQuoted = false; // the field began with a quote
+    bool fieldEmpty = true;   // nothing of the field read yet
+    long quoteLine = 0;
+    const auto endField = [&] {
+        if (!tooLong_)
+            record.ends_.push_back(static_cast<std::uint32_t>(record.bytes_.size()));
+    };
     int c = buffer_->sbumpc();
     if (c == Traits::eof())
         return false;
     for (; c != Traits::eof(); c = buffer_->sbumpc()) {
         if (c == '\n')
             ++nextLine_;
-        if (csv_ && quoted) {
+        const bool inQuotes = csv_ && quoted;
+        if (!inQuotes && c == '\n')
+            break;
+        if (!inQuotes && c == '\r' && buffer_->sgetc() == '\n')
+            continue;
+        if (++size > limit_)
+            tooLong_ = true;
+        if (inQuotes) {
             if (c == '"') {
-                if (buffer_->sgetc() == '"')
-                    buffer_->sbumpc(); // "" is one quote
-                else {
+                if (buffer_->sgetc() != '"') {
                     quoted = false;
                     continue;
                 }
+                buffer_->sbumpc(); // "" is one quote
+                if (++size > limit_)
+                    tooLong_ = true;
             }
-        } else if (c == '\n') {
-            break;
-        } else if (c == '\r' && buffer_->sgetc() == '\n') {
-            continue;
         } else if (csv_ && c == ',') {
-            fields.emplace_back();
+            endField();
+            fieldEmpty = true;
             fieldQuoted = false;
             continue;
-        } else if (csv_ && c == '"' && fields.back().empty() && !fieldQuoted) {
+        } else if (csv_ && c == '"' && fieldEmpty && !fieldQuoted) {
             quoted = fieldQuoted = true;
+            quoteLine = nextLine_;
             continue;
         }
-        if (++size > maxRecordBytes) {
-            tooLong_ = true;
-            continue;
-        }
-        fields.back() += static_cast<char>(c);
+        fieldEmpty = false;
+        if (!tooLong_)
+            record.bytes_ += static_cast<char>(c);
+    }
+    if (quoted) {
+        unclosedQuote_ = quoteLine;
+        return false;
+    }
+    endField();
+    if (tooLong_) {
+        record.bytes_.clear();
+        record.ends_.assign(1, 0);
     }
     return true;
 }

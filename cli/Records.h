@@ -5,32 +5,67 @@
 
 // The records of a parts list, read one at a time from a stream: the lines of a plain list, or
 // the rows of CSV as RFC 4180 has them (fields parted by commas; a quoted field may hold commas,
-// line breaks and "" for a quote). Nothing but the record in hand is kept.
+// line breaks and "" for a quote). Nothing but the record in hand is kept, and no more of it
+// than the limit: every byte of the record, separators and quotes included, counts toward it.
 
+#include <cstdint>
 #include <istream>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace ohmilka::code {
 
+// One record's fields, as views into one buffer.
+class Record
+{
+public:
+    std::size_t size() const { return ends_.size(); }
+    std::string_view operator[](std::size_t field) const
+    {
+        const std::size_t start = field == 0 ? 0 : ends_[field - 1];
+        return std::string_view(bytes_).substr(start, ends_[field] - start);
+    }
+
+private:
+    friend class RecordReader;
+    std::string bytes_;
+    std::vector<std::uint32_t> ends_; // where each field ends in bytes_
+};
+
 class RecordReader
 {
 public:
-    RecordReader(std::istream &in, bool csv) : buffer_(in.rdbuf()), csv_(csv) {}
+    static constexpr std::size_t defaultLimit = 1 << 20;
 
-    // The next record's fields (a plain line is one field); false at the end.
-    bool next(std::vector<std::string> &fields);
+    RecordReader(std::istream &in, bool csv, std::size_t limit = defaultLimit)
+        : buffer_(in.rdbuf()), csv_(csv), limit_(limit)
+    {}
+
+    // The next record (a plain line is one field); false at the end or when reading fails.
+    bool next(Record &record);
     long line() const { return line_; }       // where the record starts, from 1
-    bool tooLong() const { return tooLong_; } // the record was cut at maxRecordBytes
+    bool tooLong() const { return tooLong_; } // the record was cut at the limit
+    std::size_t limit() const { return limit_; }
 
-    static constexpr std::size_t maxRecordBytes = 1 << 20;
+    // Why reading stopped before the end, if it did.
+    const std::optional<std::error_code> &readError() const { return readError_; }
+    // The line where a quote opened that the input never closes.
+    std::optional<long> unclosedQuote() const { return unclosedQuote_; }
 
 private:
+    bool read(Record &record);
+
     std::streambuf *buffer_;
     bool csv_;
+    std::size_t limit_;
     long nextLine_ = 1;
     long line_ = 0;
     bool tooLong_ = false;
+    std::optional<std::error_code> readError_;
+    std::optional<long> unclosedQuote_;
 };
 
 } // namespace ohmilka::code

@@ -4,12 +4,18 @@
 #include "CodeCommandRun.h"
 #include "Records.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <system_error>
 
 #include <sstream>
 
+using ohmilka::code::Record;
 using ohmilka::code::RecordReader;
 
 // Parts lists and bills of materials checked against the E series, read from standard input.
@@ -20,11 +26,32 @@ class TestCheckCommand : public QObject
 private slots:
     void csvRecordsFollowRfc4180_data();
     void csvRecordsFollowRfc4180();
+    void recordsStayWithinTheLimit_data();
+    void recordsStayWithinTheLimit();
+    void readErrorsNameTheFileAndCheckTheRest_data();
+    void readErrorsNameTheFileAndCheckTheRest();
     void reportsWhatLiesOutside_data();
     void reportsWhatLiesOutside();
     void jsonLinesReadBack();
 
 private:
+    static QString readRecords(const QString &csv, std::size_t limit = RecordReader::defaultLimit)
+    {
+        std::istringstream in(csv.toStdString());
+        RecordReader reader(in, true, limit);
+        Record fields;
+        QStringList read;
+        while (reader.next(fields)) {
+            QStringList parts;
+            for (std::size_t i = 0; i < fields.size(); ++i)
+                parts << QString::fromStdString(std::string(fields[i]));
+            read << QString::number(reader.line()) + ":" +
+                        (reader.tooLong() ? QStringLiteral("long") : parts.join(u'|'));
+        }
+        if (const auto line = reader.unclosedQuote())
+            read << QStringLiteral("quote from %1").arg(*line);
+        return read.join(QStringLiteral(" / "));
+    }
     static CodeCommandResult check(const QStringList &options, const QString &input)
     {
         return runCodeCommand(QStringList{QStringLiteral("check")} + options,
@@ -52,17 +79,111 @@ void TestCheckCommand::csvRecordsFollowRfc4180()
 {
     QFETCH(QString, csv);
     QFETCH(QString, records);
-    std::istringstream in(csv.toStdString());
-    RecordReader reader(in, true);
-    std::vector<std::string> fields;
-    QStringList read;
-    while (reader.next(fields)) {
-        QStringList parts;
-        for (const std::string &field : fields)
-            parts << QString::fromStdString(field);
-        read << QString::number(reader.line()) + ":" + parts.join(u'|');
+    QCOMPARE(readRecords(csv), records);
+}
+
+void TestCheckCommand::recordsStayWithinTheLimit_data()
+{
+    QTest::addColumn<QString>("csv");
+    QTest::addColumn<QString>("records"); // as above; "long" for a record cut at 8 bytes
+    QTest::newRow("eight bytes fit") << "abc,defg\nz\n"
+                                     << "1:abc|defg / 2:z";
+    QTest::newRow("commas count") << ",,,,,,,,,\nz\n"
+                                  << "1:long / 2:z";
+    QTest::newRow("quotes count") << "\"ab\",\"cd\"\nz\n"
+                                  << "1:long / 2:z";
+    QTest::newRow("a doubled quote counts twice") << "\"a\"\"\"\"bc\"\nz\n"
+                                                  << "1:long / 2:z";
+    QTest::newRow("a long quoted record ends where its quote closes")
+        << "\"0123456789\n0123\",x\nz\n"
+        << "1:long / 3:z";
+    QTest::newRow("an unclosed quote names its line") << "a,b\nc,\"d\n\nmore\n"
+                                                      << "1:a|b / quote from 2";
+    QTest::newRow("a quote opened on a later line of the record") << "x,\"a\nb\",\"c\n"
+                                                                  << "quote from 2";
+}
+
+void TestCheckCommand::recordsStayWithinTheLimit()
+{
+    QFETCH(QString, csv);
+    QFETCH(QString, records);
+    QCOMPARE(readRecords(csv, 8), records);
+}
+
+namespace {
+// Standard input that gives its text, then fails as a device that reports an I/O error does.
+class FailingInput : public std::stringbuf
+{
+public:
+    explicit FailingInput(const std::string &text) : std::stringbuf(text) {}
+
+protected:
+    int_type underflow() override
+    {
+        const int_type next = std::stringbuf::underflow();
+        if (traits_type::eq_int_type(next, traits_type::eof()))
+            throw std::ios_base::failure("read", std::error_code(EIO, std::generic_category()));
+        return next;
     }
-    QCOMPARE(read.join(QStringLiteral(" / ")), records);
+};
+} // namespace
+
+void TestCheckCommand::readErrorsNameTheFileAndCheckTheRest_data()
+{
+    QTest::addColumn<QStringList>("operands"); // "DIR" and "GOOD" stand for the test's own
+    QTest::addColumn<bool>("inputFails");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QStringList>("err"); // the start of each line
+    const QString outside = QStringLiteral(
+        ":1: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n");
+    QTest::newRow("a directory") << QStringList{"DIR"} << false << ""
+                                 << QStringList{"cannot read DIR: ", "checked 0"};
+    QTest::newRow("a list, then a directory")
+        << QStringList{"GOOD", "DIR"} << false << "GOOD" + outside
+        << QStringList{"cannot read DIR: ", "checked 1: 0 in series, 1 outside"};
+    QTest::newRow("a missing file, then a list")
+        << QStringList{"DIR/none.txt", "GOOD"} << false << "GOOD" + outside
+        << QStringList{"cannot read DIR/none.txt: ", "checked 1"};
+    QTest::newRow("standard input fails after a line")
+        << QStringList{} << true << "-" + outside
+        << QStringList{
+               "cannot read standard input: " +
+                   QString::fromStdString(std::error_code(EIO, std::generic_category()).message()),
+               "checked 1"};
+}
+
+void TestCheckCommand::readErrorsNameTheFileAndCheckTheRest()
+{
+    QFETCH(QStringList, operands);
+    QFETCH(bool, inputFails);
+    QFETCH(QString, out);
+    QFETCH(QStringList, err);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString good = folder.filePath(QStringLiteral("good.txt"));
+    QFile list(good);
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write("5k\n");
+    list.close();
+    const auto placed = [&](QString text) {
+        return text.replace(QStringLiteral("GOOD"), good)
+            .replace(QStringLiteral("DIR"), folder.path());
+    };
+    std::vector<std::string> arguments{"check"};
+    for (const QString &operand : operands)
+        arguments.push_back(placed(operand).toStdString());
+    const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+    FailingInput failing("5k\n");
+    std::istream in(inputFails ? static_cast<std::streambuf *>(&failing) : nullptr);
+    std::ostringstream output, errors;
+    const int status =
+        ohmilka::code::runCommand(views, ohmilka::code::Language::English, in, output, errors);
+    QCOMPARE(status, 2);
+    QCOMPARE(QString::fromStdString(output.str()), placed(out));
+    const QStringList lines = QString::fromStdString(errors.str()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), err.size());
+    for (qsizetype i = 0; i < err.size(); ++i)
+        QVERIFY2(lines[i].startsWith("ohmilka-code: " + placed(err[i])), qPrintable(lines[i]));
 }
 
 void TestCheckCommand::reportsWhatLiesOutside_data()

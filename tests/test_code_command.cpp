@@ -4,9 +4,12 @@
 #include "CodeCommandRun.h"
 #include "Json.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <sstream>
@@ -28,6 +31,10 @@ private slots:
     void badInputGetsOneLineAndStatusTwo_data();
     void badInputGetsOneLineAndStatusTwo();
     void jsonEscapesControlCharacters();
+    void everyJsonLineParses_data();
+    void everyJsonLineParses();
+    void inputReachesTheTerminalEscaped_data();
+    void inputReachesTheTerminalEscaped();
     void failedWriteIsAnError();
 
 private:
@@ -72,6 +79,9 @@ void TestCodeCommand::answers_data()
         << en << QStringList{"decode", "YE", "VT", "RD/OG", "GD", "--measured", "4.6k"} << 0
         << "yellow violet red gold: 4.7 kΩ ±5 % (4.465–4.935 kΩ), E24\n"
            "left out, outside the measured value: 1\n";
+    QTest::newRow("a repeated alternative is one colour")
+        << en << QStringList{"decode", "RD/red/RD", "VT", "BK"} << 0
+        << "27 Ω ±20 % (21.6–32.4 Ω), not in E6\n";
     QTest::newRow("no reading left")
         << en << QStringList{"decode", "YE", "VT", "RD/OG", "GD", "--measured", "1k"} << 1 << "";
     QTest::newRow("encode") << en << QStringList{"encode", "4k7"} << 0
@@ -228,6 +238,12 @@ void TestCodeCommand::badInputGetsOneLineAndStatusTwo_data()
                                                         "RD/OG",
                                                         "BN/RD"}
                                          << "more than 1000 readings";
+    QTest::newRow("two bands in doubt")
+        << QStringList{"decode", "RD/OG", "RD/OG"} << "1, 3, 4, 5 or 6 colours, not 2";
+    const QString thirteen = QStringLiteral("BK/BN/RD/OG/YE/GN/BU/VT/GY/WH/GD/SR/PK");
+    QTest::newRow("more combinations than the limit, refused unread")
+        << QStringList{"decode", thirteen, thirteen, thirteen, thirteen, thirteen, thirteen}
+        << "more than 10000 combinations";
     QTest::newRow("unknown EIA-96 letter")
         << QStringList{"smd", "47Q"} << "marking '47Q': its letter is no EIA-96 multiplier";
     QTest::newRow("--smd with bands") << QStringList{"encode", "4k7", "--smd", "--bands", "4"}
@@ -255,6 +271,110 @@ void TestCodeCommand::jsonEscapesControlCharacters()
     const QJsonDocument read =
         QJsonDocument::fromJson(QByteArray::fromStdString("[" + escaped + "]"));
     QCOMPARE(read.array().first().toString(), QStringLiteral("a\tb\x01\"\\\x1f"));
+}
+
+void TestCodeCommand::everyJsonLineParses_data()
+{
+    QTest::addColumn<QByteArrayList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    const auto row = [](const char *name, QByteArrayList arguments, QByteArray input = {}) {
+        QTest::newRow(name) << (arguments << "--json") << input;
+    };
+    row("decode", {"decode", "BN", "BK", "BK", "RD", "BN"});
+    row("decode in doubt", {"decode", "YE", "VT", "RD/OG", "GD", "--measured", "4.6k"});
+    row("encode", {"encode", "4k7", "--bands", "6", "--tempco", "50"});
+    row("encode, no marking", {"encode", "4k75", "--bands", "4"});
+    row("encode --smd", {"encode", "0.976", "--smd"});
+    row("series below a member by less than 1 %", {"series", "22.1", "--series", "E24"});
+    row("smd", {"smd", "4R7", "01C", "47Q"});
+    row("check", {"check"}, "5k\n4k7 1%\nlots\n0R\n");
+    row("check, bytes that are not UTF-8", {"check"},
+        "4k7\xff\n\xc3\x28\n\xed\xa0\x80\n\xf4\x90\n");
+    row("check, controls", {"check"},
+        "\x1b]0;title\x07\n\x7f\xc2\x9b"
+        "2J\n");
+    row("check CSV", {"check", "--csv"}, "Ref,Value\n\"R1\xfe, R2\",5k\nR3,\"\x01\"\n");
+    QDir corpus(QStringLiteral(OHMILKA_SOURCE_DIR "/tests/fuzz/corpus"));
+    QVERIFY(!corpus.entryList(QDir::Files).isEmpty());
+    for (const QString &name : corpus.entryList(QDir::Files)) {
+        QFile file(corpus.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        // As the fuzz target takes them: arguments parted at NUL, and a list on stdin.
+        const QByteArray words = (name + "-words").toUtf8(), list = (name + "-csv").toUtf8();
+        QTest::newRow(words.constData()) << bytes.split('\0') << QByteArray();
+        QTest::newRow(list.constData()) << QByteArrayList{"check", "--csv", "--json"} << bytes;
+    }
+}
+
+void TestCodeCommand::everyJsonLineParses()
+{
+    QFETCH(QByteArrayList, arguments);
+    QFETCH(QByteArray, input);
+    std::vector<std::string> texts;
+    for (const QByteArray &argument : arguments)
+        texts.push_back(argument.toStdString());
+    if (!arguments.contains("--json"))
+        texts.push_back("--json");
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    std::istringstream in(input.toStdString());
+    std::ostringstream out, err;
+    ohmilka::code::runCommand(views, Language::English, in, out, err);
+    for (const QByteArray &line : QByteArray::fromStdString(out.str()).split('\n')) {
+        if (line.isEmpty())
+            continue;
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+        QVERIFY2(error.error == QJsonParseError::NoError && document.isObject(), line.constData());
+        // Qt reads "-.5" too; the grammar (RFC 8259, section 6) does not.
+        static const QRegularExpression strings(QStringLiteral(R"("(?:[^"\\]|\\.)*")"));
+        static const QRegularExpression numberLike(QStringLiteral(R"([-+.0-9][-+.0-9eE]*)"));
+        static const QRegularExpression number(
+            QStringLiteral(R"(^-?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][-+]?[0-9]+)?$)"));
+        const QString bare = QString::fromUtf8(line).replace(strings, QStringLiteral("\"\""));
+        for (const QRegularExpressionMatch &match : numberLike.globalMatch(bare))
+            QVERIFY2(number.match(match.captured()).hasMatch(), line.constData());
+        QVERIFY2(!line.contains("\x1b") && !line.contains("\x7f"), line.constData());
+    }
+}
+
+void TestCodeCommand::inputReachesTheTerminalEscaped_data()
+{
+    QTest::addColumn<QByteArrayList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("shown"); // as it stands in the message
+    QTest::newRow("retitling the terminal")
+        << QByteArrayList{"check"} << QByteArray("\x1b]0;owned\x07\n") << R"('\x1b]0;owned\x07')";
+    QTest::newRow("clearing the screen")
+        << QByteArrayList{"encode", "\x1b[2J"} << QByteArray() << R"('\x1b[2J')";
+    QTest::newRow("C1 and DEL") << QByteArrayList{"decode", "RD", "\xc2\x9b\x7f", "RD"}
+                                << QByteArray() << R"('\xc2\x9b\x7f')";
+    QTest::newRow("not UTF-8, tab kept")
+        << QByteArrayList{"smd", "4\t\xff"} << QByteArray() << "'4\t\\xff'";
+    QTest::newRow("a line break in a quoted cell")
+        << QByteArrayList{"check", "--csv"} << QByteArray("Ref,Value\nR1,\"1\n\x1b[A\"\n")
+        << R"('1\x0a\x1b[A')";
+    QTest::newRow("references and the file name")
+        << QByteArrayList{"check", "--csv"} << QByteArray("Ref,Value\n\"R1\x1b[A\",5k\n")
+        << R"(-:2: R1\x1b[A: 5 kΩ)";
+}
+
+void TestCodeCommand::inputReachesTheTerminalEscaped()
+{
+    QFETCH(QByteArrayList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, shown);
+    std::vector<std::string> texts;
+    for (const QByteArray &argument : arguments)
+        texts.push_back(argument.toStdString());
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    std::istringstream in(input.toStdString());
+    std::ostringstream out, err;
+    ohmilka::code::runCommand(views, Language::English, in, out, err);
+    const std::string written = out.str() + err.str();
+    QVERIFY2(written.find_first_of("\x1b\x07\x7f") == std::string::npos, written.c_str());
+    QVERIFY2(written.find("\xc2\x9b") == std::string::npos, written.c_str());
+    QVERIFY2(QString::fromUtf8(written).contains(shown), written.c_str());
 }
 
 void TestCodeCommand::failedWriteIsAnError()

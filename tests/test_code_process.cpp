@@ -5,7 +5,7 @@
 #include <QTest>
 
 // ohmilka-code as a process, as people and scripts start it: the locale from the environment,
-// exit statuses, standard output and error apart, and a full disk.
+// exit statuses, standard output and error apart, a full disk, and input that cannot be read.
 class TestCodeProcess : public QObject
 {
     Q_OBJECT
@@ -14,6 +14,8 @@ private slots:
     void process_data();
     void process();
     void fullDiskFailsWithOneLine();
+    void unreadableInputFailsWithOneLine_data();
+    void unreadableInputFailsWithOneLine();
 };
 
 void TestCodeProcess::process_data()
@@ -68,6 +70,38 @@ void TestCodeProcess::fullDiskFailsWithOneLine()
     QCOMPARE(process.exitCode(), 2);
     QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
              QStringLiteral("ohmilka-code: cannot write the output: No space left on device\n"));
+}
+
+void TestCodeProcess::unreadableInputFailsWithOneLine_data()
+{
+    QTest::addColumn<QString>("redirection"); // for the shell
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("standard input closed") << "<&-"
+                                           << "-"
+                                           << "cannot read standard input: Bad file descriptor";
+    // The kernel refuses to read the first page of a process's memory with an I/O error.
+    QTest::newRow("a device with an I/O error") << ""
+                                                << "/proc/self/mem"
+                                                << "cannot read /proc/self/mem: Input/output error";
+}
+
+void TestCodeProcess::unreadableInputFailsWithOneLine()
+{
+    QFETCH(QString, redirection);
+    QFETCH(QString, file);
+    QFETCH(QString, reason);
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"), QStringLiteral("exec \"$0\" check \"$1\" ") + redirection,
+                   QStringLiteral(OHMILKA_CODE), file});
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 2);
+    const QStringList lines =
+        QString::fromUtf8(process.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(0), "ohmilka-code: " + reason);
+    QVERIFY(lines.value(1).startsWith(QStringLiteral("ohmilka-code: checked 0")));
 }
 
 QTEST_GUILESS_MAIN(TestCodeProcess)

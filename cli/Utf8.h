@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// UTF-8 read one character at a time, as the Unicode Standard has it (chapter 3, table 3-7):
+// no overlong forms, no surrogates, nothing above U+10FFFF.
+
+#include <cstddef>
+#include <string_view>
+
+namespace ohmilka::code {
+
+struct Utf8Character {
+    char32_t codePoint = 0; // U+FFFD when not valid
+    std::size_t length = 1; // bytes taken; when not valid, the longest start of a valid form
+    bool valid = false;
+};
+
+// The character that starts text, which is not empty.
+Utf8Character firstCharacter(std::string_view text);
+
+} // namespace ohmilka::code
