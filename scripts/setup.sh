@@ -21,6 +21,7 @@ packages=(
     libfmt-dev               # ohmilka-code words its messages with {fmt}
     reuse                    # the tests check every file's licence and copyright notice
     zip diffoscope-minimal   # scripts/release.sh packs the Windows files; the tests compare builds
+    clang libclang-rt-dev    # the tests run the parsers under libFuzzer
 )
 
 missing=()

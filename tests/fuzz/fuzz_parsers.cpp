@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         arguments.push_back(text.substr(start, end - start));
         start = end + 1;
     }
-    const auto check = [](std::span<const std::string_view> call) {
+    const auto check = [text](std::span<const std::string_view> call) {
         std::istringstream in{std::string(text)};
         std::ostringstream out, err;
         const int status = code::runCommand(call, code::Language::English, in, out, err);
