@@ -6,6 +6,9 @@
 #include "WindowTesting.h"
 
 #include <QAccessible>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 #include <QTest>
 
 using ohmilka::Form;
@@ -27,6 +30,7 @@ private slots:
     void resultRowIsNamed();
     void paletteLabelsArePressableButtons();
     void resultRowIsReviewableInTheMainWindow();
+    void resultIsAnnouncedThroughQt();
 
 private:
     QAccessibleInterface *accessible(const QString &name)
@@ -171,6 +175,34 @@ void TestAccessibility::resultRowIsReviewableInTheMainWindow()
         QCOMPARE_GE(character.left(), previous.left());
         previous = character;
     }
+}
+
+namespace {
+QStringList announcements; // what the update handler below was asked to announce
+} // namespace
+
+void TestAccessibility::resultIsAnnouncedThroughQt()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    QSKIP("Qt before 6.8 has no announcement event: the desktop group hears the AT-SPI signal");
+#else
+    announcements.clear();
+    QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+        if (event->type() == QAccessible::Announcement)
+            announcements << static_cast<QAccessibleAnnouncementEvent *>(event)->message();
+    });
+    QAccessible::setActive(true);
+    const quint32 bands[] = {yellow, violet, red, gold};
+    for (int band = 1; band <= 4; ++band)
+        if (QWidget *box = windowtesting::control(*main, QStringLiteral("picOdpor%1").arg(band)))
+            box->setProperty("BackColor", bands[band - 1]);
+    windowtesting::click(*main, QStringLiteral("cmdHodnota"));
+    windowtesting::click(*main, QStringLiteral("cmdHodnota")); // the same result, told again
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::setActive(false);
+    const QString row = "4" + QLocale::system().decimalPoint() + QStringLiteral("7 k Ω +/-  5%");
+    QCOMPARE(announcements, QStringList({row, row}));
+#endif
 }
 
 QTEST_MAIN(TestAccessibility)
