@@ -8,6 +8,10 @@
 # Usage: tests/reproducible/compare_releases.sh SOURCE_FOLDER
 set -euo pipefail
 source=$1
+if ! [[ $(git -C "$source" rev-parse --show-toplevel 2>/dev/null) == "$(realpath "$source")" ]]; then
+    echo "SKIP: $source is no git repository (a release tarball?): there is no commit to clone"
+    exit 77
+fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 first=$work/one
