@@ -74,13 +74,6 @@ bool namesAResistor(const std::vector<std::string> &references)
            });
 }
 
-// A file as messages name it.
-std::string fileName(std::string_view file, const Texts &texts)
-{
-    return file == "-" ? std::string(texts.pick("standard input", "standardní vstup"))
-                       : printable(file);
-}
-
 struct Entry {
     std::string_view file;
     long line;
@@ -227,6 +220,20 @@ void Checker::check(const Entry &entry)
          << '\n';
 }
 
+// A file that cannot be opened or read: what was found in it so far, then the system's reason.
+void reportUnreadableFile(std::string_view file, std::string_view reason, Checker &checker,
+                          const Texts &texts, std::ostream &err)
+{
+    checker.flush();
+    const std::string name = file == "-"
+                                 ? std::string(texts.pick("standard input", "standardní vstup"))
+                                 : printable(file);
+    err << "ohmilka-code: "
+        << texts.say("cannot read {file}: {reason}", "nelze číst {file}: {reason}", "file"_a = name,
+                     "reason"_a = reason)
+        << '\n';
+}
+
 // The values of one list: lines of a plain list, or rows of CSV under its header row.
 void checkList(std::istream &in, std::string_view file, bool csv, Checker &checker,
                const Texts &texts, std::ostream &err, int &status)
@@ -282,11 +289,7 @@ void checkList(std::istream &in, std::string_view file, bool csv, Checker &check
         checker.check(entry);
     }
     if (const auto &error = reader.readError()) {
-        checker.flush();
-        err << "ohmilka-code: "
-            << texts.say("cannot read {file}: {reason}", "nelze číst {file}: {reason}",
-                         "file"_a = fileName(file, texts), "reason"_a = error->message())
-            << '\n';
+        reportUnreadableFile(file, error->message(), checker, texts, err);
         status = 2;
     } else if (const auto line = reader.unclosedQuote()) {
         checker.flush();
@@ -323,11 +326,7 @@ int checkCommand(const Arguments &arguments, bool json, const Texts &texts, std:
         }
         std::ifstream stream(file, std::ios::binary);
         if (!stream) {
-            checker.flush();
-            err << "ohmilka-code: "
-                << texts.say("cannot read {file}: {reason}", "nelze číst {file}: {reason}",
-                             "file"_a = fileName(file, texts), "reason"_a = std::strerror(errno))
-                << '\n';
+            reportUnreadableFile(file, std::strerror(errno), checker, texts, err);
             status = 2;
             continue;
         }

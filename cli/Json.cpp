@@ -23,8 +23,8 @@ std::string jsonString(std::string_view text)
         } else if (c == '"' || c == '\\') {
             json += '\\';
             json += static_cast<char>(c);
-        } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
-            // Controls, DEL and C1 too, so that the line is safe on a terminal.
+        } else if (isControlCharacter(c)) {
+            // DEL and C1 too, which JSON allows raw, so that the line is safe on a terminal.
             json += "\\u00";
             json += hex[c >> 4];
             json += hex[c & 0xF];

@@ -9,13 +9,6 @@
 
 namespace ohmilka::code {
 
-namespace {
-bool isControl(char32_t c)
-{
-    return (c < 0x20 && c != '\t') || (c >= 0x7F && c <= 0x9F);
-}
-} // namespace
-
 std::string printable(std::string_view text)
 {
     std::string shown;
@@ -23,7 +16,8 @@ std::string printable(std::string_view text)
     while (!text.empty()) {
         const Utf8Character character = firstCharacter(text);
         const std::string_view bytes = text.substr(0, character.length);
-        if (character.valid && !isControl(character.codePoint))
+        if (character.valid &&
+            (!isControlCharacter(character.codePoint) || character.codePoint == '\t'))
             shown += bytes;
         else
             for (char byte : bytes)

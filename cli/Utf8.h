@@ -20,4 +20,10 @@ struct Utf8Character {
 // The character that starts text, which is not empty.
 Utf8Character firstCharacter(std::string_view text);
 
+// C0, DEL and C1: what a terminal may take as a command.
+constexpr bool isControlCharacter(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
 } // namespace ohmilka::code
