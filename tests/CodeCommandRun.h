@@ -8,6 +8,7 @@
 
 #include "Command.h"
 
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
@@ -21,18 +22,37 @@ struct CodeCommandResult {
     QString err;
 };
 
-// output, where given, takes the place of the standard output.
+struct CodeCommandBytes {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Arguments, standard input and what is written as bytes, as a terminal hands them over:
+// nothing is decoded on the way. output, where given, takes the place of the standard output.
+inline CodeCommandBytes
+runCodeCommandOnBytes(const QByteArrayList &arguments, std::istream &in,
+                      ohmilka::code::Language language = ohmilka::code::Language::English,
+                      std::ostream *output = nullptr)
+{
+    std::vector<std::string> texts;
+    for (const QByteArray &argument : arguments)
+        texts.push_back(argument.toStdString());
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    std::ostringstream out, err;
+    const int status = ohmilka::code::runCommand(views, language, in, output ? *output : out, err);
+    return {status, out.str(), err.str()};
+}
+
 inline CodeCommandResult
 runCodeCommand(const QStringList &arguments,
                ohmilka::code::Language language = ohmilka::code::Language::English,
                const std::string &input = {}, std::ostream *output = nullptr)
 {
-    std::vector<std::string> texts;
+    QByteArrayList bytes;
     for (const QString &argument : arguments)
-        texts.push_back(argument.toStdString());
-    const std::vector<std::string_view> views(texts.begin(), texts.end());
+        bytes << argument.toUtf8();
     std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = ohmilka::code::runCommand(views, language, in, output ? *output : out, err);
-    return {status, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
+    const CodeCommandBytes result = runCodeCommandOnBytes(bytes, in, language, output);
+    return {result.status, QString::fromStdString(result.out), QString::fromStdString(result.err)};
 }

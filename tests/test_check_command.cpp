@@ -26,8 +26,6 @@ class TestCheckCommand : public QObject
 private slots:
     void csvRecordsFollowRfc4180_data();
     void csvRecordsFollowRfc4180();
-    void recordsStayWithinTheLimit_data();
-    void recordsStayWithinTheLimit();
     void readErrorsNameTheFileAndCheckTheRest_data();
     void readErrorsNameTheFileAndCheckTheRest();
     void reportsWhatLiesOutside_data();
@@ -62,52 +60,36 @@ private:
 void TestCheckCommand::csvRecordsFollowRfc4180_data()
 {
     QTest::addColumn<QString>("csv");
-    QTest::addColumn<QString>("records"); // fields parted by |, records by /, with start lines
-    QTest::newRow("plain fields") << "a,b,c\n1,2,3\n"
-                                  << "1:a|b|c / 2:1|2|3";
+    QTest::addColumn<int>("limit"); // bytes a record may hold
+    // Fields parted by |, records by /, with start lines; "long" for a record over the limit.
+    QTest::addColumn<QString>("records");
+    const int plenty = RecordReader::defaultLimit;
+    QTest::newRow("plain fields") << "a,b,c\n1,2,3\n" << plenty << "1:a|b|c / 2:1|2|3";
     QTest::newRow("quoted commas and quotes") << "\"R1, R2\",\"say \"\"hi\"\"\"\n"
-                                              << "1:R1, R2|say \"hi\"";
+                                              << plenty << "1:R1, R2|say \"hi\"";
     QTest::newRow("line break inside quotes") << "\"two\nlines\",x\ny\n"
-                                              << "1:two\nlines|x / 3:y";
-    QTest::newRow("CR LF line ends") << "a,b\r\nc,d\r\n"
-                                     << "1:a|b / 2:c|d";
-    QTest::newRow("empty fields and no last line end") << ",,\nz"
-                                                       << "1:|| / 2:z";
+                                              << plenty << "1:two\nlines|x / 3:y";
+    QTest::newRow("CR LF line ends") << "a,b\r\nc,d\r\n" << plenty << "1:a|b / 2:c|d";
+    QTest::newRow("empty fields and no last line end") << ",,\nz" << plenty << "1:|| / 2:z";
+    QTest::newRow("eight bytes fit") << "abc,defg\nz\n" << 8 << "1:abc|defg / 2:z";
+    QTest::newRow("commas count") << ",,,,,,,,,\nz\n" << 8 << "1:long / 2:z";
+    QTest::newRow("quotes count") << "\"ab\",\"cd\"\nz\n" << 8 << "1:long / 2:z";
+    QTest::newRow("a doubled quote counts twice") << "\"a\"\"\"\"bc\"\nz\n" << 8 << "1:long / 2:z";
+    QTest::newRow("a long quoted record ends where its quote closes")
+        << "\"0123456789\n0123\",x\nz\n"
+        << 8 << "1:long / 3:z";
+    QTest::newRow("an unclosed quote names its line") << "a,b\nc,\"d\n\nmore\n"
+                                                      << plenty << "1:a|b / quote from 2";
+    QTest::newRow("a quote opened on a later line of the record") << "x,\"a\nb\",\"c\n"
+                                                                  << plenty << "quote from 2";
 }
 
 void TestCheckCommand::csvRecordsFollowRfc4180()
 {
     QFETCH(QString, csv);
+    QFETCH(int, limit);
     QFETCH(QString, records);
-    QCOMPARE(readRecords(csv), records);
-}
-
-void TestCheckCommand::recordsStayWithinTheLimit_data()
-{
-    QTest::addColumn<QString>("csv");
-    QTest::addColumn<QString>("records"); // as above; "long" for a record cut at 8 bytes
-    QTest::newRow("eight bytes fit") << "abc,defg\nz\n"
-                                     << "1:abc|defg / 2:z";
-    QTest::newRow("commas count") << ",,,,,,,,,\nz\n"
-                                  << "1:long / 2:z";
-    QTest::newRow("quotes count") << "\"ab\",\"cd\"\nz\n"
-                                  << "1:long / 2:z";
-    QTest::newRow("a doubled quote counts twice") << "\"a\"\"\"\"bc\"\nz\n"
-                                                  << "1:long / 2:z";
-    QTest::newRow("a long quoted record ends where its quote closes")
-        << "\"0123456789\n0123\",x\nz\n"
-        << "1:long / 3:z";
-    QTest::newRow("an unclosed quote names its line") << "a,b\nc,\"d\n\nmore\n"
-                                                      << "1:a|b / quote from 2";
-    QTest::newRow("a quote opened on a later line of the record") << "x,\"a\nb\",\"c\n"
-                                                                  << "quote from 2";
-}
-
-void TestCheckCommand::recordsStayWithinTheLimit()
-{
-    QFETCH(QString, csv);
-    QFETCH(QString, records);
-    QCOMPARE(readRecords(csv, 8), records);
+    QCOMPARE(readRecords(csv, static_cast<std::size_t>(limit)), records);
 }
 
 namespace {
@@ -169,18 +151,15 @@ void TestCheckCommand::readErrorsNameTheFileAndCheckTheRest()
         return text.replace(QStringLiteral("GOOD"), good)
             .replace(QStringLiteral("DIR"), folder.path());
     };
-    std::vector<std::string> arguments{"check"};
+    QByteArrayList arguments{"check"};
     for (const QString &operand : operands)
-        arguments.push_back(placed(operand).toStdString());
-    const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+        arguments << placed(operand).toUtf8();
     FailingInput failing("5k\n");
     std::istream in(inputFails ? static_cast<std::streambuf *>(&failing) : nullptr);
-    std::ostringstream output, errors;
-    const int status =
-        ohmilka::code::runCommand(views, ohmilka::code::Language::English, in, output, errors);
-    QCOMPARE(status, 2);
-    QCOMPARE(QString::fromStdString(output.str()), placed(out));
-    const QStringList lines = QString::fromStdString(errors.str()).split(u'\n', Qt::SkipEmptyParts);
+    const CodeCommandBytes result = runCodeCommandOnBytes(arguments, in);
+    QCOMPARE(result.status, 2);
+    QCOMPARE(QString::fromStdString(result.out), placed(out));
+    const QStringList lines = QString::fromStdString(result.err).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), err.size());
     for (qsizetype i = 0; i < err.size(); ++i)
         QVERIFY2(lines[i].startsWith("ohmilka-code: " + placed(err[i])), qPrintable(lines[i]));

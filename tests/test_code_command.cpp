@@ -311,16 +311,11 @@ void TestCodeCommand::everyJsonLineParses()
 {
     QFETCH(QByteArrayList, arguments);
     QFETCH(QByteArray, input);
-    std::vector<std::string> texts;
-    for (const QByteArray &argument : arguments)
-        texts.push_back(argument.toStdString());
     if (!arguments.contains("--json"))
-        texts.push_back("--json");
-    const std::vector<std::string_view> views(texts.begin(), texts.end());
+        arguments << "--json";
     std::istringstream in(input.toStdString());
-    std::ostringstream out, err;
-    ohmilka::code::runCommand(views, Language::English, in, out, err);
-    for (const QByteArray &line : QByteArray::fromStdString(out.str()).split('\n')) {
+    const CodeCommandBytes result = runCodeCommandOnBytes(arguments, in);
+    for (const QByteArray &line : QByteArray::fromStdString(result.out).split('\n')) {
         if (line.isEmpty())
             continue;
         QJsonParseError error;
@@ -364,14 +359,9 @@ void TestCodeCommand::inputReachesTheTerminalEscaped()
     QFETCH(QByteArrayList, arguments);
     QFETCH(QByteArray, input);
     QFETCH(QString, shown);
-    std::vector<std::string> texts;
-    for (const QByteArray &argument : arguments)
-        texts.push_back(argument.toStdString());
-    const std::vector<std::string_view> views(texts.begin(), texts.end());
     std::istringstream in(input.toStdString());
-    std::ostringstream out, err;
-    ohmilka::code::runCommand(views, Language::English, in, out, err);
-    const std::string written = out.str() + err.str();
+    const CodeCommandBytes result = runCodeCommandOnBytes(arguments, in);
+    const std::string written = result.out + result.err;
     QVERIFY2(written.find_first_of("\x1b\x07\x7f") == std::string::npos, written.c_str());
     QVERIFY2(written.find("\xc2\x9b") == std::string::npos, written.c_str());
     QVERIFY2(QString::fromUtf8(written).contains(shown), written.c_str());
