@@ -117,6 +117,24 @@ std::optional<int> prefixExponent(char c)
     }
 }
 
+// A prefix at the start of rest, and how many characters it takes: SPICE writes mega "meg", in
+// any case, as its "m" is milli.
+struct PrefixAt {
+    int exponent;
+    std::size_t length;
+};
+std::optional<PrefixAt> prefixAt(std::string_view rest)
+{
+    if (rest.size() >= 3 && (rest[0] | 0x20) == 'm' && (rest[1] | 0x20) == 'e' &&
+        (rest[2] | 0x20) == 'g')
+        return PrefixAt{6, 3};
+    if (rest.empty())
+        return std::nullopt;
+    if (const auto exponent = prefixExponent(rest[0]))
+        return PrefixAt{*exponent, 1};
+    return std::nullopt;
+}
+
 // The ohm sign (U+03A9 or U+2126), "ohm" or "ohms" in any case, or R, at the start of rest.
 std::size_t unitLength(std::string_view rest, bool rAllowed)
 {
@@ -200,16 +218,17 @@ ParsedValue parseValue(std::string_view text)
 
     while (at < text.size() && isSpace(text[at]))
         ++at;
-    if (at < text.size() && prefixExponent(text[at]) && unitLength(text.substr(at), false) == 0) {
+    if (const auto given = prefixAt(text.substr(at))) {
         if (prefix)
             return failure(ValueProblem::SeveralPrefixes);
-        prefix = prefixExponent(text[at++]);
+        prefix = given->exponent;
+        at += given->length;
     }
-    if (at < text.size() && prefixExponent(text[at]) && unitLength(text.substr(at), false) == 0)
+    if (prefixAt(text.substr(at)))
         return failure(ValueProblem::SeveralPrefixes);
     while (at < text.size() && isSpace(text[at]))
         ++at;
-    at += unitLength(text.substr(at), !letterMark && !prefix);
+    at += unitLength(text.substr(at), !letterMark); // 470R, 100mR
     if (at != text.size())
         return failure(ValueProblem::NotAValue);
     // Thousands are parted only after a leading digit other than 0: 0.100 and .976 are decimals.

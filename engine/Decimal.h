@@ -43,10 +43,10 @@ Prefixed withPrefix(Decimal value);
 Decimal inPrefix(Decimal value, int prefixExponent); // the number to write before that prefix
 
 // Reads a resistance as people write it: 4700, 4k7, 4,7k, 4.7 kΩ, 470R, 0R22, R22, 2M2, 4.7e3,
-// 220m (milliohm). Prefixes m, k or K, M, G; R is the ohm or, before digits, the decimal mark;
-// Ω and "ohm" may follow. A decimal mark followed by exactly three digits and nothing else
-// (1,000 or 4.700) could be a thousands separator and is refused; after a leading 0, or with no
-// digit before it (0.100, .976), it is a decimal mark.
+// 220m (milliohm), 10meg, 100mR, 10 kOhm. Prefixes m, k or K, M, G, and SPICE's meg in any case;
+// R is the ohm or, before digits, the decimal mark; Ω and "ohm" may follow. A decimal mark followed
+// by exactly three digits and nothing else (1,000 or 4.700) could be a thousands separator and is
+// refused; after a leading 0, or with no digit before it (0.100, .976), it is a decimal mark.
 enum class ValueProblem {
     Empty,
     Negative,

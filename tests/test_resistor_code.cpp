@@ -221,6 +221,14 @@ void TestResistorCode::readsValuesAsPeopleWriteThem_data()
                                 << "0.976";
     QTest::newRow("shunt 0,015 Ω") << "0,015 Ω"
                                    << "0.015";
+    QTest::newRow("SPICE mega") << "10meg"
+                                << "10000000";
+    QTest::newRow("SPICE mega in capitals") << "1MEG"
+                                            << "1000000";
+    QTest::newRow("milliohm with R") << "100mR"
+                                     << "0.1";
+    QTest::newRow("kOhm") << "10 kOhm"
+                          << "10000";
 }
 
 void TestResistorCode::readsValuesAsPeopleWriteThem()
@@ -246,6 +254,7 @@ void TestResistorCode::refusesValuesThatAreNotClear_data()
     QTest::newRow("garbage") << "abc" << int(ValueProblem::NotAValue);
     QTest::newRow("trailing garbage") << "4k7x" << int(ValueProblem::NotAValue);
     QTest::newRow("mark without digits") << "4." << int(ValueProblem::NotAValue);
+    QTest::newRow("E is an exponent, not an ohm mark") << "330E" << int(ValueProblem::NotAValue);
     QTest::newRow("huge exponent") << "1e999" << int(ValueProblem::OutOfRange);
     QTest::newRow("too many digits") << "1234567890123456789" << int(ValueProblem::TooManyDigits);
 }
