@@ -12,7 +12,7 @@ namespace ohmilka::code {
 
 namespace {
 using O = OptionName;
-constexpr std::array<OptionRow, 11> table{{
+constexpr std::array<OptionRow, 12> table{{
     {O::Json, "json", 0, false, ""},
     {O::Lang, "lang", 0, true, ""},
     {O::Help, "help", 'h', false, ""},
@@ -23,6 +23,7 @@ constexpr std::array<OptionRow, 11> table{{
     {O::Tempco, "tempco", 0, true, "encode"},
     {O::Smd, "smd", 0, false, "encode"},
     {O::Csv, "csv", 0, false, "check"},
+    {O::Encoding, "encoding", 0, true, "check"},
     {O::Series, "series", 0, true, "series check"},
 }};
 // getopt_long's value for a long option: above every character, so that an unknown short

@@ -25,6 +25,7 @@ enum class OptionName {
     Tempco,
     Smd,
     Csv,
+    Encoding,
     Series
 };
 

@@ -22,6 +22,9 @@ namespace ohmilka::code {
 
 using fmt::literals::operator""_a;
 
+// What every line ohmilka-code writes on stderr starts with.
+inline constexpr std::string_view commandPrefix = "ohmilka-code: ";
+
 // A usage or input error: one line on stderr, exit status 2.
 struct UsageError {
     std::string line;

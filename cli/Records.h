@@ -4,9 +4,13 @@
 #pragma once
 
 // The records of a parts list, read one at a time from a stream: the lines of a plain list, or
-// the rows of CSV as RFC 4180 has them (fields parted by commas; a quoted field may hold commas,
-// line breaks and "" for a quote). Nothing but the record in hand is kept, and no more of it
-// than the limit: every byte of the record, separators and quotes included, counts toward it.
+// the rows of CSV as RFC 4180 has them, whatever the separator (a quoted field may hold
+// separators, line breaks and "" for a quote). Lines end in LF, CR LF or CR alone. Nothing but
+// the record in hand is kept, and no more of it than the limit: every byte of the record,
+// separators and quotes included, counts toward it.
+//
+// The project reads CSV itself: libcsv is LGPL, and the small readers that are not fix their
+// columns or their separator before the first row is read.
 
 #include <cstdint>
 #include <istream>
@@ -35,17 +39,25 @@ private:
     std::vector<std::uint32_t> ends_; // where each field ends in bytes_
 };
 
+// How a list's records part into fields: a separator, or one of these.
+inline constexpr char plainLines = 0;   // each line is one field
+inline constexpr char anySeparator = 1; // CSV parted by commas, semicolons or tabs, not known yet
+
 class RecordReader
 {
 public:
     static constexpr std::size_t defaultLimit = 1 << 20;
 
-    RecordReader(std::istream &in, bool csv, std::size_t limit = defaultLimit)
-        : buffer_(in.rdbuf()), csv_(csv), limit_(limit)
+    RecordReader(std::istream &in, char separator, std::size_t limit = defaultLimit)
+        : buffer_(in.rdbuf()), separator_(separator), limit_(limit)
     {}
 
-    // The next record (a plain line is one field); false at the end or when reading fails.
+    // The next record; false at the end or when reading fails. Until the separator is known,
+    // its fields are parted at commas.
     bool next(Record &record);
+    // The record in hand, parted at another separator.
+    void split(char separator, Record &record) const;
+    void setSeparator(char separator) { separator_ = separator; }
     long line() const { return line_; }       // where the record starts, from 1
     bool tooLong() const { return tooLong_; } // the record was cut at the limit
     std::size_t limit() const { return limit_; }
@@ -56,16 +68,18 @@ public:
     std::optional<long> unclosedQuote() const { return unclosedQuote_; }
 
 private:
-    bool read(Record &record);
+    bool read();
+    bool partsFields(char c) const;
 
     std::streambuf *buffer_;
-    bool csv_;
+    char separator_;
     std::size_t limit_;
     long nextLine_ = 1;
     long line_ = 0;
     bool tooLong_ = false;
     std::optional<std::error_code> readError_;
     std::optional<long> unclosedQuote_;
+    std::string raw_; // the record in hand as the input has it
 };
 
 } // namespace ohmilka::code

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 #include "CodeCommandRun.h"
+#include "Encoding.h"
+#include "PartsRows.h"
 #include "Records.h"
+#include "ReferenceSet.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -15,8 +18,10 @@
 
 #include <sstream>
 
+using ohmilka::code::DecodingInput;
 using ohmilka::code::Record;
 using ohmilka::code::RecordReader;
+using ohmilka::code::TextEncoding;
 
 // Parts lists and bills of materials checked against the E series, read from standard input.
 class TestCheckCommand : public QObject
@@ -26,6 +31,15 @@ class TestCheckCommand : public QObject
 private slots:
     void csvRecordsFollowRfc4180_data();
     void csvRecordsFollowRfc4180();
+    void inputIsReadAsUtf8_data();
+    void inputIsReadAsUtf8();
+    void valueCellsGiveTheirLeadingValue_data();
+    void valueCellsGiveTheirLeadingValue();
+    void otherQuantitiesAreNoResistances_data();
+    void otherQuantitiesAreNoResistances();
+    void eachReferenceIsTakenOnce();
+    void readsPartsListsAsToolsWriteThem_data();
+    void readsPartsListsAsToolsWriteThem();
     void readErrorsNameTheFileAndCheckTheRest_data();
     void readErrorsNameTheFileAndCheckTheRest();
     void reportsWhatLiesOutside_data();
@@ -33,10 +47,11 @@ private slots:
     void jsonLinesReadBack();
 
 private:
-    static QString readRecords(const QString &csv, std::size_t limit = RecordReader::defaultLimit)
+    static QString readRecords(const QString &csv, char separator = ',',
+                               std::size_t limit = RecordReader::defaultLimit)
     {
         std::istringstream in(csv.toStdString());
-        RecordReader reader(in, true, limit);
+        RecordReader reader(in, separator, limit);
         Record fields;
         QStringList read;
         while (reader.next(fields)) {
@@ -60,36 +75,233 @@ private:
 void TestCheckCommand::csvRecordsFollowRfc4180_data()
 {
     QTest::addColumn<QString>("csv");
+    QTest::addColumn<QString>("separator");
     QTest::addColumn<int>("limit"); // bytes a record may hold
     // Fields parted by |, records by /, with start lines; "long" for a record over the limit.
     QTest::addColumn<QString>("records");
     const int plenty = RecordReader::defaultLimit;
-    QTest::newRow("plain fields") << "a,b,c\n1,2,3\n" << plenty << "1:a|b|c / 2:1|2|3";
+    QTest::newRow("plain fields") << "a,b,c\n1,2,3\n"
+                                  << "," << plenty << "1:a|b|c / 2:1|2|3";
     QTest::newRow("quoted commas and quotes") << "\"R1, R2\",\"say \"\"hi\"\"\"\n"
-                                              << plenty << "1:R1, R2|say \"hi\"";
+                                              << "," << plenty << "1:R1, R2|say \"hi\"";
     QTest::newRow("line break inside quotes") << "\"two\nlines\",x\ny\n"
-                                              << plenty << "1:two\nlines|x / 3:y";
-    QTest::newRow("CR LF line ends") << "a,b\r\nc,d\r\n" << plenty << "1:a|b / 2:c|d";
-    QTest::newRow("empty fields and no last line end") << ",,\nz" << plenty << "1:|| / 2:z";
-    QTest::newRow("eight bytes fit") << "abc,defg\nz\n" << 8 << "1:abc|defg / 2:z";
-    QTest::newRow("commas count") << ",,,,,,,,,\nz\n" << 8 << "1:long / 2:z";
-    QTest::newRow("quotes count") << "\"ab\",\"cd\"\nz\n" << 8 << "1:long / 2:z";
-    QTest::newRow("a doubled quote counts twice") << "\"a\"\"\"\"bc\"\nz\n" << 8 << "1:long / 2:z";
+                                              << "," << plenty << "1:two\nlines|x / 3:y";
+    QTest::newRow("CR LF line ends") << "a,b\r\nc,d\r\n"
+                                     << "," << plenty << "1:a|b / 2:c|d";
+    QTest::newRow("empty fields and no last line end") << ",,\nz"
+                                                       << "," << plenty << "1:|| / 2:z";
+    QTest::newRow("eight bytes fit") << "abc,defg\nz\n"
+                                     << "," << 8 << "1:abc|defg / 2:z";
+    QTest::newRow("commas count") << ",,,,,,,,,\nz\n"
+                                  << "," << 8 << "1:long / 2:z";
+    QTest::newRow("quotes count") << "\"ab\",\"cd\"\nz\n"
+                                  << "," << 8 << "1:long / 2:z";
+    QTest::newRow("a doubled quote counts twice") << "\"a\"\"\"\"bc\"\nz\n"
+                                                  << "," << 8 << "1:long / 2:z";
     QTest::newRow("a long quoted record ends where its quote closes")
         << "\"0123456789\n0123\",x\nz\n"
-        << 8 << "1:long / 3:z";
+        << "," << 8 << "1:long / 3:z";
     QTest::newRow("an unclosed quote names its line") << "a,b\nc,\"d\n\nmore\n"
-                                                      << plenty << "1:a|b / quote from 2";
-    QTest::newRow("a quote opened on a later line of the record") << "x,\"a\nb\",\"c\n"
-                                                                  << plenty << "quote from 2";
+                                                      << "," << plenty << "1:a|b / quote from 2";
+    QTest::newRow("a quote opened on a later line of the record")
+        << "x,\"a\nb\",\"c\n"
+        << "," << plenty << "quote from 2";
+    QTest::newRow("semicolons, and a quoted one") << "a;\"b;c\";d\n"
+                                                  << ";" << plenty << "1:a|b;c|d";
+    QTest::newRow("tabs, and commas in a field") << "a\tb,c\n"
+                                                 << "\t" << plenty << "1:a|b,c";
+    QTest::newRow("CR alone ends lines") << "a,b\rc\r\"d\re\"\rf"
+                                         << "," << plenty << "1:a|b / 2:c / 3:d\ne / 5:f";
+    QTest::newRow("a plain list has no fields") << "a,\"b\n"
+                                                << "" << plenty << "1:a,\"b";
 }
 
 void TestCheckCommand::csvRecordsFollowRfc4180()
 {
     QFETCH(QString, csv);
+    QFETCH(QString, separator);
     QFETCH(int, limit);
     QFETCH(QString, records);
-    QCOMPARE(readRecords(csv, static_cast<std::size_t>(limit)), records);
+    const char parting = separator.isEmpty() ? ohmilka::code::plainLines : separator[0].toLatin1();
+    QCOMPARE(readRecords(csv, parting, static_cast<std::size_t>(limit)), records);
+}
+
+void TestCheckCommand::inputIsReadAsUtf8_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("guessedWindows1250");
+    const int unknown = int(TextEncoding::Unknown);
+    QTest::newRow("ASCII") << QByteArray("4k7\n") << unknown << QByteArray("4k7\n") << false;
+    QTest::newRow("the signature is dropped") << QByteArray("\xEF\xBB\xBF"
+                                                            "4,7 kΩ")
+                                              << unknown << QByteArray("4,7 kΩ") << false;
+    QTest::newRow("not UTF-8 is Windows-1250")
+        << QByteArray("Ref;Popis\r\nR1;\xE8"
+                      "ern\xFD \xB1"
+                      "1 %")
+        << unknown << QByteArray("Ref;Popis\r\nR1;černý ±1 %") << true;
+    QTest::newRow("a byte the code page leaves undefined")
+        << QByteArray("\x81x") << unknown << QByteArray("\uFFFDx") << true;
+    QTest::newRow("Windows-1250 asked for")
+        << QByteArray("\xC3\xA9") << int(TextEncoding::Windows1250) << QByteArray("Ă©") << false;
+    QTest::newRow("UTF-8 asked for keeps bytes as they are")
+        << QByteArray("\xE8") << int(TextEncoding::Utf8) << QByteArray("\xE8") << false;
+}
+
+void TestCheckCommand::inputIsReadAsUtf8()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, encoding);
+    QFETCH(QByteArray, text);
+    QFETCH(bool, guessedWindows1250);
+    std::istringstream source(bytes.toStdString());
+    DecodingInput decoding(source.rdbuf(), TextEncoding(encoding));
+    std::istream in(&decoding);
+    const std::string read{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    QCOMPARE(QByteArray::fromStdString(read), text);
+    QCOMPARE(decoding.guessedWindows1250(), guessedWindows1250);
+}
+
+void TestCheckCommand::valueCellsGiveTheirLeadingValue_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("tolerance");
+    QTest::newRow("a value alone") << " 10 kOhm "
+                                   << "10 kOhm"
+                                   << "";
+    QTest::newRow("a package after a slash") << "10k/0402"
+                                             << "10k"
+                                             << "";
+    QTest::newRow("a package after a space") << "10k 0603"
+                                             << "10k"
+                                             << "";
+    QTest::newRow("a package in brackets") << "4k7 (0805)"
+                                           << "4k7"
+                                           << "";
+    QTest::newRow("a tolerance") << "4.7 k 1 %"
+                                 << "4.7 k"
+                                 << "1%";
+    QTest::newRow("a tolerance with ±") << "10k ±0,5%"
+                                        << "10k"
+                                        << "0,5%";
+    QTest::newRow("a tolerance, then a package") << "10k 5% 0603"
+                                                 << "10k"
+                                                 << "5%";
+    QTest::newRow("a part number") << "43k-RC0603FR-0743KL"
+                                   << "43k"
+                                   << "";
+    QTest::newRow("no value leads") << "NTC-NCP18XH103F03RB"
+                                    << "NTC-NCP18XH103F03RB"
+                                    << "";
+    QTest::newRow("three digits after a space part thousands") << "1 000"
+                                                               << "1 000"
+                                                               << "";
+    QTest::newRow("a word after a space") << "10k SMD"
+                                          << "10k SMD"
+                                          << "";
+}
+
+void TestCheckCommand::valueCellsGiveTheirLeadingValue()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, value);
+    QFETCH(QString, tolerance);
+    const auto [read, toleranceRead] = ohmilka::code::valueAndTolerance(cell.toStdString());
+    QCOMPARE(QString::fromStdString(read), value);
+    QCOMPARE(QString::fromStdString(toleranceRead), tolerance);
+}
+
+void TestCheckCommand::otherQuantitiesAreNoResistances_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<bool>("other");
+    for (const char *other :
+         {"100n", "10uF", "4.7uH", "3V3", "33pF", "4n7", "10 µF/25V", "12 V", "2A", "32.768kHz"})
+        QTest::newRow(other) << other << true;
+    for (const char *resistance : {"220m", "10k", "1M", "4k7", "10 kOhm", "100mR", "10meg"})
+        QTest::newRow(resistance) << resistance << false;
+}
+
+void TestCheckCommand::otherQuantitiesAreNoResistances()
+{
+    QFETCH(QString, cell);
+    QFETCH(bool, other);
+    QCOMPARE(ohmilka::code::namesOtherQuantity(cell.toStdString()), other);
+}
+
+void TestCheckCommand::eachReferenceIsTakenOnce()
+{
+    ohmilka::code::ReferenceSet references;
+    const int count = 5000; // past the table's first growths
+    for (int round = 0; round < 2; ++round)
+        for (int i = 1; i <= count; ++i)
+            QVERIFY2(references.insert("R" + std::to_string(i)) == (round == 0),
+                     qPrintable(QStringLiteral("R%1, round %2").arg(i).arg(round)));
+    QVERIFY(references.insert("R"));
+    QVERIFY(!references.insert("R"));
+}
+
+void TestCheckCommand::readsPartsListsAsToolsWriteThem_data()
+{
+    QTest::addColumn<QString>("file"); // in tests/parts-lists
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // FILE for the file's path
+    QTest::addColumn<QString>("summary");
+    const auto outside = [](const char *where, const char *value, const char *series,
+                            const char *nearest) {
+        return QStringLiteral("FILE:%1: %2 is not in %3; nearest %4\n")
+            .arg(QString::fromUtf8(where), QString::fromUtf8(value), QString::fromUtf8(series),
+                 QString::fromUtf8(nearest));
+    };
+    QTest::newRow("KiCad grouped, two sections")
+        << "kicad-grouped.csv" << 1
+        << outside("12: R3", "5 kΩ", "E24", "4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above")
+        << "checked 3: 2 in series, 1 outside, 0 unreadable; 1 not fitted, 2 other parts skipped";
+    QTest::newRow("kicad-cli with Refs and DNP")
+        << "kicad-cli.csv" << 1
+        << outside("4: R2", "5 kΩ", "E96 or E24", "4.99 kΩ (−0.2 %) below and 5.1 kΩ (+2 %) above")
+        << "checked 2: 1 in series, 1 outside, 0 unreadable; 1 not fitted, 2 other parts skipped";
+    QTest::newRow("JLCPCB, Comment and Designator")
+        << "jlcpcb.csv" << 1
+        << outside("5: R4", "4.99 kΩ", "E24", "4.7 kΩ (−5.8 %) below and 5.1 kΩ (+2.2 %) above")
+        << "checked 3: 2 in series, 1 outside, 0 unreadable; 1 not fitted, 1 other parts skipped";
+    QTest::newRow("Czech Excel, semicolons in Windows-1250")
+        << "excel-cs.csv" << 1
+        << outside("5: R4", "5 kΩ", "E96 or E24", "4.99 kΩ (−0.2 %) below and 5.1 kΩ (+2 %) above")
+        << "checked 4: 3 in series, 1 outside, 0 unreadable; 0 not fitted, 0 other parts skipped";
+    QTest::newRow("tab-separated")
+        << "tab.tsv" << 1
+        << outside("3: R2", "4.99 kΩ", "E24", "4.7 kΩ (−5.8 %) below and 5.1 kΩ (+2.2 %) above")
+        << "checked 2: 1 in series, 1 outside";
+    QTest::newRow("CR alone") << "mac.csv" << 1
+                              << outside("3: R2", "3.5 kΩ", "E24",
+                                         "3.3 kΩ (−5.7 %) below and 3.6 kΩ (+2.9 %) above")
+                              << "checked 3: 2 in series, 1 outside";
+    QTest::newRow("UTF-8 signature, Fitted column, Value before Comment")
+        << "signature.csv" << 1
+        << outside("2: R1", "5 kΩ", "E24", "4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above")
+        << "checked 2: 1 in series, 1 outside, 0 unreadable; 1 not fitted";
+    QTest::newRow("KiCad PCB editor, Designation")
+        << "pcbnew.csv" << 1
+        << outside("4: R3", "6 kΩ", "E24", "5.6 kΩ (−6.7 %) below and 6.2 kΩ (+3.3 %) above")
+        << "checked 2: 1 in series, 1 outside, 0 unreadable; 0 not fitted, 1 other parts skipped";
+}
+
+void TestCheckCommand::readsPartsListsAsToolsWriteThem()
+{
+    QFETCH(QString, file);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, summary);
+    const QString path = QStringLiteral(OHMILKA_SOURCE_DIR "/tests/parts-lists/") + file;
+    const CodeCommandResult result = check({path}, {});
+    QCOMPARE(result.status, status);
+    QCOMPARE(result.out, out.replace(QStringLiteral("FILE"), path));
+    QVERIFY2(result.err.contains("ohmilka-code: checked") && result.err.contains(summary),
+             qPrintable(result.err));
 }
 
 namespace {
@@ -194,7 +406,21 @@ void TestCheckCommand::reportsWhatLiesOutside_data()
         << "checked 3: 2 in series, 1 outside, 0 unreadable";
     QTest::newRow("no Value column") << QStringList{"--csv"} << "Ref,Qty\nR1,1\n"
                                      << 2 << ""
-                                     << "no row names a Value column";
+                                     << "no row names a Value, Comment or Designation column";
+    QTest::newRow("not fitted, in any spelling, and other parts")
+        << QStringList{} << "DNP\ndnf\nNC\nn/a\n-\n—\n100n\n3V3\n"
+        << 0 << ""
+        << "checked 0: 0 in series, 0 outside, 0 unreadable; 6 not fitted, 2 other parts skipped";
+    QTest::newRow("a reference checked once, the rest of its group after")
+        << QStringList{"--csv"} << "Ref,Value\nR1,5k\n\"R1,R2\",5k\nR2,5k\n"
+        << 1
+        << "-:2: R1: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n"
+           "-:3: R2: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n"
+        << "checked 2: 0 in series, 2 outside";
+    QTest::newRow("a Populate column, and a value column first")
+        << QStringList{"--csv"} << "Value;Populate\n5k;0\n5k6;\n"
+        << 0 << ""
+        << "checked 1: 1 in series, 0 outside, 0 unreadable; 1 not fitted";
     QTest::newRow("a plain list in series") << QStringList{} << "# amplifier\n4k7\n\n10k\n220\n"
                                             << 0 << ""
                                             << "checked 3: 3 in series";
@@ -243,10 +469,10 @@ void TestCheckCommand::jsonLinesReadBack()
 {
     const CodeCommandResult result =
         check({QStringLiteral("--json"), QStringLiteral("--csv")},
-              QStringLiteral("Ref,Value\n\"R1, R2\",5k\nR3,oops\nR4,4k7\n"));
+              QStringLiteral("Ref,Value\n\"R1, R2\",5k\nR3,oops\nR4,4k7\nR5,DNP\nC1,1u\n"));
     QCOMPARE(result.status, 2);
     const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.size(), 5);
     QJsonObject outside = QJsonDocument::fromJson(lines[0].toUtf8()).object();
     QCOMPARE(outside.value("line").toInt(), 2);
     QCOMPARE(outside.value("references").toVariant().toStringList(), QStringList({"R1", "R2"}));
@@ -260,6 +486,11 @@ void TestCheckCommand::jsonLinesReadBack()
     const QJsonObject in = QJsonDocument::fromJson(lines[2].toUtf8()).object();
     QCOMPARE(in.value("in_series").toBool(), true);
     QVERIFY(in.value("below_ohms").isNull());
+    QStringList results;
+    for (const QString &line : lines)
+        results << QJsonDocument::fromJson(line.toUtf8()).object().value("result").toString();
+    QCOMPARE(results,
+             QStringList({"outside", "unreadable", "in_series", "not_fitted", "other_part"}));
 }
 
 QTEST_GUILESS_MAIN(TestCheckCommand)

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "ReferenceSet.h"
+
+#include <functional>
+
+namespace ohmilka::code {
+
+namespace {
+// The hash's high half, never 0: where probing starts, and what is compared before the texts.
+std::uint32_t tagOf(std::string_view text)
+{
+    const auto tag = static_cast<std::uint32_t>(std::hash<std::string_view>{}(text) >> 32);
+    return tag == 0 ? 1u : tag;
+}
+} // namespace
+
+std::string_view ReferenceSet::text(std::uint32_t index) const
+{
+    return std::string_view(texts_).substr(starts_[index], starts_[index + 1] - starts_[index]);
+}
+
+bool ReferenceSet::insert(std::string_view reference)
+{
+    const std::uint32_t tag = tagOf(reference);
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t at = tag & mask;
+    for (; slots_[at].tag != 0; at = (at + 1) & mask)
+        if (slots_[at].tag == tag && text(slots_[at].index) == reference)
+            return false;
+    slots_[at] = {tag, static_cast<std::uint32_t>(starts_.size() - 1)};
+    texts_ += reference;
+    starts_.push_back(texts_.size());
+    if (2 * (starts_.size() - 1) > slots_.size())
+        grow();
+    return true;
+}
+
+void ReferenceSet::grow()
+{
+    std::vector<Slot> old(slots_.size() * 2);
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot &slot : old) {
+        if (slot.tag == 0)
+            continue;
+        std::size_t at = slot.tag & mask;
+        while (slots_[at].tag != 0)
+            at = (at + 1) & mask;
+        slots_[at] = slot;
+    }
+}
+
+} // namespace ohmilka::code
