@@ -95,11 +95,6 @@ Decimal inPrefix(Decimal value, int prefixExponent)
 }
 
 namespace {
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 std::optional<int> prefixExponent(char c)
 {
     switch (c) {

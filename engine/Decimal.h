@@ -20,6 +20,11 @@ struct Decimal {
 
 inline constexpr int maxDecimalDigits = 18;
 
+constexpr bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 int digitCount(std::int64_t number);   // of a non-negative number; 1 for 0
 std::int64_t powerOfTen(int exponent); // 10^exponent for 0 <= exponent <= 18
 Decimal normalised(Decimal value);     // without trailing zeros in the mantissa; 0 as 0 × 10^0

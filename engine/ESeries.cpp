@@ -39,6 +39,13 @@ std::span<const Series> allSeries()
     return series;
 }
 
+const Series *seriesNamed(std::string_view name)
+{
+    const auto named = std::find_if(allSeries().begin(), allSeries().end(),
+                                    [&](const Series &series) { return series.name == name; });
+    return named == allSeries().end() ? nullptr : &*named;
+}
+
 std::span<const int> seriesDecade(int size)
 {
     static const std::array<std::vector<int>, 6> decades{decade(6),  decade(12), decade(24),

@@ -12,33 +12,26 @@
 namespace ohmilka::code {
 
 namespace {
-// Each letter's power of ten; R, S and H are the second letters of their pairs.
-constexpr std::array<std::pair<char, int>, 12> eia96Multipliers{{
-    {'Z', -3},
-    {'Y', -2},
-    {'R', -2},
-    {'X', -1},
-    {'S', -1},
-    {'A', 0},
-    {'B', 1},
-    {'H', 1},
-    {'C', 2},
-    {'D', 3},
-    {'E', 4},
-    {'F', 5},
+// Each power of ten's letters: the one written, and the other of its pair (R, S, H).
+constexpr std::array<Eia96Multiplier, 9> eia96Table{{
+    {'Z', 0, -3},
+    {'Y', 'R', -2},
+    {'X', 'S', -1},
+    {'A', 0, 0},
+    {'B', 'H', 1},
+    {'C', 0, 2},
+    {'D', 0, 3},
+    {'E', 0, 4},
+    {'F', 0, 5},
 }};
 
 std::optional<int> eia96Exponent(char letter)
 {
-    for (const auto &[known, exponent] : eia96Multipliers)
-        if (known == letter)
-            return exponent;
+    for (const Eia96Multiplier &multiplier : eia96Table)
+        if (multiplier.letter == letter ||
+            (multiplier.alternative && multiplier.alternative == letter))
+            return multiplier.exponent;
     return std::nullopt;
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
 }
 
 std::int64_t number(std::string_view digits)
@@ -80,10 +73,10 @@ std::vector<SmdMarking> allMarkings(SmdSystem system)
 {
     std::vector<SmdMarking> all;
     if (system == SmdSystem::Eia96) {
-        for (char letter : eia96Letters())
+        for (const Eia96Multiplier &multiplier : eia96Table)
             for (int index = 1; index <= 96; ++index)
                 all.push_back(
-                    {padded(index, 2) + letter, eia96Value(index, *eia96Exponent(letter))});
+                    {padded(index, 2) + multiplier.letter, eia96Value(index, multiplier.exponent)});
     } else {
         // d digits: below 10^(d-1) Ω with R where the decimal point goes, from there on d-1
         // digits and a power of ten from 0 to 9.
@@ -124,9 +117,9 @@ const std::vector<SmdMarking> &markingsOf(SmdSystem system)
 }
 } // namespace
 
-std::string_view eia96Letters()
+std::span<const Eia96Multiplier> eia96Multipliers()
 {
-    return "ZYXABCDEF";
+    return eia96Table;
 }
 
 SmdDecoded readSmdMarking(std::string_view given)

@@ -41,8 +41,14 @@ struct SmdDecoded {
 };
 SmdDecoded readSmdMarking(std::string_view marking);
 
-// The EIA-96 multiplier letters, as written (the first of each pair: Y not R, X not S, B not H).
-std::string_view eia96Letters(); // "ZYXABCDEF"
+// The EIA-96 multipliers: the letter written (Y, not R), the other of its pair, and the power of
+// ten.
+struct Eia96Multiplier {
+    char letter;
+    char alternative; // 0 when there is none
+    int exponent;
+};
+std::span<const Eia96Multiplier> eia96Multipliers();
 
 struct SmdMarking {
     std::string text; // "472", "4R7", "01C"
