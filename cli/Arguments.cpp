@@ -8,23 +8,23 @@
 #include <algorithm>
 #include <array>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 namespace {
 using O = OptionName;
 constexpr std::array<OptionRow, 12> table{{
-    {O::Json, "json", 0, false, ""},
-    {O::Lang, "lang", 0, true, ""},
-    {O::Help, "help", 'h', false, ""},
-    {O::Version, "version", 0, false, ""},
-    {O::Measured, "measured", 0, true, "decode"},
-    {O::Tolerance, "tolerance", 0, true, "encode"},
-    {O::Bands, "bands", 0, true, "encode"},
-    {O::Tempco, "tempco", 0, true, "encode"},
-    {O::Smd, "smd", 0, false, "encode"},
-    {O::Csv, "csv", 0, false, "check"},
-    {O::Encoding, "encoding", 0, true, "check"},
-    {O::Series, "series", 0, true, "series check"},
+    {O::Json, "json", 0, false},
+    {O::Lang, "lang", 0, true},
+    {O::Help, "help", 'h', false},
+    {O::Version, "version", 0, false},
+    {O::Measured, "measured", 0, true},
+    {O::Tolerance, "tolerance", 0, true},
+    {O::Bands, "bands", 0, true},
+    {O::Tempco, "tempco", 0, true},
+    {O::Smd, "smd", 0, false},
+    {O::Csv, "csv", 0, false},
+    {O::Encoding, "encoding", 0, true},
+    {O::Series, "series", 0, true},
 }};
 // getopt_long's value for a long option: above every character, so that an unknown short
 // option's optopt is told apart from a known long one's.
@@ -51,20 +51,6 @@ std::span<const OptionRow> optionTable()
 const OptionRow &optionRow(OptionName name)
 {
     return table[static_cast<std::size_t>(name)];
-}
-
-bool takenBy(const OptionRow &option, std::string_view command)
-{
-    if (option.commands.empty())
-        return true;
-    std::string_view rest = option.commands;
-    while (!rest.empty()) {
-        const std::string_view one = rest.substr(0, rest.find(' '));
-        if (one == command)
-            return true;
-        rest.remove_prefix(std::min(rest.size(), one.size() + 1));
-    }
-    return false;
 }
 
 std::string optionText(const OptionRow &option)
@@ -137,4 +123,4 @@ Arguments readArguments(std::span<const std::string_view> arguments)
     return result;
 }
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

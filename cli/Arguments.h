@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 enum class OptionName {
     Json,
@@ -29,18 +29,17 @@ enum class OptionName {
     Series
 };
 
+// Which commands take an option is the command table's to say.
 struct OptionRow {
     OptionName name;
     const char *longName; // without the dashes
     char shortName;       // 0: none
     bool takesValue;
-    std::string_view commands; // those it belongs to, parted by spaces; empty: every command
 };
 
 std::span<const OptionRow> optionTable();
 const OptionRow &optionRow(OptionName name);
 std::string optionText(const OptionRow &option); // "--bands", "--help (-h)"
-bool takenBy(const OptionRow &option, std::string_view command);
 
 // The first thing wrong with the options, named as the user wrote it.
 struct OptionProblem {
@@ -65,4 +64,4 @@ struct Arguments {
 // command are known wherever they stand.
 Arguments readArguments(std::span<const std::string_view> arguments);
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

@@ -8,12 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace ohmilka::code {
-
-constexpr bool isAsciiDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+namespace ohmilka::cli {
 
 // Without the spaces and tabs around it.
 constexpr std::string_view trimmed(std::string_view text)
@@ -50,4 +45,4 @@ inline std::string lowered(std::string_view text)
     return lower;
 }
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

@@ -15,7 +15,7 @@
 #include <cstring>
 #include <fstream>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 namespace {
 // A file that cannot be opened or read: what was found in it so far, then the system's reason.
@@ -26,10 +26,8 @@ void reportUnreadableFile(std::string_view file, std::string_view reason, CheckR
     const std::string name = file == "-"
                                  ? std::string(texts.pick("standard input", "standardní vstup"))
                                  : printable(file);
-    err << commandPrefix
-        << texts.say("cannot read {file}: {reason}", "nelze číst {file}: {reason}", "file"_a = name,
-                     "reason"_a = reason)
-        << '\n';
+    writeMessage(err, texts.say("cannot read {file}: {reason}", "nelze číst {file}: {reason}",
+                                "file"_a = name, "reason"_a = reason));
 }
 
 // The first separator of a comma, semicolon or tab separated header row.
@@ -111,18 +109,15 @@ void checkList(std::istream &in, std::string_view file, char separator, CheckRep
         status = 2;
     } else if (const auto line = reader.unclosedQuote()) {
         report.flush();
-        err << commandPrefix
-            << texts.say("{file}:{line}: the quote that opens here is never closed",
-                         "{file}:{line}: uvozovky otevřené zde se nikde neuzavírají",
-                         "file"_a = printable(file), "line"_a = *line)
-            << '\n';
+        writeMessage(err, texts.say("{file}:{line}: the quote that opens here is never closed",
+                                    "{file}:{line}: uvozovky otevřené zde se nikde neuzavírají",
+                                    "file"_a = printable(file), "line"_a = *line));
         status = 2;
     } else if (separator != plainLines && !columns) {
-        err << commandPrefix
-            << texts.say("{file}: no row names a Value, Comment or Designation column",
-                         "{file}: žádný řádek nemá sloupec Value, Comment ani Designation",
-                         "file"_a = printable(file))
-            << '\n';
+        writeMessage(err,
+                     texts.say("{file}: no row names a Value, Comment or Designation column",
+                               "{file}: žádný řádek nemá sloupec Value, Comment ani Designation",
+                               "file"_a = printable(file)));
         status = 2;
     }
 }
@@ -149,9 +144,14 @@ TextEncoding encodingAsked(const Arguments &arguments, const Texts &texts)
 }
 } // namespace
 
-int checkCommand(const Arguments &arguments, bool json, const Texts &texts, std::istream &in,
-                 std::ostream &out, std::ostream &err)
+int checkCommand(const Call &call)
 {
+    const Arguments &arguments = call.arguments;
+    const bool json = call.json;
+    const Texts &texts = call.texts;
+    std::ostream &out = call.out;
+    std::ostream &err = call.err;
+    std::istream &in = call.in;
     const TextEncoding encoding = encodingAsked(arguments, texts);
     CheckReport report(arguments, json, texts, out);
     std::vector<std::string> files = arguments.operands;
@@ -174,24 +174,21 @@ int checkCommand(const Arguments &arguments, bool json, const Texts &texts, std:
                   err, status);
         if (decoding.guessedWindows1250()) {
             report.flush();
-            err << commandPrefix
-                << texts.say("{file} is not UTF-8; it was read as Windows-1250",
-                             "{file} není v UTF-8; byl přečten jako Windows-1250",
-                             "file"_a = printable(file))
-                << '\n';
+            writeMessage(err, texts.say("{file} is not UTF-8; it was read as Windows-1250",
+                                        "{file} není v UTF-8; byl přečten jako Windows-1250",
+                                        "file"_a = printable(file)));
         }
     }
     const Tally &tally = report.tally();
-    err << commandPrefix
-        << texts.say("checked {checked}: {in} in series, {out} outside, {bad} unreadable; "
-                     "{unfitted} not fitted, {other} other parts skipped",
-                     "zkontrolováno {checked}: v řadě {in}, mimo {out}, nečitelné {bad}; "
-                     "neosazené {unfitted}, jiných součástek vynecháno {other}",
-                     "checked"_a = tally.checked, "in"_a = tally.inSeries, "out"_a = tally.outside,
-                     "bad"_a = tally.unreadable, "unfitted"_a = tally.notFitted,
-                     "other"_a = tally.otherParts)
-        << '\n';
+    writeMessage(err,
+                 texts.say("checked {checked}: {in} in series, {out} outside, {bad} unreadable; "
+                           "{unfitted} not fitted, {other} other parts skipped",
+                           "zkontrolováno {checked}: v řadě {in}, mimo {out}, nečitelné {bad}; "
+                           "neosazené {unfitted}, jiných součástek vynecháno {other}",
+                           "checked"_a = tally.checked, "in"_a = tally.inSeries,
+                           "out"_a = tally.outside, "bad"_a = tally.unreadable,
+                           "unfitted"_a = tally.notFitted, "other"_a = tally.otherParts));
     return std::max(status, tally.status);
 }
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

@@ -5,18 +5,13 @@
 
 // ohmilka-code check: parts lists, plain or CSV bills of materials, against the E series.
 
-#include "Arguments.h"
-#include "Messages.h"
+#include "Call.h"
 
-#include <istream>
-#include <ostream>
-
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 // Checks the files the operands name, or in when there are none or one is "-". Returns 0 when
 // every value is in its series, 1 when one is not, 2 when one is unreadable or a file cannot be
 // read.
-int checkCommand(const Arguments &arguments, bool json, const Texts &texts, std::istream &in,
-                 std::ostream &out, std::ostream &err);
+int checkCommand(const Call &call);
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

@@ -5,10 +5,11 @@
 
 #include "Json.h"
 #include "Readings.h"
+#include "Values.h"
 
 #include <algorithm>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 namespace {
 // Where a part stands, how it was written and what became of it, as each of its JSON lines
@@ -30,7 +31,7 @@ CheckReport::CheckReport(const Arguments &arguments, bool json, const Texts &tex
     : json_(json), texts_(texts), out_(out)
 {
     for (const Series &series :
-         seriesList(arguments.value(OptionName::Series), {{"E24", 24}}, texts))
+         seriesList(arguments.value(OptionName::Series), {*seriesNamed("E24")}, texts))
         untoleranced_.push_back(series.size);
 }
 
@@ -119,11 +120,10 @@ void CheckReport::check(const Entry &entry)
         }
         if (tolerance)
             tolerancePercent = Decimal{*tolerance, -2};
-        const std::vector<std::string> names = seriesNames(sizes);
         out_ << entryJson(entry, member ? "in_series" : "outside")
                     .number("ohms", value)
                     .number("tolerance_percent", tolerancePercent)
-                    .texts("series", std::vector<std::string_view>(names.begin(), names.end()))
+                    .texts("series", seriesNames(sizes))
                     .truth("in_series", member)
                     .number("below_ohms", below)
                     .number("below_percent", belowPercent)
@@ -148,4 +148,4 @@ void CheckReport::check(const Entry &entry)
          << '\n';
 }
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

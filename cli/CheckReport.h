@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 struct Entry {
     std::string_view file;
@@ -52,4 +52,4 @@ private:
     Tally tally_;
 };
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

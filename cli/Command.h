@@ -5,14 +5,14 @@
 
 // ohmilka-code: the resistor colour code in the terminal, over the engine.
 
-#include "CodeText.h"
+#include "Engine.h"
 
 #include <istream>
 #include <ostream>
 #include <span>
 #include <string_view>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 // The language of the locale variables' value (LC_ALL, else LC_MESSAGES, else LANG): Czech for
 // one that starts with "cs", English otherwise.
@@ -24,4 +24,4 @@ Language languageOfLocale(const char *lcAll, const char *lcMessages, const char 
 int runCommand(std::span<const std::string_view> arguments, Language language, std::istream &in,
                std::ostream &out, std::ostream &err);
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

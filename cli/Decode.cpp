@@ -5,10 +5,11 @@
 
 #include "Json.h"
 #include "Readings.h"
+#include "Values.h"
 
 #include <algorithm>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 namespace {
 // Colours in doubt are tried one choice at a time; past this many, the call is refused unread.
@@ -121,9 +122,13 @@ std::vector<std::vector<Colour>> bandChoices(const std::vector<std::string> &wor
 
 } // namespace
 
-int decodeCommand(const Arguments &arguments, bool json, const Texts &texts, std::ostream &out,
-                  std::ostream &err)
+int decodeCommand(const Call &call)
 {
+    const Arguments &arguments = call.arguments;
+    const bool json = call.json;
+    const Texts &texts = call.texts;
+    std::ostream &out = call.out;
+    std::ostream &err = call.err;
     const Language language = texts.language();
     const std::size_t count = arguments.operands.size();
     if (count != 1 && (count < 3 || count > 6))
@@ -164,10 +169,8 @@ int decodeCommand(const Arguments &arguments, bool json, const Texts &texts, std
         if (inDoubt || read.fromOtherEnd)
             readings.push_back(read);
     if (readings.empty()) {
-        err << "ohmilka-code: "
-            << texts.say("no choice of these colours is a code",
-                         "žádná volba těchto barev není kód")
-            << '\n';
+        writeMessage(err, texts.say("no choice of these colours is a code",
+                                    "žádná volba těchto barev není kód"));
         return 1;
     }
 
@@ -177,11 +180,10 @@ int decodeCommand(const Arguments &arguments, bool json, const Texts &texts, std
         const Decimal measured = valueOf(*measuredText, texts);
         std::erase_if(readings, [&](const BandReading &r) { return !holds(r.reading, measured); });
         if (readings.empty()) {
-            err << "ohmilka-code: "
-                << texts.say("none of the {count} readings holds the measured {value}",
-                             "žádné z {count} čtení neodpovídá naměřeným {value}",
-                             "count"_a = candidates, "value"_a = ohmsText(measured, language))
-                << '\n';
+            writeMessage(err, texts.say("none of the {count} readings holds the measured {value}",
+                                        "žádné z {count} čtení neodpovídá naměřeným {value}",
+                                        "count"_a = candidates,
+                                        "value"_a = ohmsText(measured, language)));
             return 1;
         }
     }
@@ -215,4 +217,4 @@ int decodeCommand(const Arguments &arguments, bool json, const Texts &texts, std
     return 0;
 }
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

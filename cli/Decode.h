@@ -5,14 +5,10 @@
 
 // ohmilka-code decode: bands read both ways, with colours in doubt narrowed by a measurement.
 
-#include "Arguments.h"
-#include "Messages.h"
+#include "Call.h"
 
-#include <ostream>
+namespace ohmilka::cli {
 
-namespace ohmilka::code {
+int decodeCommand(const Call &call);
 
-int decodeCommand(const Arguments &arguments, bool json, const Texts &texts, std::ostream &out,
-                  std::ostream &err);
-
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

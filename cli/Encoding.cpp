@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 namespace {
 constexpr std::string_view signature = "\xEF\xBB\xBF";
@@ -95,4 +95,4 @@ DecodingInput::int_type DecodingInput::underflow()
     return traits_type::to_int_type(*gptr());
 }
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 enum class TextEncoding { Unknown, Utf8, Windows1250 };
 
@@ -47,4 +47,4 @@ private:
     std::string decoded_;
 };
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

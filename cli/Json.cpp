@@ -7,7 +7,7 @@
 
 #include <array>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 std::string jsonString(std::string_view text)
 {
@@ -87,4 +87,4 @@ JsonObject &JsonObject::objects(std::string_view key, std::span<const JsonObject
     return member(key, list + "]");
 }
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 // A JSON string: quotes and backslashes escaped, control characters (C0, DEL, C1) as \u00XX,
 // and each piece that is not UTF-8 as U+FFFD.
@@ -37,4 +37,4 @@ private:
     std::string members_;
 };
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

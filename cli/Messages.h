@@ -3,27 +3,24 @@
 
 #pragma once
 
-// What ohmilka-code's commands share: messages in the call's language, refusals, and the
-// readers of values and tolerances as users write them.
+// What ohmilka-code's commands share: messages in the call's language, refusals, and the lists
+// they name.
 
-#include "CodeText.h"
 #include "ESeries.h"
+#include "Engine.h"
 #include "Terminal.h"
 
 #include <fmt/format.h>
 
-#include <optional>
+#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 using fmt::literals::operator""_a;
-
-// What every line ohmilka-code writes on stderr starts with.
-inline constexpr std::string_view commandPrefix = "ohmilka-code: ";
 
 // A usage or input error: one line on stderr, exit status 2.
 struct UsageError {
@@ -57,6 +54,12 @@ private:
     Language language_;
 };
 
+// A message on stderr: one line, named as the program's.
+inline void writeMessage(std::ostream &err, std::string_view line)
+{
+    err << "ohmilka-code: " << line << '\n';
+}
+
 // Input quoted in a message, safe for a terminal.
 inline std::string quoted(std::string_view text)
 {
@@ -84,22 +87,14 @@ inline std::vector<std::string_view> englishNames(std::span<const Colour> colour
 }
 
 // "E96", "E24": the names of series by their sizes.
-inline std::vector<std::string> seriesNames(std::span<const int> sizes)
+inline std::vector<std::string_view> seriesNames(std::span<const int> sizes)
 {
-    std::vector<std::string> names;
+    std::vector<std::string_view> names;
     for (int size : sizes)
-        names.push_back(fmt::format("E{}", size));
+        for (const Series &series : allSeries())
+            if (series.size == size)
+                names.push_back(series.name);
     return names;
 }
 
-// A resistance as the user wrote it; refused with the reason it is none.
-Decimal valueOf(const std::string &operand, const Texts &texts);
-
-// The series of a --series list, "E24,E96"; otherwise when none is given.
-std::vector<Series> seriesList(const std::optional<std::string> &given,
-                               std::vector<Series> otherwise, const Texts &texts);
-
-// "5", "0.25", "0,25 %", "none": a tolerance in hundredths of a percent.
-std::optional<int> toleranceHundredths(std::string_view text);
-
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

@@ -10,7 +10,7 @@
 #include <array>
 #include <tuple>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 namespace {
 // Labels in order of precedence: a Value column wins over a Comment column.
@@ -66,7 +66,7 @@ bool namesAResistor(const std::vector<std::string> &references)
 {
     return std::any_of(references.begin(), references.end(), [](const std::string &reference) {
         return reference.size() > 1 && (reference[0] == 'R' || reference[0] == 'r') &&
-               isAsciiDigit(reference[1]);
+               isDigit(reference[1]);
     });
 }
 
@@ -103,7 +103,7 @@ bool followsValue(std::string_view rest)
     if (rest.starts_with('(') || rest.starts_with('+') || rest.starts_with("\u00B1"))
         return true;
     std::size_t digits = 0;
-    while (digits < rest.size() && isAsciiDigit(rest[digits]))
+    while (digits < rest.size() && isDigit(rest[digits]))
         ++digits;
     if (digits == 0)
         return false;
@@ -122,9 +122,9 @@ std::string toleranceIn(std::string_view text)
             --end;
         std::size_t start = end;
         while (start > 0 &&
-               (isAsciiDigit(text[start - 1]) || text[start - 1] == '.' || text[start - 1] == ','))
+               (isDigit(text[start - 1]) || text[start - 1] == '.' || text[start - 1] == ','))
             --start;
-        if (start < end && isAsciiDigit(text[start]))
+        if (start < end && isDigit(text[start]))
             return std::string(text.substr(start, end - start)) + "%";
     }
     return {};
@@ -159,7 +159,7 @@ bool namesOtherQuantity(std::string_view cell)
     std::size_t at = 0;
     const auto skipDigits = [&] {
         const std::size_t start = at;
-        while (at < text.size() && isAsciiDigit(text[at]))
+        while (at < text.size() && isDigit(text[at]))
             ++at;
         return at > start;
     };
@@ -180,7 +180,7 @@ bool namesOtherQuantity(std::string_view cell)
     if (!mark && at < text.size() &&
         std::string_view("VvFH").find(text[at]) != std::string_view::npos)
         mark = 1;
-    if (mark && at + mark < text.size() && isAsciiDigit(text[at + mark])) {
+    if (mark && at + mark < text.size() && isDigit(text[at + mark])) {
         at += mark;
         skipDigits();
         return at == text.size() || isDelimiter(text[at]) ||
@@ -283,4 +283,4 @@ Part partInLine(std::string_view line)
     return part;
 }
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 struct Columns {
     std::size_t value = 0;
@@ -49,4 +49,4 @@ std::pair<std::string, std::string> valueAndTolerance(std::string_view cell);
 // 100n, 10uF, 4.7uH, 3V3, 33pF: a value that is no resistance.
 bool namesOtherQuantity(std::string_view cell);
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

@@ -3,7 +3,7 @@
 
 #include "Records.h"
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 bool RecordReader::next(Record &record)
 {
@@ -125,4 +125,4 @@ void RecordReader::split(char separator, Record &record) const
     endField();
 }
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

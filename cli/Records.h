@@ -20,7 +20,7 @@
 #include <system_error>
 #include <vector>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 // One record's fields, as views into one buffer.
 class Record
@@ -82,4 +82,4 @@ private:
     std::string raw_; // the record in hand as the input has it
 };
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

@@ -6,7 +6,7 @@
 #include "Json.h"
 #include "SmdCode.h"
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 namespace {
 std::string_view systemName(SmdSystem system, const Texts &texts)
@@ -26,12 +26,23 @@ std::string_view systemName(SmdSystem system, const Texts &texts)
     return "EIA-96";
 }
 
+// "Z", "Y/R", …: each multiplier's letters.
+std::vector<std::string> eia96LetterNames()
+{
+    std::vector<std::string> names;
+    for (const Eia96Multiplier &multiplier : eia96Multipliers()) {
+        names.emplace_back(1, multiplier.letter);
+        if (multiplier.alternative)
+            names.back() += std::string("/") + multiplier.alternative;
+    }
+    return names;
+}
+
 std::string smdProblem(std::string_view marking, SmdProblem problem, const Texts &texts)
 {
     const auto say = [&](std::string_view english, std::string_view czech) {
         return texts.say(english, czech, "marking"_a = quoted(marking),
-                         "letters"_a = listOf(std::vector<std::string>{"Z", "Y/R", "X/S", "A",
-                                                                       "B/H", "C", "D", "E", "F"}));
+                         "letters"_a = listOf(eia96LetterNames()));
     };
     switch (problem) {
     case SmdProblem::Empty:
@@ -57,9 +68,13 @@ std::string smdProblem(std::string_view marking, SmdProblem problem, const Texts
 
 } // namespace
 
-int smdCommand(const Arguments &arguments, bool json, const Texts &texts, std::ostream &out,
-               std::ostream &err)
+int smdCommand(const Call &call)
 {
+    const Arguments &arguments = call.arguments;
+    const bool json = call.json;
+    const Texts &texts = call.texts;
+    std::ostream &out = call.out;
+    std::ostream &err = call.err;
     const std::vector<std::string> &markings = arguments.operands;
     if (markings.empty())
         texts.refuse("smd takes one marking or more, such as 472 or 01C",
@@ -68,7 +83,7 @@ int smdCommand(const Arguments &arguments, bool json, const Texts &texts, std::o
     for (const std::string &marking : markings) {
         const SmdDecoded decoded = readSmdMarking(marking);
         if (decoded.readings.empty()) {
-            err << "ohmilka-code: " << smdProblem(marking, decoded.problem, texts) << '\n';
+            writeMessage(err, smdProblem(marking, decoded.problem, texts));
             status = 2;
             continue;
         }
@@ -102,9 +117,13 @@ int smdCommand(const Arguments &arguments, bool json, const Texts &texts, std::o
     return status;
 }
 
-int encodeSmd(const Arguments &arguments, bool json, const Texts &texts, Decimal value,
-              std::ostream &out, std::ostream &err)
+int encodeSmd(const Call &call, Decimal value)
 {
+    const Arguments &arguments = call.arguments;
+    const bool json = call.json;
+    const Texts &texts = call.texts;
+    std::ostream &out = call.out;
+    std::ostream &err = call.err;
     const Language language = texts.language();
     for (OptionName other : {OptionName::Bands, OptionName::Tolerance, OptionName::Tempco})
         if (arguments.given(other))
@@ -152,11 +171,9 @@ int encodeSmd(const Arguments &arguments, bool json, const Texts &texts, Decimal
         out << JsonObject().number("ohms", value).objects("markings", systems).str() << '\n';
     if (marked)
         return 0;
-    err << "ohmilka-code: "
-        << texts.say("{value} cannot be marked in any system",
-                     "{value} nelze označit v žádném systému", "value"_a = ohms)
-        << '\n';
+    writeMessage(err, texts.say("{value} cannot be marked in any system",
+                                "{value} nelze označit v žádném systému", "value"_a = ohms));
     return 1;
 }
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

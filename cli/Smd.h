@@ -5,16 +5,11 @@
 
 // ohmilka-code's surface-mount markings: smd reads them, encode --smd writes them.
 
-#include "Arguments.h"
-#include "Messages.h"
+#include "Call.h"
 
-#include <ostream>
+namespace ohmilka::cli {
 
-namespace ohmilka::code {
+int smdCommand(const Call &call);
+int encodeSmd(const Call &call, Decimal value);
 
-int smdCommand(const Arguments &arguments, bool json, const Texts &texts, std::ostream &out,
-               std::ostream &err);
-int encodeSmd(const Arguments &arguments, bool json, const Texts &texts, Decimal value,
-              std::ostream &out, std::ostream &err);
-
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

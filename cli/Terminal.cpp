@@ -7,7 +7,7 @@
 
 #include <fmt/format.h>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 std::string printable(std::string_view text)
 {
@@ -27,4 +27,4 @@ std::string printable(std::string_view text)
     return shown;
 }
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

@@ -3,7 +3,7 @@
 
 #include "Utf8.h"
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 Utf8Character firstCharacter(std::string_view text)
 {
@@ -40,4 +40,4 @@ Utf8Character firstCharacter(std::string_view text)
     return {codePoint, length, true};
 }
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

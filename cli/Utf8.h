@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace ohmilka::code {
+namespace ohmilka::cli {
 
 struct Utf8Character {
     char32_t codePoint = 0; // U+FFFD when not valid
@@ -26,4 +26,4 @@ constexpr bool isControlCharacter(char32_t c)
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
-} // namespace ohmilka::code
+} // namespace ohmilka::cli

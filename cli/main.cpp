@@ -27,7 +27,7 @@ protected:
 
 int main(int argc, char **argv)
 {
-    using namespace ohmilka::code;
+    using namespace ohmilka::cli;
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     const Language language =
         languageOfLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));

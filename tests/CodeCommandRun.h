@@ -32,7 +32,7 @@ struct CodeCommandBytes {
 // nothing is decoded on the way. output, where given, takes the place of the standard output.
 inline CodeCommandBytes
 runCodeCommandOnBytes(const QByteArrayList &arguments, std::istream &in,
-                      ohmilka::code::Language language = ohmilka::code::Language::English,
+                      ohmilka::cli::Language language = ohmilka::cli::Language::English,
                       std::ostream *output = nullptr)
 {
     std::vector<std::string> texts;
@@ -40,13 +40,13 @@ runCodeCommandOnBytes(const QByteArrayList &arguments, std::istream &in,
         texts.push_back(argument.toStdString());
     const std::vector<std::string_view> views(texts.begin(), texts.end());
     std::ostringstream out, err;
-    const int status = ohmilka::code::runCommand(views, language, in, output ? *output : out, err);
+    const int status = ohmilka::cli::runCommand(views, language, in, output ? *output : out, err);
     return {status, out.str(), err.str()};
 }
 
 inline CodeCommandResult
 runCodeCommand(const QStringList &arguments,
-               ohmilka::code::Language language = ohmilka::code::Language::English,
+               ohmilka::cli::Language language = ohmilka::cli::Language::English,
                const std::string &input = {}, std::ostream *output = nullptr)
 {
     QByteArrayList bytes;

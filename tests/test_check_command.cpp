@@ -18,10 +18,10 @@
 
 #include <sstream>
 
-using ohmilka::code::DecodingInput;
-using ohmilka::code::Record;
-using ohmilka::code::RecordReader;
-using ohmilka::code::TextEncoding;
+using ohmilka::cli::DecodingInput;
+using ohmilka::cli::Record;
+using ohmilka::cli::RecordReader;
+using ohmilka::cli::TextEncoding;
 
 // Parts lists and bills of materials checked against the E series, read from standard input.
 class TestCheckCommand : public QObject
@@ -68,7 +68,7 @@ private:
     static CodeCommandResult check(const QStringList &options, const QString &input)
     {
         return runCodeCommand(QStringList{QStringLiteral("check")} + options,
-                              ohmilka::code::Language::English, input.toStdString());
+                              ohmilka::cli::Language::English, input.toStdString());
     }
 };
 
@@ -122,7 +122,7 @@ void TestCheckCommand::csvRecordsFollowRfc4180()
     QFETCH(QString, separator);
     QFETCH(int, limit);
     QFETCH(QString, records);
-    const char parting = separator.isEmpty() ? ohmilka::code::plainLines : separator[0].toLatin1();
+    const char parting = separator.isEmpty() ? ohmilka::cli::plainLines : separator[0].toLatin1();
     QCOMPARE(readRecords(csv, parting, static_cast<std::size_t>(limit)), records);
 }
 
@@ -209,7 +209,7 @@ void TestCheckCommand::valueCellsGiveTheirLeadingValue()
     QFETCH(QString, cell);
     QFETCH(QString, value);
     QFETCH(QString, tolerance);
-    const auto [read, toleranceRead] = ohmilka::code::valueAndTolerance(cell.toStdString());
+    const auto [read, toleranceRead] = ohmilka::cli::valueAndTolerance(cell.toStdString());
     QCOMPARE(QString::fromStdString(read), value);
     QCOMPARE(QString::fromStdString(toleranceRead), tolerance);
 }
@@ -229,12 +229,12 @@ void TestCheckCommand::otherQuantitiesAreNoResistances()
 {
     QFETCH(QString, cell);
     QFETCH(bool, other);
-    QCOMPARE(ohmilka::code::namesOtherQuantity(cell.toStdString()), other);
+    QCOMPARE(ohmilka::cli::namesOtherQuantity(cell.toStdString()), other);
 }
 
 void TestCheckCommand::eachReferenceIsTakenOnce()
 {
-    ohmilka::code::ReferenceSet references;
+    ohmilka::cli::ReferenceSet references;
     const int count = 5000; // past the table's first growths
     for (int round = 0; round < 2; ++round)
         for (int i = 1; i <= count; ++i)

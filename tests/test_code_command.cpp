@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 #include "CodeCommandRun.h"
+#include "Commands.h"
+#include "ESeries.h"
 #include "Json.h"
+#include "ResistorCode.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +17,7 @@
 
 #include <sstream>
 
-using ohmilka::code::Language;
+using ohmilka::cli::Language;
 
 Q_DECLARE_METATYPE(Language)
 
@@ -36,6 +39,7 @@ private slots:
     void inputReachesTheTerminalEscaped_data();
     void inputReachesTheTerminalEscaped();
     void failedWriteIsAnError();
+    void bashCompletesEveryWordTheProgramKnows();
 
 private:
     using Result = CodeCommandResult;
@@ -222,6 +226,9 @@ void TestCodeCommand::badInputGetsOneLineAndStatusTwo_data()
     QTest::newRow("unknown series")
         << QStringList{"series", "4k7", "--series", "E7"} << "series: E6, E12, E24, E48, E96, E192";
     QTest::newRow("series of 0") << QStringList{"series", "0"} << "0 Ω";
+    QTest::newRow("an unknown command before another command's option")
+        << QStringList{"decod", "RD", "RD", "RD", "--measured", "1k"}
+        << "unknown command 'decod'; commands: decode, encode, series, smd, check";
     QTest::newRow("option of another command")
         << QStringList{"decode", "red", "--bands", "4"} << "--bands belongs to the encode";
     QTest::newRow("unknown option lists the command's own")
@@ -266,7 +273,7 @@ void TestCodeCommand::badInputGetsOneLineAndStatusTwo()
 
 void TestCodeCommand::jsonEscapesControlCharacters()
 {
-    const std::string escaped = ohmilka::code::jsonString("a\tb\x01\"\\\x1f");
+    const std::string escaped = ohmilka::cli::jsonString("a\tb\x01\"\\\x1f");
     QCOMPARE(QString::fromStdString(escaped), QStringLiteral(R"("a\u0009b\u0001\"\\\u001f")"));
     const QJsonDocument read =
         QJsonDocument::fromJson(QByteArray::fromStdString("[" + escaped + "]"));
@@ -376,6 +383,103 @@ void TestCodeCommand::failedWriteIsAnError()
     QCOMPARE(result.err.count(u'\n'), 1);
     QVERIFY2(result.err.startsWith(QStringLiteral("ohmilka-code: nelze zapsat výstup")),
              qPrintable(result.err));
+}
+
+namespace {
+// The words bash offers in a branch of the completion's case, its variables spelled out.
+QSet<QString> completionWords(const QString &script, const QString &branch)
+{
+    QHash<QString, QString> variables;
+    static const QRegularExpression local(QStringLiteral(R"re(local (\w+)="([^"]*)")re"));
+    for (const QRegularExpressionMatch &match : local.globalMatch(script))
+        variables.insert(match.captured(1), match.captured(2));
+    const QRegularExpression start(QStringLiteral(R"(\n\s*)") +
+                                   QRegularExpression::escape(branch) + QStringLiteral(R"(\))"));
+    const QRegularExpressionMatch found = start.match(script);
+    if (!found.hasMatch())
+        return {};
+    const QString body = script.mid(found.capturedEnd(), script.indexOf(";;", found.capturedEnd()) -
+                                                             found.capturedEnd());
+    QSet<QString> words;
+    static const QRegularExpression wordList(QStringLiteral(R"re(-W "([^"]*)")re"));
+    for (const QRegularExpressionMatch &list : wordList.globalMatch(body))
+        for (QString word : list.captured(1).split(QRegularExpression(QStringLiteral(R"(\s+)")),
+                                                   Qt::SkipEmptyParts)) {
+        if (word.startsWith(u'$'))
+            for (const QString &inner : variables.value(word.mid(1)).simplified().split(u' '))
+                words.insert(inner);
+        else
+            words.insert(word);
+        }
+    return words;
+}
+
+QSet<QString> optionWords(const ohmilka::cli::CommandRow *command)
+{
+    QSet<QString> words;
+    for (const ohmilka::cli::OptionRow &option : ohmilka::cli::optionTable()) {
+        if (command ? !ohmilka::cli::takenBy(option.name, *command)
+                    : !ohmilka::cli::ownersOf(option.name).empty())
+            continue;
+        words.insert(QStringLiteral("--") + QString::fromLatin1(option.longName));
+        if (option.shortName)
+            words.insert(QStringLiteral("-") + QChar::fromLatin1(option.shortName));
+    }
+    return words;
+}
+
+QSet<QString> wordsOf(const auto &texts)
+{
+    QSet<QString> words;
+    for (const auto &text : texts)
+        words.insert(QString::fromUtf8(std::string_view(text)));
+    return words;
+}
+} // namespace
+
+void TestCodeCommand::bashCompletesEveryWordTheProgramKnows()
+{
+    using namespace ohmilka::cli;
+    QFile file(QStringLiteral(OHMILKA_SOURCE_DIR "/cli/ohmilka-code.bash"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString script = QString::fromUtf8(file.readAll());
+
+    QCOMPARE(completionWords(script, QStringLiteral("\"\"")),
+             wordsOf(commandNames()) + optionWords(nullptr));
+    std::vector<std::string> colours;
+    for (const ColourMeaning &colour : colourTable()) {
+        colours.emplace_back(colour.english);
+        colours.emplace_back(colour.czech);
+    }
+    for (const CommandRow &command : commandTable()) {
+        QSet<QString> expected = optionWords(&command);
+        if (command.name == "decode")
+            expected += wordsOf(colours);
+        QCOMPARE(completionWords(script, QString::fromUtf8(command.name)), expected);
+    }
+
+    std::vector<std::string_view> series;
+    for (const Series &one : allSeries())
+        series.push_back(one.name);
+    std::vector<int> toleranceValues, tempcoValues;
+    for (const ColourMeaning &colour : colourTable()) {
+        if (colour.toleranceHundredths)
+            toleranceValues.push_back(*colour.toleranceHundredths);
+        if (colour.tempcoPpm)
+            tempcoValues.push_back(*colour.tempcoPpm);
+    }
+    std::vector<std::string> tolerances, tempcos;
+    for (int hundredths : toleranceValues)
+        tolerances.push_back(percentText(hundredths, "."));
+    for (int ppm : tempcoValues)
+        tempcos.push_back(std::to_string(ppm));
+    QCOMPARE(completionWords(script, QStringLiteral("--series")), wordsOf(series));
+    QCOMPARE(completionWords(script, QStringLiteral("--tolerance")), wordsOf(tolerances));
+    QCOMPARE(completionWords(script, QStringLiteral("--tempco")), wordsOf(tempcos));
+    QCOMPARE(completionWords(script, QStringLiteral("--encoding")),
+             wordsOf(std::vector<std::string_view>{"utf-8", "windows-1250"}));
+    QCOMPARE(completionWords(script, QStringLiteral("--lang")),
+             wordsOf(std::vector<std::string_view>{"cs", "en"}));
 }
 
 QTEST_GUILESS_MAIN(TestCodeCommand)

@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto check = [text](std::span<const std::string_view> call) {
         std::istringstream in{std::string(text)};
         std::ostringstream out, err;
-        const int status = code::runCommand(call, code::Language::English, in, out, err);
+        const int status = cli::runCommand(call, cli::Language::English, in, out, err);
         if (status < 0 || status > 2 || (status != 0 && err.str().empty()))
             std::abort(); // a failure that says nothing, or a status nobody documents
     };

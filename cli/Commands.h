@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// ohmilka-code's commands, in one table that drives the dispatch, the usage text, which options
+// each command takes and the error for a command there is none of. Adding an option is a row in
+// the option table, its name in the rows of the commands that take it, and its handling.
+
+#include "Call.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ohmilka::cli {
+
+struct CommandRow {
+    std::string_view name;
+    int (*run)(const Call &call);
+    std::span<const OptionName> options; // its own; an option no command owns is every command's
+    std::string_view usageEnglish;       // its lines in the usage text
+    std::string_view usageCzech;
+};
+
+std::span<const CommandRow> commandTable();
+const CommandRow *commandNamed(std::string_view name); // null when there is no such command
+std::vector<std::string_view> commandNames();
+
+// The commands that own an option; none for an option every command takes.
+std::vector<std::string_view> ownersOf(OptionName option);
+bool takenBy(OptionName option, const CommandRow &command);
+
+std::string usage(const Texts &texts);
+
+} // namespace ohmilka::cli

@@ -1,0 +1,113 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "Values.h"
+
+#include <algorithm>
+
+namespace ohmilka::cli {
+
+std::optional<int> toleranceHundredths(std::string_view text)
+{
+    if (text == "none" || text == "žádná" || text == "zadna")
+        return 2000;
+    if (text.ends_with('%'))
+        text.remove_suffix(1);
+    while (text.ends_with(' '))
+        text.remove_suffix(1);
+    const ParsedValue parsed = parseValue(text);
+    if (!parsed.value || text.find_first_not_of("0123456789.,") != std::string_view::npos)
+        return std::nullopt;
+    const Decimal value = normalised(*parsed.value);
+    if (value.exponent < -2 || digitCount(value.mantissa) + value.exponent > 3)
+        return std::nullopt;
+    return static_cast<int>(value.mantissa * powerOfTen(value.exponent + 2));
+}
+
+std::optional<int> smallNumber(std::string_view text)
+{
+    if (text.empty() || text.size() > 4 ||
+        text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    return std::stoi(std::string(text));
+}
+
+Decimal valueOperand(const Call &call)
+{
+    const Arguments &arguments = call.arguments;
+    if (arguments.operands.size() != 1)
+        call.texts.refuse("{command} takes one value, such as 4k7",
+                          "{command} potřebuje jednu hodnotu, například 4k7",
+                          "command"_a = arguments.command);
+    return valueOf(arguments.operands.front(), call.texts);
+}
+
+std::vector<Series> seriesList(const std::optional<std::string> &given,
+                               std::vector<Series> otherwise, const Texts &texts)
+{
+    if (!given)
+        return otherwise;
+    std::vector<Series> chosen;
+    std::string_view rest = *given;
+    do {
+        const std::string_view name = rest.substr(0, rest.find(','));
+        rest.remove_prefix(std::min(rest.size(), name.size() + 1));
+        const Series *known = seriesNamed(name);
+        if (!known) {
+            std::vector<std::string_view> names;
+            for (const Series &series : allSeries())
+                names.push_back(series.name);
+            texts.refuse("--series: {given} is no series; series: {list}",
+                         "--series: {given} není řada; řady: {list}", "given"_a = quoted(name),
+                         "list"_a = listOf(names));
+        }
+        chosen.push_back(*known);
+    } while (!rest.empty());
+    return chosen;
+}
+
+Decimal valueOf(const std::string &operand, const Texts &texts)
+{
+    const ParsedValue parsed = parseValue(operand);
+    if (parsed.value)
+        return *parsed.value;
+    std::string_view english, czech;
+    switch (parsed.problem) {
+    case ValueProblem::Empty:
+        english = "value {value}: it is empty";
+        czech = "hodnota {value}: je prázdná";
+        break;
+    case ValueProblem::Negative:
+        english = "value {value}: resistances are not negative";
+        czech = "hodnota {value}: odpor není záporný";
+        break;
+    case ValueProblem::SeveralPrefixes:
+        english = "value {value}: it has more than one prefix";
+        czech = "hodnota {value}: má víc než jednu předponu";
+        break;
+    case ValueProblem::Ambiguous:
+        english = "value {value}: a mark before three digits could separate thousands; write "
+                  "1000 or 1k";
+        czech = "hodnota {value}: značka před třemi číslicemi může oddělovat tisíce; napište 1000 "
+                "nebo 1k";
+        break;
+    case ValueProblem::TooManyDigits:
+        english = "value {value}: it has more than 18 digits";
+        czech = "hodnota {value}: má víc než 18 číslic";
+        break;
+    case ValueProblem::OutOfRange:
+        english = "value {value}: it is far outside any resistor";
+        czech = "hodnota {value}: je daleko mimo jakýkoli rezistor";
+        break;
+    case ValueProblem::NotAValue:
+        english = "value {value}: it is not a resistance";
+        czech = "hodnota {value}: to není hodnota odporu";
+        break;
+    }
+    throw UsageError{
+        texts.say(english, czech, "value"_a = quoted(operand)) +
+        std::string(texts.pick(" (forms: 4700, 4k7, 4.7k, 4.7 kΩ, 470R, 0R22, 2M2, 4.7e3, 220m)",
+                               " (tvary: 4700, 4k7, 4,7k, 4,7 kΩ, 470R, 0R22, 2M2, 4,7e3, 220m)"))};
+}
+
+} // namespace ohmilka::cli

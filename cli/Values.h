@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// The readers of values, tolerances, numbers and series as users write them on the command line.
+
+#include "Call.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ohmilka::cli {
+
+// A resistance as the user wrote it; refused with the reason it is none.
+Decimal valueOf(const std::string &operand, const Texts &texts);
+
+// The one value a command takes as its operand.
+Decimal valueOperand(const Call &call);
+
+// The series of a --series list, "E24,E96"; otherwise when none is given.
+std::vector<Series> seriesList(const std::optional<std::string> &given,
+                               std::vector<Series> otherwise, const Texts &texts);
+
+// "5", "0.25", "0,25 %", "none": a tolerance in hundredths of a percent.
+std::optional<int> toleranceHundredths(std::string_view text);
+
+// A number of at most four digits: a band count, a coefficient.
+std::optional<int> smallNumber(std::string_view text);
+
+} // namespace ohmilka::cli
