@@ -238,7 +238,8 @@ void TestCheckCommand::eachReferenceIsTakenOnce()
     const int count = 5000; // past the table's first growths
     for (int round = 0; round < 2; ++round)
         for (int i = 1; i <= count; ++i)
-            QVERIFY2(references.insert("R" + std::to_string(i)) == (round == 0),
+            QVERIFY2(references.insert(std::string(1, 'R').append(std::to_string(i))) ==
+                         (round == 0),
                      qPrintable(QStringLiteral("R%1, round %2").arg(i).arg(round)));
     QVERIFY(references.insert("R"));
     QVERIFY(!references.insert("R"));
