@@ -244,11 +244,11 @@ Part partInRow(const Record &fields, const Columns &columns)
     if (isWord(value, columns.valueLabel))
         return part; // the header once more, under a second title
     part.references = referencesIn(cell(columns.references));
+    part.value = value;
     if (!part.references.empty() && !namesAResistor(part.references)) {
         part.kind = Part::Kind::Other;
         return part;
     }
-    part.value = value;
     if (saysNotFitted(value) ||
         (columns.fitting && fittingSaysOff(cell(columns.fitting), columns.fittingSaysFitted))) {
         part.kind = Part::Kind::NotFitted;

@@ -487,9 +487,13 @@ void TestCheckCommand::jsonLinesReadBack()
     const QJsonObject in = QJsonDocument::fromJson(lines[2].toUtf8()).object();
     QCOMPARE(in.value("in_series").toBool(), true);
     QVERIFY(in.value("below_ohms").isNull());
-    QStringList results;
-    for (const QString &line : lines)
-        results << QJsonDocument::fromJson(line.toUtf8()).object().value("result").toString();
+    QStringList results, values;
+    for (const QString &line : lines) {
+        const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
+        results << object.value("result").toString();
+        values << object.value("value").toString();
+    }
+    QCOMPARE(values, QStringList({"5k", "oops", "4k7", "DNP", "1u"}));
     QCOMPARE(results,
              QStringList({"outside", "unreadable", "in_series", "not_fitted", "other_part"}));
 }
