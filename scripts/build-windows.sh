@@ -18,19 +18,17 @@ case "${1:-}" in
     *) echo "usage: $0 [--32]" >&2; exit 2 ;;
 esac
 
-cache=$HOME/.cache/ohmilka # the windows presets find Qt here
-qt_version=6.4.2
-qt=$cache/qt-$qt_version-mingw$bits-static
-work=$cache/qt-$qt_version-work
+cache=$HOME/.cache/ohmilka # the windows presets find Qt here, by a path without its version
+qt=$cache/qt-mingw$bits-static
 logs=$cache/logs/$arch
-mkdir -p "$work" "$logs"
+mkdir -p "$logs"
 
 stage() { echo "== $1 (log: $logs/$2.log)"; }
 logged() { local name=$1; shift; "$@" >"$logs/$name.log" 2>&1 || { tail -n 30 "$logs/$name.log"; exit 1; }; }
 
 debian_arch=${arch//_/-}
 packages=(g++-mingw-w64-$debian_arch-posix binutils-mingw-w64-$debian_arch cmake ninja-build
-          dpkg-dev qt6-base-dev qt6-base-dev-tools libfmt-dev fonts-liberation2 wine wine64
+          dpkg-dev qt6-base-dev qt6-base-dev-tools libfmt-dev fonts-liberation2 groff-base wine wine64
           wixl python3-gi gir1.2-libmsi-1.0
           xvfb openbox x11-utils xdotool wmctrl dbus at-spi2-core)
 missing=()
@@ -42,6 +40,29 @@ if [[ ${#missing[@]} -gt 0 ]]; then
     stage "installing ${missing[*]}" packages
     logged packages $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+# The Windows Qt is built from the source of the machine's own Qt: 6.4.2 on Debian 12, 6.8 on
+# Debian 13. The cache records which version it holds, and a Qt of another one is built anew.
+host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+qt_version=${host_version%%[+~-]*}
+work=$cache/qt-$qt_version-work
+mkdir -p "$work"
+cached_version=$(cat "$qt/.version" 2>/dev/null || true)
+older=$cache/qt-$qt_version-mingw$bits-static # where earlier versions of this script installed it
+if [[ ! -f $qt/.complete && -f $older/.complete ]]; then
+    echo "== moving the Windows Qt $qt_version from $older to $qt"
+    rm -rf "$qt" && mv "$older" "$qt" && echo "$qt_version" >"$qt/.version"
+    cached_version=$qt_version
+fi
+if [[ -f $qt/.complete && $cached_version != "$qt_version" ]]; then
+    echo "== the Windows Qt in $qt is ${cached_version:-of no recorded version}, the machine's Qt is $qt_version: building it anew"
+    rm -rf "$qt"
+fi
+# Qt's own toolchain file names the one it was configured with: a copy in the cache, which every
+# checkout shares, rather than a file of this checkout. The presets name this checkout's anyway.
+toolchains=$cache/toolchains
+mkdir -p "$toolchains"
+cp cmake/mingw-w64.cmake "cmake/mingw-w64-$arch.cmake" "$toolchains/"
 
 if [[ ! -f $qt/.complete ]]; then
     # Debian's source of the very Qt the host tools come from, through an apt configuration of
@@ -62,7 +83,6 @@ if [[ ! -f $qt/.complete ]]; then
                      -o "Dir::State::status=/var/lib/dpkg/status")
         logged source apt-get "${apt_options[@]}" update
         rm -rf "$work/fetch" && mkdir -p "$work/fetch"
-        host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
         (cd "$work/fetch" && logged source-fetch apt-get "${apt_options[@]}" source "qt6-base=$host_version")
         rm -rf "$work/source"
         mv "$work/fetch"/qt6-base-*/ "$work/source"
@@ -71,7 +91,7 @@ if [[ ! -f $qt/.complete ]]; then
     if [[ ! -f $work/build-$arch/build.ninja ]]; then
         stage "configuring a static Qt for $arch-w64-mingw32" configure
         logged configure cmake -S "$work/source" -B "$work/build-$arch" -G Ninja \
-            -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-w64-$arch.cmake" \
+            -DCMAKE_TOOLCHAIN_FILE="$toolchains/mingw-w64-$arch.cmake" \
             -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$qt" -DBUILD_SHARED_LIBS=OFF \
             -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
             -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
@@ -87,6 +107,7 @@ if [[ ! -f $qt/.complete ]]; then
     logged build cmake --build "$work/build-$arch" --parallel
     stage "installing Qt into $qt" install
     logged install cmake --install "$work/build-$arch"
+    echo "$qt_version" >"$qt/.version"
     touch "$qt/.complete"
 fi
 
