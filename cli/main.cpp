@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "Command.h"
+#include "Console.h"
 
 #include <sys/stat.h>
 
@@ -28,9 +29,11 @@ protected:
 int main(int argc, char **argv)
 {
     using namespace ohmilka::cli;
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> given = commandLine(argc, argv);
+    const std::vector<std::string_view> arguments(given.begin(), given.end());
     const Language language =
         languageOfLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+    const ConsoleStreams console;
     std::ios::sync_with_stdio(false); // long parts lists are read and written in bulk
     // With descriptor 0 closed, the next file opened would take its place as standard input.
     struct stat status {

@@ -25,9 +25,12 @@ key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\{$product}"
 
 wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i ended with status $?"
 [[ -f $program ]] || fail "no $program"
-for licence in LICENSE.txt LiberationSans-LICENSE.txt; do
-    [[ -f $(dirname "$program")/$licence ]] || fail "no $licence beside the program"
+for file in ohmilka-code.exe ohmilka-code.txt ohmilka-code.cs.txt LICENSE.txt \
+            LiberationSans-LICENSE.txt; do
+    [[ -f $(dirname "$program")/$file ]] || fail "no $file beside the program"
 done
+answer=$(wine "$(dirname "$program")/ohmilka-code.exe" decode hnědá černá červená zlatá | tr -d '\r')
+[[ $answer == "1 kΩ ±5 % (0.95–1.05 kΩ), E24" ]] || fail "the installed ohmilka-code.exe said: $answer"
 [[ -f ${shortcuts[0]} || -f ${shortcuts[1]} ]] || fail "no Start-menu shortcut"
 entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r') || fail "no entry $key"
 for expected in "DisplayName.*Ohmilka" "DisplayVersion.*$version" \

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Ohmilka developers
+# SPDX-License-Identifier: MIT
+
+# ohmilka-code as a user calls it: decode, check of parts lists named by path, and JSON. Its
+# status and the bytes of both streams must be expected.txt's, so that the Linux build and the
+# Windows one under Wine (with Windows paths) answer alike, to the byte.
+# Usage: compare.sh PROGRAM [wine]
+set -euo pipefail
+program=$1 runner=${2:-}
+here=$(cd "$(dirname "$0")" && pwd)
+lists=$here/../parts-lists
+export LC_ALL=C.UTF-8 LANG= WINEDEBUG=-all
+# A path as the program is given it: a Windows one under Wine, named FILE in the expectations.
+path() { if [[ -n $runner ]]; then winepath -w "$1"; else echo "$1"; fi; }
+cases=(
+    "decode hnědá černá červená zlatá"
+    "--json decode YE VT RD/OG GD"
+    "--lang cs encode 4k7 --tolerance 1"
+    "check LIST:excel-cs.csv"
+    "check --json LIST:kicad-grouped.csv"
+    "check --lang cs LIST:jlcpcb.csv"
+)
+actual=$(mktemp)
+trap 'rm -f "$actual"' EXIT
+if [[ -n $runner ]]; then # a Wine prefix of its own, made before the first call
+    export WINEPREFIX=$actual.wine
+    trap 'wineserver -k 2>/dev/null || true; rm -rf "$actual" "$WINEPREFIX"' EXIT
+    wineboot -i >/dev/null 2>&1
+fi
+for call in "${cases[@]}"; do
+    arguments=() file=""
+    for word in $call; do
+        if [[ $word == LIST:* ]]; then
+            file=$(path "$lists/${word#LIST:}")
+            word=$file
+        fi
+        arguments+=("$word")
+    done
+    status=0
+    out=$($runner "$program" "${arguments[@]}" 2>"$actual.err") || status=$?
+    err=$(cat "$actual.err")
+    if [[ -n $file ]]; then
+        escaped=${file//\\/\\\\} # as JSON writes it
+        out=${out//"$file"/FILE} err=${err//"$file"/FILE}
+        out=${out//"$escaped"/FILE}
+    fi
+    printf '== %s\nstatus %s\n-- out\n%s\n-- err\n%s\n' "$call" "$status" "$out" "$err" >>"$actual"
+done
+rm -f "$actual.err"
+if cmp -s "$here/expected.txt" "$actual"; then
+    echo "PASS: ${#cases[@]} calls answered as expected"
+    exit 0
+fi
+echo "FAIL: the answers differ from expected.txt:"
+diff -u "$here/expected.txt" "$actual" || true
+exit 1
