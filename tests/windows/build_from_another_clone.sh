@@ -19,7 +19,7 @@ git clone --quiet "$source" "$clone"
 log=$clone.configure.log
 (cd "$clone" && cmake --preset windows) >"$log" 2>&1 || { tail -n 30 "$log"; fail "configuring failed"; }
 ! grep -q "does not exist" "$log" || fail "a toolchain file was not found: $(grep "does not exist" "$log")"
-grep -q "x86_64-w64-mingw32-g++-posix" "$clone/build/windows/CMakeCache.txt" ||
+grep -q "x86_64-w64-mingw32-g++-posix" "$clone"/build/windows/CMakeFiles/*/CMakeCXXCompiler.cmake ||
     fail "the clone's build does not use MinGW's compiler"
 cmake --build "$clone/build/windows" --target ohmilka-code >"$clone.build.log" 2>&1 ||
     { tail -n 30 "$clone.build.log"; fail "building ohmilka-code.exe failed"; }
