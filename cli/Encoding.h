@@ -22,8 +22,8 @@ TextEncoding encodingNamed(std::string_view name);
 void appendWindows1250AsUtf8(std::string_view bytes, std::string &utf8);
 
 // A source read as UTF-8, its signature dropped. While the encoding is Unknown, the first bytes
-// outside ASCII decide it: UTF-8 when all of what was read with them is valid UTF-8, else
-// Windows-1250.
+// outside ASCII decide it: UTF-8 when all of what was read with them is valid UTF-8 (a sequence
+// cut by the read is completed first), else Windows-1250.
 class DecodingInput : public std::streambuf
 {
 public:
@@ -37,7 +37,7 @@ protected:
     int_type underflow() override;
 
 private:
-    std::size_t readFromSource();
+    bool appendFromSource();
 
     std::streambuf *source_;
     TextEncoding encoding_;

@@ -126,38 +126,76 @@ void TestCheckCommand::csvRecordsFollowRfc4180()
     QCOMPARE(readRecords(csv, parting, static_cast<std::size_t>(limit)), records);
 }
 
+namespace {
+// A source that hands its bytes a few at a time, as a pipe may.
+class TricklingInput : public std::streambuf
+{
+public:
+    TricklingInput(std::string bytes, std::size_t piece) : bytes_(std::move(bytes)), piece_(piece)
+    {}
+
+protected:
+    int_type underflow() override
+    {
+        if (at_ >= bytes_.size())
+            return traits_type::eof();
+        const std::size_t size = std::min(piece_, bytes_.size() - at_);
+        setg(bytes_.data() + at_, bytes_.data() + at_, bytes_.data() + at_ + size);
+        at_ += size;
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    std::string bytes_;
+    std::size_t piece_;
+    std::size_t at_ = 0;
+};
+} // namespace
+
 void TestCheckCommand::inputIsReadAsUtf8_data()
 {
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("piece"); // bytes the source hands at once
     QTest::addColumn<int>("encoding");
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<bool>("guessedWindows1250");
     const int unknown = int(TextEncoding::Unknown);
-    QTest::newRow("ASCII") << QByteArray("4k7\n") << unknown << QByteArray("4k7\n") << false;
+    QTest::newRow("ASCII") << QByteArray("4k7\n") << 1024 << unknown << QByteArray("4k7\n")
+                           << false;
     QTest::newRow("the signature is dropped") << QByteArray("\xEF\xBB\xBF"
                                                             "4,7 kΩ")
-                                              << unknown << QByteArray("4,7 kΩ") << false;
+                                              << 1024 << unknown << QByteArray("4,7 kΩ") << false;
     QTest::newRow("not UTF-8 is Windows-1250")
         << QByteArray("Ref;Popis\r\nR1;\xE8"
                       "ern\xFD \xB1"
                       "1 %")
-        << unknown << QByteArray("Ref;Popis\r\nR1;černý ±1 %") << true;
+        << 1024 << unknown << QByteArray("Ref;Popis\r\nR1;černý ±1 %") << true;
     QTest::newRow("a byte the code page leaves undefined")
-        << QByteArray("\x81x") << unknown << QByteArray("\uFFFDx") << true;
+        << QByteArray("\x81x") << 1024 << unknown << QByteArray("\uFFFDx") << true;
     QTest::newRow("Windows-1250 asked for")
-        << QByteArray("\xC3\xA9") << int(TextEncoding::Windows1250) << QByteArray("Ă©") << false;
+        << QByteArray("\xC3\xA9") << 1024 << int(TextEncoding::Windows1250) << QByteArray("Ă©")
+        << false;
     QTest::newRow("UTF-8 asked for keeps bytes as they are")
-        << QByteArray("\xE8") << int(TextEncoding::Utf8) << QByteArray("\xE8") << false;
+        << QByteArray("\xE8") << 1024 << int(TextEncoding::Utf8) << QByteArray("\xE8") << false;
+    QTest::newRow("a signature handed a byte at a time")
+        << QByteArray("\xEF\xBB\xBFx") << 1 << unknown << QByteArray("x") << false;
+    QTest::newRow("UTF-8 cut by a read")
+        << QByteArray("a\xC4\x8Dx") << 2 << unknown << QByteArray("ačx") << false;
+    QTest::newRow("Windows-1250 whose first byte ends a read")
+        << QByteArray("a\xE8x") << 2 << unknown << QByteArray("ačx") << true;
+    QTest::newRow("a sequence cut by the end is no UTF-8")
+        << QByteArray("ab\xC4") << 1024 << unknown << QByteArray("abÄ") << true;
 }
 
 void TestCheckCommand::inputIsReadAsUtf8()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(int, piece);
     QFETCH(int, encoding);
     QFETCH(QByteArray, text);
     QFETCH(bool, guessedWindows1250);
-    std::istringstream source(bytes.toStdString());
-    DecodingInput decoding(source.rdbuf(), TextEncoding(encoding));
+    TricklingInput source(bytes.toStdString(), static_cast<std::size_t>(piece));
+    DecodingInput decoding(&source, TextEncoding(encoding));
     std::istream in(&decoding);
     const std::string read{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     QCOMPARE(QByteArray::fromStdString(read), text);
