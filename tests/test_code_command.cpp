@@ -393,8 +393,8 @@ QSet<QString> completionWords(const QString &script, const QString &branch)
     static const QRegularExpression local(QStringLiteral(R"re(local (\w+)="([^"]*)")re"));
     for (const QRegularExpressionMatch &match : local.globalMatch(script))
         variables.insert(match.captured(1), match.captured(2));
-    const QRegularExpression start(QStringLiteral(R"(\n\s*)") +
-                                   QRegularExpression::escape(branch) + QStringLiteral(R"(\))"));
+    const QRegularExpression start(QStringLiteral(R"(\n\s*)") + QRegularExpression::escape(branch) +
+                                   QStringLiteral(R"(\))"));
     const QRegularExpressionMatch found = start.match(script);
     if (!found.hasMatch())
         return {};
@@ -405,11 +405,11 @@ QSet<QString> completionWords(const QString &script, const QString &branch)
     for (const QRegularExpressionMatch &list : wordList.globalMatch(body))
         for (QString word : list.captured(1).split(QRegularExpression(QStringLiteral(R"(\s+)")),
                                                    Qt::SkipEmptyParts)) {
-        if (word.startsWith(u'$'))
-            for (const QString &inner : variables.value(word.mid(1)).simplified().split(u' '))
-                words.insert(inner);
-        else
-            words.insert(word);
+            if (word.startsWith(u'$'))
+                for (const QString &inner : variables.value(word.mid(1)).simplified().split(u' '))
+                    words.insert(inner);
+            else
+                words.insert(word);
         }
     return words;
 }
