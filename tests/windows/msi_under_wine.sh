@@ -10,18 +10,9 @@
 set -euo pipefail
 msi=$1 product=$2 version=$3
 here=$(cd "$(dirname "$0")" && pwd)
-prefix=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$prefix"' EXIT
-export WINEPREFIX=$prefix/wine WINEDEBUG=-all
-export WINEDLLOVERRIDES=winemenubuilder.exe=d # no menu entries on the host's desktop
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-program="$WINEPREFIX/drive_c/Program Files/Ohmilka/Ohmilka.exe"
-# The all-users Start menu, where Windows puts a per-machine install's shortcut; Wine 8's msiexec
-# puts it in the installing user's Start menu instead, even with ALLUSERS=1 in the package.
-shortcuts=("$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Ohmilka.lnk"
-           "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Ohmilka.lnk")
-key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\{$product}"
+source "$here/msi_prefix.sh"
+program="$folder/Ohmilka.exe"
+key="$uninstall\\{$product}"
 
 wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i ended with status $?"
 [[ -f $program ]] || fail "no $program"

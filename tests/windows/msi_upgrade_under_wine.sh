@@ -10,16 +10,7 @@
 set -euo pipefail
 earlier=$1 later=$2 later_files=$3 later_version=$4
 here=$(cd "$(dirname "$0")" && pwd)
-prefix=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$prefix"' EXIT
-export WINEPREFIX=$prefix/wine WINEDEBUG=-all
-export WINEDLLOVERRIDES=winemenubuilder.exe=d # no menu entries on the host's desktop
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-folder="$WINEPREFIX/drive_c/Program Files/Ohmilka"
-shortcuts=("$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Ohmilka.lnk"
-           "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Ohmilka.lnk")
-uninstall="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"
+source "$here/msi_prefix.sh"
 # The versions of every entry named Ohmilka in the installed programs.
 entries() {
     wine reg query "$uninstall" /s 2>/dev/null | tr -d '\r' |
