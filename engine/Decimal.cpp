@@ -223,7 +223,8 @@ ParsedValue parseValue(std::string_view text)
         return failure(ValueProblem::SeveralPrefixes);
     while (at < text.size() && isSpace(text[at]))
         ++at;
-    at += unitLength(text.substr(at), !letterMark); // 470R, 100mR
+    const bool ohmMark = letterMark && !prefix;  // 0R22: no second R
+    at += unitLength(text.substr(at), !ohmMark); // 470R, 100mR, 4k7R
     if (at != text.size())
         return failure(ValueProblem::NotAValue);
     // Thousands are parted only after a leading digit other than 0: 0.100 and .976 are decimals.

@@ -229,6 +229,8 @@ void TestResistorCode::readsValuesAsPeopleWriteThem_data()
                                      << "0.1";
     QTest::newRow("kOhm") << "10 kOhm"
                           << "10000";
+    QTest::newRow("an ohm mark after a prefix mark") << "1K07R"
+                                                     << "1070";
 }
 
 void TestResistorCode::readsValuesAsPeopleWriteThem()
@@ -255,6 +257,7 @@ void TestResistorCode::refusesValuesThatAreNotClear_data()
     QTest::newRow("trailing garbage") << "4k7x" << int(ValueProblem::NotAValue);
     QTest::newRow("mark without digits") << "4." << int(ValueProblem::NotAValue);
     QTest::newRow("E is an exponent, not an ohm mark") << "330E" << int(ValueProblem::NotAValue);
+    QTest::newRow("an ohm mark after one") << "0R22R" << int(ValueProblem::NotAValue);
     QTest::newRow("huge exponent") << "1e999" << int(ValueProblem::OutOfRange);
     QTest::newRow("too many digits") << "1234567890123456789" << int(ValueProblem::TooManyDigits);
 }
