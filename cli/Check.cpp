@@ -6,9 +6,9 @@
 #include "AsciiText.h"
 #include "CheckReport.h"
 #include "Encoding.h"
-#include "PartsRows.h"
-#include "Records.h"
+#include "PartsList.h"
 #include "ReferenceSet.h"
+#include "Values.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -17,33 +17,23 @@
 
 namespace ohmilka::cli {
 
+using namespace partslist;
+
 namespace {
+// A file as messages about the whole of it name it.
+std::string fileName(std::string_view file, const Texts &texts)
+{
+    return file == "-" ? std::string(texts.pick("standard input", "standardní vstup"))
+                       : printable(file);
+}
+
 // A file that cannot be opened or read: what was found in it so far, then the system's reason.
 void reportUnreadableFile(std::string_view file, std::string_view reason, CheckReport &report,
                           const Texts &texts, std::ostream &err)
 {
     report.flush();
-    const std::string name = file == "-"
-                                 ? std::string(texts.pick("standard input", "standardní vstup"))
-                                 : printable(file);
     writeMessage(err, texts.say("cannot read {file}: {reason}", "nelze číst {file}: {reason}",
-                                "file"_a = name, "reason"_a = reason));
-}
-
-// The first separator of a comma, semicolon or tab separated header row.
-std::optional<Columns> findHeader(RecordReader &reader, char &separator, Record &fields)
-{
-    for (const char candidate : {',', ';', '\t'}) {
-        if (separator != anySeparator && separator != candidate)
-            continue;
-        reader.split(candidate, fields);
-        if (auto columns = headerColumns(fields)) {
-            separator = candidate;
-            reader.setSeparator(candidate);
-            return columns;
-        }
-    }
-    return std::nullopt;
+                                "file"_a = fileName(file, texts), "reason"_a = reason));
 }
 
 // One list's parts, each reference once: KiCad's grouped export lists a part on its own and
@@ -53,17 +43,15 @@ class PartsOfList
 public:
     explicit PartsOfList(CheckReport &report) : report_(report) {}
 
-    void take(const Part &part, Entry entry)
+    void take(Entry &entry)
     {
+        Part &part = entry.part;
         if (!part.references.empty()) {
-            for (const std::string &reference : part.references)
-                if (seen_.insert(reference))
-                    entry.references.push_back(reference);
-            if (entry.references.empty())
+            std::erase_if(part.references,
+                          [&](const std::string &reference) { return !seen_.insert(reference); });
+            if (part.references.empty())
                 return;
         }
-        entry.value = part.value;
-        entry.tolerance = part.tolerance;
         switch (part.kind) {
         case Part::Kind::Resistor:
             return report_.check(entry);
@@ -81,42 +69,83 @@ private:
     ReferenceSet seen_;
 };
 
+// What a file is when it is no text, and what to do with it.
+std::string binaryFileText(BinaryKind kind, std::string_view file, const Texts &texts)
+{
+    const std::string name = fileName(file, texts);
+    switch (kind) {
+    case BinaryKind::Zip:
+        return texts.say("{file} is a zip archive, such as a spreadsheet (.xlsx, .ods), not a text "
+                         "parts list; save it as CSV",
+                         "{file} je archiv zip, například tabulka (.xlsx, .ods), ne textový "
+                         "seznam součástek; uložte jej jako CSV",
+                         "file"_a = name);
+    case BinaryKind::OleCompound:
+        return texts.say("{file} is an Excel 97 workbook (.xls), not a text parts list; save it as "
+                         "CSV",
+                         "{file} je sešit Excelu 97 (.xls), ne textový seznam součástek; uložte "
+                         "jej jako CSV",
+                         "file"_a = name);
+    case BinaryKind::Pdf:
+        return texts.say("{file} is a PDF document, not a text parts list",
+                         "{file} je dokument PDF, ne textový seznam součástek", "file"_a = name);
+    case BinaryKind::Other:
+    case BinaryKind::None:
+        break;
+    }
+    return texts.say("{file} is a binary file, not a text parts list",
+                     "{file} je binární soubor, ne textový seznam součástek", "file"_a = name);
+}
+
 // The values of one list: lines of a plain list, or rows of CSV under its header row.
-void checkList(std::istream &in, std::string_view file, char separator, CheckReport &report,
+void checkList(DecodingInput &decoding, std::string_view file, char separator, CheckReport &report,
                const Texts &texts, std::ostream &err, int &status)
 {
-    RecordReader reader(in, separator);
-    Record fields;
-    std::optional<Columns> columns;
+    std::istream in(&decoding);
+    PartsListReader reader(in, separator);
     PartsOfList parts(report);
-    while (reader.next(fields)) {
-        Entry entry{file, reader.line(), {}, {}, {}};
-        if (reader.tooLong()) {
+    ListedPart listed;
+    bool columnsReported = false;
+    while (reader.next(listed)) {
+        if (!columnsReported && reader.columns()) {
+            report.columns(file, *reader.columns());
+            columnsReported = true;
+        }
+        Entry entry{file, listed.line, std::move(listed.part)};
+        if (listed.tooLong) {
             report.unreadable(entry, texts.say("the line is longer than {limit} bytes",
                                                "řádek je delší než {limit} bajtů",
-                                               "limit"_a = reader.limit()));
+                                               "limit"_a = reader.records().limit()));
             continue;
         }
-        if (separator == plainLines)
-            parts.take(partInLine(fields[0]), entry);
-        else if (!columns) // rows before the header, such as KiCad's "Source:" and "Date:"
-            columns = findHeader(reader, separator, fields);
-        else
-            parts.take(partInRow(fields, *columns), entry);
+        parts.take(entry);
     }
-    if (const auto &error = reader.readError()) {
+    const RecordReader &records = reader.records();
+    report.flush();
+    if (decoding.binary() != BinaryKind::None) {
+        writeMessage(err, binaryFileText(decoding.binary(), file, texts));
+        status = 2;
+    } else if (const auto &error = records.readError()) {
         reportUnreadableFile(file, error->message(), report, texts, err);
         status = 2;
-    } else if (const auto line = reader.unclosedQuote()) {
-        report.flush();
+    } else if (const auto line = records.unclosedQuote()) {
         writeMessage(err, texts.say("{file}:{line}: the quote that opens here is never closed",
                                     "{file}:{line}: uvozovky otevřené zde se nikde neuzavírají",
                                     "file"_a = printable(file), "line"_a = *line));
         status = 2;
-    } else if (separator != plainLines && !columns) {
+    } else if (const auto line = reader.headerWithoutValue(); line && !reader.columns()) {
+        writeMessage(err, texts.say("{file}:{line}: the header names no column of values (Value, "
+                                    "Comment, Designation, Name or Part)",
+                                    "{file}:{line}: záhlaví neuvádí sloupec hodnot (Value, "
+                                    "Comment, Designation, Name ani Part)",
+                                    "file"_a = printable(file), "line"_a = *line));
+        status = 2;
+    } else if (!reader.isPlain() && !reader.columns()) {
         writeMessage(err,
-                     texts.say("{file}: no row names a Value, Comment or Designation column",
-                               "{file}: žádný řádek nemá sloupec Value, Comment ani Designation",
+                     texts.say("{file}: no row is a header that names a column of values (Value, "
+                               "Comment, Designation, Name or Part)",
+                               "{file}: žádný řádek není záhlaví se sloupcem hodnot (Value, "
+                               "Comment, Designation, Name ani Part)",
                                "file"_a = printable(file)));
         status = 2;
     }
@@ -127,7 +156,7 @@ char separatorOf(std::string_view file, bool csv)
     const std::string name = lowered(file);
     if (name.ends_with(".tsv"))
         return '\t';
-    return csv || name.ends_with(".csv") ? anySeparator : plainLines;
+    return csv || name.ends_with(".csv") ? anySeparator : plainOrTable;
 }
 
 TextEncoding encodingAsked(const Arguments &arguments, const Texts &texts)
@@ -137,8 +166,10 @@ TextEncoding encodingAsked(const Arguments &arguments, const Texts &texts)
         return TextEncoding::Unknown;
     const TextEncoding encoding = encodingNamed(*name);
     if (encoding == TextEncoding::Unknown)
-        texts.refuse("--encoding: {given} is no encoding; encodings: utf-8, windows-1250",
-                     "--encoding: {given} není kódování; kódování: utf-8, windows-1250",
+        texts.refuse("--encoding: {given} is no encoding; encodings: utf-8, utf-16le, "
+                     "utf-16be, windows-1250",
+                     "--encoding: {given} není kódování; kódování: utf-8, utf-16le, utf-16be, "
+                     "windows-1250",
                      "given"_a = quoted(*name));
     return encoding;
 }
@@ -169,16 +200,17 @@ int checkCommand(const Call &call)
             }
         }
         DecodingInput decoding((file == "-" ? in : stream).rdbuf(), encoding);
-        std::istream decoded(&decoding);
-        checkList(decoded, file, separatorOf(file, arguments.given(OptionName::Csv)), report, texts,
-                  err, status);
-        if (decoding.guessedWindows1250()) {
-            report.flush();
-            writeMessage(err, texts.say("{file} is not UTF-8; it was read as Windows-1250",
-                                        "{file} není v UTF-8; byl přečten jako Windows-1250",
-                                        "file"_a = printable(file)));
-        }
+        checkList(decoding, file, separatorOf(file, arguments.given(OptionName::Csv)), report,
+                  texts, err, status);
+        if (const auto guessed = decoding.guessedOtherThanUtf8())
+            writeMessage(err, texts.say("{file} is not UTF-8; it was read as {encoding}",
+                                        "{file} není v UTF-8; byl přečten jako {encoding}",
+                                        "file"_a = fileName(file, texts),
+                                        "encoding"_a = nameOf(*guessed)));
     }
+    if (report.valueUnreadable())
+        writeMessage(err, texts.say("values are written as {}", "hodnoty se píší jako {}",
+                                    valueForms(texts)));
     const Tally &tally = report.tally();
     writeMessage(err,
                  texts.say("checked {checked}: {in} in series, {out} outside, {bad} unreadable; "

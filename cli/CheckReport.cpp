@@ -19,9 +19,9 @@ JsonObject entryJson(const Entry &entry, std::string_view result)
     return JsonObject()
         .text("file", entry.file)
         .number("line", Decimal{entry.line, 0})
-        .texts("references",
-               std::vector<std::string_view>(entry.references.begin(), entry.references.end()))
-        .text("value", entry.value)
+        .texts("references", std::vector<std::string_view>(entry.part.references.begin(),
+                                                           entry.part.references.end()))
+        .text("value", entry.part.value)
         .text("result", result);
 }
 } // namespace
@@ -38,8 +38,8 @@ CheckReport::CheckReport(const Arguments &arguments, bool json, const Texts &tex
 std::string CheckReport::where(const Entry &entry) const
 {
     std::string text = fmt::format("{}:{}: ", printable(entry.file), entry.line);
-    if (!entry.references.empty())
-        text += printable(listOf(entry.references)) + ": ";
+    if (!entry.part.references.empty())
+        text += printable(listOf(entry.part.references)) + ": ";
     return text;
 }
 
@@ -72,22 +72,50 @@ void CheckReport::otherPart(const Entry &entry)
     skipped(entry, "other_part");
 }
 
+void CheckReport::columns(std::string_view file, const partslist::Columns &columns)
+{
+    if (!json_)
+        return;
+    const auto column = [&](std::optional<std::size_t> index) -> std::optional<JsonObject> {
+        if (!index)
+            return std::nullopt;
+        return JsonObject()
+            .text("label", columns.header.labels[*index])
+            .number("number", Decimal{static_cast<std::int64_t>(*index) + 1, 0});
+    };
+    out_ << JsonObject()
+                .text("file", file)
+                .number("line", Decimal{columns.header.line, 0})
+                .text("result", "columns")
+                .object("reference_column", column(columns.references))
+                .object("value_column", column(columns.value))
+                .object("tolerance_column", column(columns.tolerance))
+                .object("fitting_column", column(columns.fitting))
+                .str()
+         << '\n';
+}
+
 void CheckReport::check(const Entry &entry)
 {
-    Decimal value;
-    std::optional<int> tolerance;
-    try {
-        value = normalised(valueOf(entry.value, texts_));
-        if (!entry.tolerance.empty()) {
-            tolerance = toleranceHundredths(entry.tolerance);
-            if (!tolerance || *tolerance <= 0 || *tolerance > 2000)
-                texts_.refuse("tolerance {given} is no tolerance",
-                              "tolerance {given} není tolerance",
-                              "given"_a = quoted(entry.tolerance));
-        }
-    } catch (const UsageError &error) {
-        return unreadable(entry, error.line);
+    const partslist::Part &part = entry.part;
+    if (!part.secondValue.empty()) {
+        valueUnreadable_ = true;
+        return unreadable(entry,
+                          texts_.say("value {cell}: it holds two values, {first} and {second}",
+                                     "hodnota {cell}: obsahuje dvě hodnoty, {first} a {second}",
+                                     "cell"_a = quoted(part.cell), "first"_a = quoted(part.value),
+                                     "second"_a = quoted(part.secondValue)));
     }
+    if (!part.parsed.value) {
+        valueUnreadable_ = true;
+        return unreadable(entry, valueProblemText(part.parsed.problem, part.value, texts_));
+    }
+    const std::optional<int> tolerance = part.toleranceHundredths;
+    if (!part.tolerance.empty() && (!tolerance || *tolerance <= 0 || *tolerance > 2000))
+        return unreadable(entry, texts_.say("tolerance {given} is no tolerance",
+                                            "tolerance {given} není tolerance",
+                                            "given"_a = quoted(part.tolerance)));
+    const Decimal value = normalised(*part.parsed.value);
     ++tally_.checked;
     const std::vector<int> sizes = tolerance ? seriesForTolerance(*tolerance) : untoleranced_;
     // In any of the series; else the nearest members of all of them.

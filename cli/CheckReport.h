@@ -8,6 +8,7 @@
 
 #include "Arguments.h"
 #include "Messages.h"
+#include "Rows.h"
 
 #include <ostream>
 #include <string>
@@ -19,9 +20,7 @@ namespace ohmilka::cli {
 struct Entry {
     std::string_view file;
     long line;
-    std::vector<std::string> references;
-    std::string value;
-    std::string tolerance;
+    partslist::Part part; // its references those not named before
 };
 
 struct Tally {
@@ -38,8 +37,10 @@ public:
     void unreadable(const Entry &entry, const std::string &reason);
     void notFitted(const Entry &entry);
     void otherPart(const Entry &entry);
+    void columns(std::string_view file, const partslist::Columns &columns); // in JSON alone
     void flush() { out_.flush(); } // what was found so far, before a message on stderr
     const Tally &tally() const { return tally_; }
+    bool valueUnreadable() const { return valueUnreadable_; } // the forms are worth a hint
 
 private:
     std::string where(const Entry &entry) const;
@@ -50,6 +51,7 @@ private:
     std::ostream &out_;
     std::vector<int> untoleranced_; // sizes of the --series list
     Tally tally_;
+    bool valueUnreadable_ = false;
 };
 
 } // namespace ohmilka::cli

@@ -46,11 +46,13 @@ constexpr std::array<CommandRow, 5> table{{
      "  smd MARKING...        read surface-mount markings: 472, 4701, 4R7, 01C\n",
      "  smd ZNAČKA...         přečte značky SMD: 472, 4701, 4R7, 01C\n"},
     {"check", checkCommand, checkOptions,
-     "  check [FILE...] [--csv] [--encoding utf-8|windows-1250] [--series E24,E96]\n"
-     "                        check parts lists or BOMs (.csv, .tsv) against the E series\n",
-     "  check [SOUBOR...] [--csv] [--encoding utf-8|windows-1250] [--series E24,E96]\n"
-     "                        zkontroluje seznamy součástek nebo BOM (.csv, .tsv) proti řadám "
-     "E\n"},
+     "  check [FILE...] [--csv] [--encoding utf-8|utf-16le|utf-16be|windows-1250]\n"
+     "        [--series E24,E96]\n"
+     "                        check parts lists or BOMs of any EDA tool against the E series\n",
+     "  check [SOUBOR...] [--csv] [--encoding utf-8|utf-16le|utf-16be|windows-1250]\n"
+     "        [--series E24,E96]\n"
+     "                        zkontroluje seznamy součástek nebo BOM z návrhových programů "
+     "proti řadám E\n"},
 }};
 
 bool owns(const CommandRow &command, OptionName option)

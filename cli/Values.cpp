@@ -66,13 +66,10 @@ std::vector<Series> seriesList(const std::optional<std::string> &given,
     return chosen;
 }
 
-Decimal valueOf(const std::string &operand, const Texts &texts)
+std::string valueProblemText(ValueProblem problem, std::string_view value, const Texts &texts)
 {
-    const ParsedValue parsed = parseValue(operand);
-    if (parsed.value)
-        return *parsed.value;
     std::string_view english, czech;
-    switch (parsed.problem) {
+    switch (problem) {
     case ValueProblem::Empty:
         english = "value {value}: it is empty";
         czech = "hodnota {value}: je prázdná";
@@ -104,10 +101,22 @@ Decimal valueOf(const std::string &operand, const Texts &texts)
         czech = "hodnota {value}: to není hodnota odporu";
         break;
     }
-    throw UsageError{
-        texts.say(english, czech, "value"_a = quoted(operand)) +
-        std::string(texts.pick(" (forms: 4700, 4k7, 4.7k, 4.7 kΩ, 470R, 0R22, 2M2, 4.7e3, 220m)",
-                               " (tvary: 4700, 4k7, 4,7k, 4,7 kΩ, 470R, 0R22, 2M2, 4,7e3, 220m)"))};
+    return texts.say(english, czech, "value"_a = quoted(value));
+}
+
+std::string_view valueForms(const Texts &texts)
+{
+    return texts.pick("4700, 4k7, 4.7k, 4.7 kΩ, 470R, 0R22, 2M2, 4.7e3, 220m",
+                      "4700, 4k7, 4,7k, 4,7 kΩ, 470R, 0R22, 2M2, 4,7e3, 220m");
+}
+
+Decimal valueOf(const std::string &operand, const Texts &texts)
+{
+    const ParsedValue parsed = parseValue(operand);
+    if (parsed.value)
+        return *parsed.value;
+    throw UsageError{valueProblemText(parsed.problem, operand, texts) +
+                     texts.say(" (forms: {})", " (tvary: {})", valueForms(texts))};
 }
 
 } // namespace ohmilka::cli

@@ -17,6 +17,12 @@ namespace ohmilka::cli {
 // A resistance as the user wrote it; refused with the reason it is none.
 Decimal valueOf(const std::string &operand, const Texts &texts);
 
+// Why a text is no resistance, naming it: "value '5x': it is not a resistance".
+std::string valueProblemText(ValueProblem problem, std::string_view value, const Texts &texts);
+
+// The forms values are written in: "4700, 4k7, 4.7k, …".
+std::string_view valueForms(const Texts &texts);
+
 // The one value a command takes as its operand.
 Decimal valueOperand(const Call &call);
 

@@ -15,7 +15,7 @@ _ohmilka_code()
         --tolerance) COMPREPLY=($(compgen -W "0.01 0.02 0.05 0.1 0.25 0.5 1 2 5 10 20" -- "$current")); return ;;
         --tempco) COMPREPLY=($(compgen -W "1 5 10 15 20 25 50 100 250" -- "$current")); return ;;
         --series) COMPREPLY=($(compgen -W "E6 E12 E24 E48 E96 E192" -- "$current")); return ;;
-        --encoding) COMPREPLY=($(compgen -W "utf-8 windows-1250" -- "$current")); return ;;
+        --encoding) COMPREPLY=($(compgen -W "utf-8 utf-16le utf-16be windows-1250" -- "$current")); return ;;
     esac
     local options="--json --lang --help -h --version"
     case $command in

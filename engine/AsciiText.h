@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace ohmilka::cli {
+namespace ohmilka {
 
 // Without the spaces and tabs around it.
 constexpr std::string_view trimmed(std::string_view text)
@@ -45,4 +45,4 @@ inline std::string lowered(std::string_view text)
     return lower;
 }
 
-} // namespace ohmilka::cli
+} // namespace ohmilka

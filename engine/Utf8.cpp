@@ -3,7 +3,7 @@
 
 #include "Utf8.h"
 
-namespace ohmilka::cli {
+namespace ohmilka {
 
 Utf8Character firstCharacter(std::string_view text)
 {
@@ -40,4 +40,26 @@ Utf8Character firstCharacter(std::string_view text)
     return {codePoint, length, true};
 }
 
-} // namespace ohmilka::cli
+void appendUtf8(char32_t codePoint, std::string &utf8)
+{
+    if ((codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF)
+        codePoint = U'\uFFFD';
+    const auto byte = [&](char32_t bits) { utf8 += static_cast<char>(bits); };
+    if (codePoint < 0x80) {
+        byte(codePoint);
+    } else if (codePoint < 0x800) {
+        byte(0xC0 | (codePoint >> 6));
+        byte(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        byte(0xE0 | (codePoint >> 12));
+        byte(0x80 | ((codePoint >> 6) & 0x3F));
+        byte(0x80 | (codePoint & 0x3F));
+    } else {
+        byte(0xF0 | (codePoint >> 18));
+        byte(0x80 | ((codePoint >> 12) & 0x3F));
+        byte(0x80 | ((codePoint >> 6) & 0x3F));
+        byte(0x80 | (codePoint & 0x3F));
+    }
+}
+
+} // namespace ohmilka

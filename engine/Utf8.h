@@ -7,9 +7,10 @@
 // no overlong forms, no surrogates, nothing above U+10FFFF.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
-namespace ohmilka::cli {
+namespace ohmilka {
 
 struct Utf8Character {
     char32_t codePoint = 0; // U+FFFD when not valid
@@ -20,10 +21,13 @@ struct Utf8Character {
 // The character that starts text, which is not empty.
 Utf8Character firstCharacter(std::string_view text);
 
+// A code point appended as UTF-8; a surrogate or one above U+10FFFF as U+FFFD.
+void appendUtf8(char32_t codePoint, std::string &utf8);
+
 // C0, DEL and C1: what a terminal may take as a command.
 constexpr bool isControlCharacter(char32_t c)
 {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
-} // namespace ohmilka::cli
+} // namespace ohmilka

@@ -3,7 +3,7 @@
 
 #include "Records.h"
 
-namespace ohmilka::cli {
+namespace ohmilka::partslist {
 
 bool RecordReader::next(Record &record)
 {
@@ -84,29 +84,30 @@ bool RecordReader::read()
 
 void RecordReader::split(char separator, Record &record) const
 {
+    splitRecord(tooLong_ ? std::string_view() : raw_, separator, record);
+}
+
+void splitRecord(std::string_view raw, char separator, Record &record)
+{
     record.bytes_.clear();
     record.ends_.clear();
-    if (tooLong_) {
-        record.ends_.push_back(0);
-        return;
-    }
     const auto endField = [&] {
         record.ends_.push_back(static_cast<std::uint32_t>(record.bytes_.size()));
     };
     if (separator == plainLines) {
-        record.bytes_ = raw_;
+        record.bytes_ = raw;
         endField();
         return;
     }
     bool quoted = false;
     bool fieldStart = true;
-    for (std::size_t i = 0; i < raw_.size(); ++i) {
-        const char c = raw_[i];
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        const char c = raw[i];
         if (quoted) {
             if (c != '"')
                 record.bytes_ += c;
-            else if (i + 1 < raw_.size() && raw_[i + 1] == '"')
-                record.bytes_ += raw_[++i];
+            else if (i + 1 < raw.size() && raw[i + 1] == '"')
+                record.bytes_ += raw[++i];
             else
                 quoted = false;
             continue;
@@ -125,4 +126,65 @@ void RecordReader::split(char separator, Record &record) const
     endField();
 }
 
-} // namespace ohmilka::cli
+namespace {
+constexpr bool startsCharacter(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+}
+} // namespace
+
+std::vector<std::size_t> splitAtSpaceRuns(std::string_view raw, Record &record)
+{
+    record.bytes_.clear();
+    record.ends_.clear();
+    std::vector<std::size_t> starts;
+    std::size_t character = 0, spaces = 0;
+    for (const char c : raw) {
+        if (c == ' ') {
+            ++spaces;
+        } else {
+            if (starts.empty() || spaces >= 2) {
+                if (!starts.empty())
+                    record.ends_.push_back(static_cast<std::uint32_t>(record.bytes_.size()));
+                starts.push_back(character);
+            } else if (spaces == 1) {
+                record.bytes_ += ' ';
+            }
+            spaces = 0;
+            record.bytes_ += c;
+        }
+        character += startsCharacter(c);
+    }
+    record.ends_.push_back(static_cast<std::uint32_t>(record.bytes_.size()));
+    return starts;
+}
+
+void splitAligned(std::string_view raw, const std::vector<std::size_t> &starts, Record &record)
+{
+    record.bytes_.clear();
+    record.ends_.clear();
+    // A field ends where the next starts, without the dashes that lead the eye to it: "R1 ----".
+    const auto endField = [&] {
+        const std::size_t filler = record.bytes_.find_last_not_of("- ");
+        const std::size_t start = record.ends_.empty() ? 0 : record.ends_.back();
+        if (filler != std::string::npos && filler >= start &&
+            record.bytes_.find(" -", filler) == filler + 1)
+            record.bytes_.resize(filler + 1);
+        record.ends_.push_back(static_cast<std::uint32_t>(record.bytes_.size()));
+    };
+    std::size_t character = 0, field = 0;
+    for (const char c : raw) {
+        if (startsCharacter(c)) {
+            while (field + 1 < starts.size() && character == starts[field + 1]) {
+                endField();
+                ++field;
+            }
+            ++character;
+        }
+        record.bytes_ += c;
+    }
+    while (record.ends_.size() < starts.size())
+        endField();
+}
+
+} // namespace ohmilka::partslist

@@ -20,13 +20,14 @@
 #include <system_error>
 #include <vector>
 
-namespace ohmilka::cli {
+namespace ohmilka::partslist {
 
 // One record's fields, as views into one buffer.
 class Record
 {
 public:
     std::size_t size() const { return ends_.size(); }
+    std::size_t byteCount() const { return bytes_.size(); }
     std::string_view operator[](std::size_t field) const
     {
         const std::size_t start = field == 0 ? 0 : ends_[field - 1];
@@ -34,6 +35,10 @@ public:
     }
 
 private:
+    friend void splitRecord(std::string_view raw, char separator, Record &record);
+    friend std::vector<std::size_t> splitAtSpaceRuns(std::string_view raw, Record &record);
+    friend void splitAligned(std::string_view raw, const std::vector<std::size_t> &starts,
+                             Record &record);
     friend class RecordReader;
     std::string bytes_;
     std::vector<std::uint32_t> ends_; // where each field ends in bytes_
@@ -42,6 +47,15 @@ private:
 // How a list's records part into fields: a separator, or one of these.
 inline constexpr char plainLines = 0;   // each line is one field
 inline constexpr char anySeparator = 1; // CSV parted by commas, semicolons or tabs, not known yet
+
+// A record as written, parted into fields at the separator.
+void splitRecord(std::string_view raw, char separator, Record &record);
+
+// A line of a table aligned with spaces, as Eagle's EXPORT PARTLIST writes it: its fields
+// parted where two spaces or more stand, and where each starts, in characters.
+std::vector<std::size_t> splitAtSpaceRuns(std::string_view raw, Record &record);
+// A line under such a header, cut where the header's fields start.
+void splitAligned(std::string_view raw, const std::vector<std::size_t> &starts, Record &record);
 
 class RecordReader
 {
@@ -57,6 +71,8 @@ public:
     bool next(Record &record);
     // The record in hand, parted at another separator.
     void split(char separator, Record &record) const;
+    // The record in hand as written, up to the limit.
+    std::string_view raw() const { return raw_; }
     void setSeparator(char separator) { separator_ = separator; }
     long line() const { return line_; }       // where the record starts, from 1
     bool tooLong() const { return tooLong_; } // the record was cut at the limit
@@ -82,4 +98,4 @@ private:
     std::string raw_; // the record in hand as the input has it
 };
 
-} // namespace ohmilka::cli
+} // namespace ohmilka::partslist

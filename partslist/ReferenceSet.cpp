@@ -5,7 +5,7 @@
 
 #include <functional>
 
-namespace ohmilka::cli {
+namespace ohmilka::partslist {
 
 namespace {
 // The hash's high half, never 0: where probing starts, and what is compared before the texts.
@@ -52,4 +52,4 @@ void ReferenceSet::grow()
     }
 }
 
-} // namespace ohmilka::cli
+} // namespace ohmilka::partslist

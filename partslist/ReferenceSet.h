@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ohmilka::cli {
+namespace ohmilka::partslist {
 
 class ReferenceSet
 {
@@ -33,4 +33,4 @@ private:
     std::vector<std::size_t> starts_{0}; // where each text starts, and where the last ends
 };
 
-} // namespace ohmilka::cli
+} // namespace ohmilka::partslist

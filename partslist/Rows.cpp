@@ -1,46 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
-#include "PartsRows.h"
+#include "Rows.h"
 
 #include "AsciiText.h"
-#include "Decimal.h"
 
 #include <algorithm>
 #include <array>
-#include <tuple>
 
-namespace ohmilka::cli {
+namespace ohmilka::partslist {
 
 namespace {
-// Labels in order of precedence: a Value column wins over a Comment column.
-constexpr std::array<std::string_view, 3> valueLabels{"value", "designation", "comment"};
-constexpr std::array<std::string_view, 8> referenceLabels{
-    "ref", "refs", "reference", "references", "reference(s)", "designator", "designators", "part"};
-
-template <std::size_t size>
-bool isOneOf(std::string_view text, const std::array<std::string_view, size> &words)
+constexpr bool isLetter(char c)
 {
-    return std::any_of(words.begin(), words.end(),
-                       [&](std::string_view word) { return isWord(text, word); });
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// The column whose label comes first in labels.
-template <std::size_t size>
-std::optional<std::size_t> columnLabelled(const Record &fields,
-                                          const std::array<std::string_view, size> &labels)
+constexpr bool partsReferences(char c)
 {
-    std::optional<std::size_t> found;
-    std::size_t rank = size;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const std::string label = lowered(fields[i]);
-        const auto at = std::find(labels.begin(), labels.end(), label);
-        if (at < labels.begin() + static_cast<std::ptrdiff_t>(rank)) {
-            rank = static_cast<std::size_t>(at - labels.begin());
-            found = i;
-        }
-    }
-    return found;
+    return c == ',' || c == ' ' || c == ';' || c == '\t';
 }
 
 // "R1, R2 R5": the references of a grouped row.
@@ -49,7 +27,7 @@ std::vector<std::string> referencesIn(std::string_view cell)
     std::vector<std::string> references;
     std::string current;
     for (char c : cell) {
-        if (c == ',' || c == ' ' || c == ';' || c == '\t') {
+        if (partsReferences(c)) {
             if (!current.empty())
                 references.push_back(std::move(current));
             current.clear();
@@ -62,206 +40,270 @@ std::vector<std::string> referencesIn(std::string_view cell)
     return references;
 }
 
+// R1, IC12, R5A, R1-R4, R1-4.
+bool isDesignator(std::string_view text)
+{
+    std::size_t at = 0;
+    while (at < text.size() && isLetter(text[at]))
+        ++at;
+    const std::size_t letters = at;
+    while (at < text.size() && isDigit(text[at]))
+        ++at;
+    if (letters == 0 || letters > 5 || at == letters)
+        return false;
+    if (at < text.size() && isLetter(text[at]) && at + 1 == text.size())
+        return true;
+    if (at < text.size() && text[at] == '-') {
+        const std::string_view last = text.substr(at + 1);
+        return !last.empty() &&
+               (isDesignator(last) || std::all_of(last.begin(), last.end(), isDigit));
+    }
+    return at == text.size();
+}
+
 bool namesAResistor(const std::vector<std::string> &references)
 {
     return std::any_of(references.begin(), references.end(), [](const std::string &reference) {
         return reference.size() > 1 && (reference[0] == 'R' || reference[0] == 'r') &&
-               isDigit(reference[1]);
+               isDigit(reference[1]) && isDesignator(reference);
     });
 }
 
+template <std::size_t size>
+bool isOneOf(std::string_view text, const std::array<std::string_view, size> &words)
+{
+    return std::any_of(words.begin(), words.end(),
+                       [&](std::string_view word) { return isWord(text, word); });
+}
+
+// "DNP", or a value with its mark: "10k DNP".
 bool saysNotFitted(std::string_view value)
 {
     static constexpr std::array<std::string_view, 8> words{"dnp", "dnf", "nf", "nc",
                                                            "np",  "n/a", "-",  "\u2014"};
-    return isOneOf(value, words);
+    static constexpr std::array<std::string_view, 4> marks{"dnp", "dnf", "dni", "nc"};
+    const std::size_t space = value.find_last_of(" \t");
+    return isOneOf(value, words) ||
+           (space != std::string_view::npos && isOneOf(value.substr(space + 1), marks));
 }
 
+// A DNP column: empty or a no leaves the part on, any other mark takes it off ("DNP", "Yes",
+// "Excluded from BOM", KiBot's "(DNF)"). A Fitted column: a no takes the part off.
 bool fittingSaysOff(std::string_view cell, bool saysFitted)
 {
-    static constexpr std::array<std::string_view, 8> left{"dnp", "dnf", "x",    "yes",
-                                                          "y",   "1",   "true", "excluded"};
-    static constexpr std::array<std::string_view, 4> fittedNot{"no", "n", "0", "false"};
-    return saysFitted ? isOneOf(cell, fittedNot) : isOneOf(cell, left);
+    static constexpr std::array<std::string_view, 9> notFitted{
+        "no", "n", "0", "false", "not fitted", "nofit", "dnp", "dnf", "do not place"};
+    static constexpr std::array<std::string_view, 7> fitted{"no",     "n",   "0",    "false",
+                                                            "fitted", "dnc", "(dnc)"};
+    if (saysFitted)
+        return isOneOf(cell, notFitted);
+    return !cell.empty() && !isOneOf(cell, fitted) && cell != "-";
 }
 
-bool readsAsValue(std::string_view text)
+// A quantity of 0 (Altium, LibrePCB), or KiBoM's "2 (DNF)".
+bool quantitySaysOff(std::string_view cell)
 {
-    return parseValue(text).value.has_value();
+    return cell == "0" || cell.ends_with("(DNF)") || cell.ends_with("(DNP)");
 }
 
-// What may follow a value in its cell: a package, a tolerance or a part number. After a space,
-// a lone group of three digits would be thousands ("1 000"), so a number must be a package's
-// four digits or more, or end in %.
-bool followsValue(std::string_view rest)
+// A cell without the spaces around it, nor the single quotes of KiCad's semicolon format.
+std::string_view cellOf(const Record &fields, std::optional<std::size_t> column)
 {
-    if (rest.empty())
-        return false;
-    if (rest[0] != ' ' && rest[0] != '\t')
-        return true; // "/0402", "(0805)", "-RC0603FR-0743KL", "_0603"
-    rest = trimmed(rest);
-    if (rest.starts_with('(') || rest.starts_with('+') || rest.starts_with("\u00B1"))
-        return true;
-    std::size_t digits = 0;
-    while (digits < rest.size() && isDigit(rest[digits]))
-        ++digits;
-    if (digits == 0)
-        return false;
-    const std::string_view after = trimmed(rest.substr(digits));
-    return digits >= 4 || after.starts_with('%') || after.starts_with('.') ||
-           after.starts_with(',');
+    if (!column || *column >= fields.size())
+        return {};
+    std::string_view cell = trimmed(fields[*column]);
+    if (cell.size() >= 2 && cell.front() == '\'' && cell.back() == '\'')
+        cell = trimmed(cell.substr(1, cell.size() - 2));
+    return cell;
 }
 
-// "1%", "±0.5 %", "+/-5%": the first tolerance in text, with its percent sign.
-std::string toleranceIn(std::string_view text)
+// Where the columns of a role are, in the order of the header.
+std::vector<std::size_t> columnsWith(const Header &header, Role role)
 {
-    for (std::size_t percent = text.find('%'); percent != std::string_view::npos;
-         percent = text.find('%', percent + 1)) {
-        std::size_t end = percent;
-        while (end > 0 && text[end - 1] == ' ')
-            --end;
-        std::size_t start = end;
-        while (start > 0 &&
-               (isDigit(text[start - 1]) || text[start - 1] == '.' || text[start - 1] == ','))
-            --start;
-        if (start < end && isDigit(text[start]))
-            return std::string(text.substr(start, end - start)) + "%";
+    std::vector<std::size_t> found;
+    for (std::size_t i = 0; i < header.meanings.size(); ++i)
+        if (header.meanings[i].role == role)
+            found.push_back(i);
+    return found;
+}
+
+// All but a share of the filled cells of a column list designators: a half, or a fifth.
+bool holdsDesignators(std::span<const Record> rows, std::size_t column, std::size_t share)
+{
+    std::size_t filled = 0, designators = 0;
+    for (const Record &row : rows)
+        if (const std::string_view cell = cellOf(row, column); !cell.empty()) {
+            ++filled;
+            designators += listsDesignators(cell);
+        }
+    return filled > 0 && designators * share >= filled * (share - 1);
+}
+
+std::optional<std::size_t> referenceColumn(const Header &header, std::span<const Record> rows)
+{
+    const std::vector<std::size_t> labelled = columnsWith(header, Role::Reference);
+    for (const std::size_t column : labelled)
+        if (holdsDesignators(rows, column, 5))
+            return column;
+    if (!labelled.empty())
+        return labelled.front();
+    // Eagle's Part beside a Value column; a column of designators under another label.
+    for (const std::size_t column : columnsWith(header, Role::ReferenceCandidate))
+        if (!columnsWith(header, Role::Value).empty() && holdsDesignators(rows, column, 2))
+            return column;
+    for (const Role role : {Role::Unknown, Role::ItemNumber})
+        for (const std::size_t column : columnsWith(header, role))
+            if (holdsDesignators(rows, column, 5))
+                return column;
+    return std::nullopt;
+}
+
+// Among the value columns, the one whose cells read as values on the rows of resistors; the
+// highest ranked where they read alike.
+std::optional<std::size_t> valueColumn(const Header &header, std::span<const Record> rows,
+                                       std::optional<std::size_t> references)
+{
+    std::vector<std::size_t> candidates = columnsWith(header, Role::Value);
+    for (std::size_t i = 0; candidates.empty() && i < header.meanings.size(); ++i)
+        if (header.meanings[i].mayBeValue && i != references)
+            candidates.push_back(i);
+    if (candidates.empty())
+        return std::nullopt;
+    std::stable_sort(candidates.begin(), candidates.end(), [&](std::size_t a, std::size_t b) {
+        return header.meanings[a].rank < header.meanings[b].rank;
+    });
+    std::size_t best = candidates.front();
+    std::size_t bestScore = 0;
+    for (const std::size_t column : candidates) {
+        std::size_t score = 0;
+        for (const Record &row : rows) {
+            const std::string_view reference = cellOf(row, references);
+            if (references && !namesAResistor(referencesIn(reference)))
+                continue;
+            score += readValueCell(cellOf(row, column)).parsed.value.has_value();
+        }
+        if (score > bestScore) {
+            best = column;
+            bestScore = score;
+        }
     }
-    return {};
+    return best;
 }
 
-bool isDelimiter(char c)
+void takeReading(Part &part, const CellValue &reading)
 {
-    return c == ' ' || c == '\t' || c == '/' || c == '(' || c == '-' || c == '_';
+    part.kind = Part::Kind::Resistor;
+    part.value = reading.text;
+    part.parsed = reading.parsed;
+    part.secondValue = reading.secondValue;
+    part.tolerance = reading.toleranceText;
+    part.toleranceHundredths = reading.toleranceHundredths;
 }
 } // namespace
 
-std::pair<std::string, std::string> valueAndTolerance(std::string_view cell)
+bool listsDesignators(std::string_view cell)
 {
-    cell = trimmed(cell);
-    if (readsAsValue(cell))
-        return {std::string(cell), {}};
-    // The longest start of the cell that is a value and is followed by what may follow one.
-    for (std::size_t end = cell.size(); end-- > 1;) {
-        if (!isDelimiter(cell[end]))
-            continue;
-        const std::string_view value = trimmed(cell.substr(0, end));
-        const std::string_view rest = cell.substr(end);
-        if (!value.empty() && followsValue(rest) && readsAsValue(value))
-            return {std::string(value), toleranceIn(rest)};
-    }
-    return {std::string(cell), {}};
+    const std::vector<std::string> references = referencesIn(cell);
+    return !references.empty() && std::all_of(references.begin(), references.end(),
+                                              [](const std::string &r) { return isDesignator(r); });
 }
 
-bool namesOtherQuantity(std::string_view cell)
+std::optional<Header> headerIn(const Record &fields, long line)
 {
-    const std::string_view text = trimmed(cell);
-    std::size_t at = 0;
-    const auto skipDigits = [&] {
-        const std::size_t start = at;
-        while (at < text.size() && isDigit(text[at]))
-            ++at;
-        return at > start;
-    };
-    const auto startsWith = [&](std::string_view what) {
-        return text.substr(at).starts_with(what);
-    };
-    // Prefixes below milli, which no resistor's value has: pico, nano, micro (u, µ or μ).
-    const auto smallPrefix = [&]() -> std::size_t {
-        for (std::string_view prefix : {"p", "n", "u", "\u00B5", "\u03BC"})
-            if (startsWith(prefix))
-                return prefix.size();
-        return 0;
-    };
-    if (!skipDigits())
-        return false;
-    // 3V3, 4n7, 2u2: a unit or a small prefix where the decimal mark would be.
-    std::size_t mark = smallPrefix();
-    if (!mark && at < text.size() &&
-        std::string_view("VvFH").find(text[at]) != std::string_view::npos)
-        mark = 1;
-    if (mark && at + mark < text.size() && isDigit(text[at + mark])) {
-        at += mark;
-        skipDigits();
-        return at == text.size() || isDelimiter(text[at]) ||
-               std::string_view("FfHhVv").find(text[at]) != std::string_view::npos;
+    Header header;
+    header.line = line;
+    std::size_t known = 0;
+    bool labelsValue = false;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        header.labels.emplace_back(cellOf(fields, i));
+        const LabelMeaning meaning = meaningOfLabel(header.labels.back());
+        header.meanings.push_back(meaning);
+        known += meaning.role != Role::Unknown || meaning.mayBeValue;
+        labelsValue = labelsValue || meaning.role == Role::Value;
     }
-    if (at < text.size() && (text[at] == '.' || text[at] == ',')) {
-        ++at;
-        if (!skipDigits())
-            return false;
-    }
-    while (at < text.size() && text[at] == ' ')
-        ++at;
-    const std::size_t small = smallPrefix();
-    at += small;
-    if (!small && at < text.size() && (text[at] == 'm' || text[at] == 'k' || text[at] == 'M'))
-        ++at;
-    bool unit = false;
-    if (startsWith("Hz") || startsWith("hz")) {
-        at += 2;
-        unit = true;
-    } else if (at < text.size() &&
-               std::string_view("FfHhVvAW").find(text[at]) != std::string_view::npos) {
-        ++at;
-        unit = true;
-    }
-    return (unit || small) && (at == text.size() || isDelimiter(text[at]));
+    // Two labels the table knows, or a list of values under its label alone; not a line such as
+    // "Comment 1,License: GPL v2" above the header.
+    const std::string_view only = header.labels.front();
+    if (known >= 2 ||
+        (fields.size() == 1 && labelsValue && std::all_of(only.begin(), only.end(), isLetter)))
+        return header;
+    return std::nullopt;
 }
 
-std::optional<Columns> headerColumns(const Record &fields)
+std::optional<Columns> columnsOf(Header header, std::span<const Record> rows)
 {
-    const std::optional<std::size_t> value = columnLabelled(fields, valueLabels);
+    Columns columns;
+    columns.references = referenceColumn(header, rows);
+    const std::optional<std::size_t> value = valueColumn(header, rows, columns.references);
     if (!value)
         return std::nullopt;
-    Columns columns;
     columns.value = *value;
-    columns.valueLabel = lowered(fields[*value]);
-    columns.references = columnLabelled(fields, referenceLabels);
-    columns.tolerance = columnLabelled(fields, std::array<std::string_view, 1>{"tolerance"});
-    columns.fitting =
-        columnLabelled(fields, std::array<std::string_view, 3>{"dnp", "fitted", "populate"});
-    columns.fittingSaysFitted = columns.fitting && !isWord(fields[*columns.fitting], "dnp");
+    if (const auto tolerance = columnsWith(header, Role::Tolerance); !tolerance.empty())
+        columns.tolerance = tolerance.front();
+    if (const auto quantity = columnsWith(header, Role::Quantity); !quantity.empty())
+        columns.quantity = quantity.front();
+    for (std::size_t i = 0; i < header.meanings.size() && !columns.fitting; ++i) {
+        const Role role = header.meanings[i].role;
+        if (role == Role::Fitted || role == Role::NotFitted) {
+            columns.fitting = i;
+            columns.fittingSaysFitted = role == Role::Fitted;
+        }
+    }
+    columns.header = std::move(header);
     return columns;
 }
 
 Part partInRow(const Record &fields, const Columns &columns)
 {
-    const auto cell = [&](std::optional<std::size_t> column) {
-        return column && *column < fields.size() ? trimmed(fields[*column]) : std::string_view();
-    };
     Part part;
-    // Titles such as "Collated Components:" stand alone in the first column.
+    // Titles such as "Collated Components:" stand alone in the first column; statistics
+    // ("Component Groups:",52) and notes name themselves with a colon.
     std::size_t filled = 0, lastFilled = 0;
+    std::string_view first;
     for (std::size_t i = 0; i < fields.size(); ++i)
-        if (!trimmed(fields[i]).empty()) {
-            ++filled;
+        if (const std::string_view cell = trimmed(fields[i]); !cell.empty()) {
+            if (filled++ == 0)
+                first = cell;
             lastFilled = i;
         }
-    if (filled == 0 || (filled == 1 && lastFilled == 0 && columns.value != 0))
+    if (filled == 0 || (filled == 1 && lastFilled == 0 && columns.value != 0) ||
+        first.ends_with(':'))
         return part;
-    const std::string_view value = cell(columns.value);
-    if (isWord(value, columns.valueLabel))
+    const std::string_view value = cellOf(fields, columns.value);
+    const std::string_view references = cellOf(fields, columns.references);
+    // Totals, supplier lines, statistics: neither a reference nor a value.
+    if (value.empty() && (references.empty() || !listsDesignators(references)))
+        return part;
+    if (value == columns.header.labels[columns.value])
         return part; // the header once more, under a second title
-    part.references = referencesIn(cell(columns.references));
-    part.value = value;
+    part.references = referencesIn(references);
+    part.cell = part.value = value;
     if (!part.references.empty() && !namesAResistor(part.references)) {
         part.kind = Part::Kind::Other;
         return part;
     }
     if (saysNotFitted(value) ||
-        (columns.fitting && fittingSaysOff(cell(columns.fitting), columns.fittingSaysFitted))) {
+        (columns.fitting &&
+         fittingSaysOff(cellOf(fields, columns.fitting), columns.fittingSaysFitted)) ||
+        (columns.quantity && quantitySaysOff(cellOf(fields, columns.quantity)))) {
         part.kind = Part::Kind::NotFitted;
         return part;
     }
-    if (part.references.empty() && namesOtherQuantity(value)) {
-        part.kind = Part::Kind::Other;
-        return part;
+    const CellValue reading = readValueCell(value);
+    if (!reading.parsed.value && part.references.empty()) {
+        // Notes and totals under a list of references: "Used currency rates:".
+        if (columns.references && reading.secondValue.empty())
+            return Part{};
+        if (namesOtherQuantity(value)) {
+            part.kind = Part::Kind::Other;
+            return part;
+        }
     }
-    part.kind = Part::Kind::Resistor;
-    std::tie(part.value, part.tolerance) = valueAndTolerance(value);
-    if (const std::string_view tolerance = cell(columns.tolerance); !tolerance.empty())
+    takeReading(part, reading);
+    if (const std::string_view tolerance = cellOf(fields, columns.tolerance); !tolerance.empty()) {
         part.tolerance = tolerance;
+        part.toleranceHundredths = readToleranceCell(tolerance);
+    }
     return part;
 }
 
@@ -271,16 +313,18 @@ Part partInLine(std::string_view line)
     line = trimmed(line);
     if (line.empty() || line.front() == '#')
         return part;
-    part.value = line;
-    if (saysNotFitted(line))
+    part.cell = part.value = line;
+    if (saysNotFitted(line)) {
         part.kind = Part::Kind::NotFitted;
-    else if (namesOtherQuantity(line))
-        part.kind = Part::Kind::Other;
-    else {
-        part.kind = Part::Kind::Resistor;
-        std::tie(part.value, part.tolerance) = valueAndTolerance(line);
+        return part;
     }
+    const CellValue reading = readValueCell(line);
+    if (!reading.parsed.value && namesOtherQuantity(line)) {
+        part.kind = Part::Kind::Other;
+        return part;
+    }
+    takeReading(part, reading);
     return part;
 }
 
-} // namespace ohmilka::cli
+} // namespace ohmilka::partslist

@@ -10,7 +10,7 @@
 #include <cerrno>
 #include <stdexcept>
 
-namespace ohmilka::cli {
+namespace ohmilka::partslist {
 
 void appendWindows1250AsUtf8(std::string_view bytes, std::string &utf8)
 {
@@ -42,4 +42,4 @@ void appendWindows1250AsUtf8(std::string_view bytes, std::string &utf8)
     utf8.resize(utf8.size() - outLeft);
 }
 
-} // namespace ohmilka::cli
+} // namespace ohmilka::partslist

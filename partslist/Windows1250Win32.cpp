@@ -9,7 +9,7 @@
 
 #include <vector>
 
-namespace ohmilka::cli {
+namespace ohmilka::partslist {
 
 void appendWindows1250AsUtf8(std::string_view bytes, std::string &utf8)
 {
@@ -30,4 +30,4 @@ void appendWindows1250AsUtf8(std::string_view bytes, std::string &utf8)
     utf8.resize(start + static_cast<std::size_t>(written));
 }
 
-} // namespace ohmilka::cli
+} // namespace ohmilka::partslist

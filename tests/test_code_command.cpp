@@ -357,8 +357,8 @@ void TestCodeCommand::inputReachesTheTerminalEscaped_data()
         << QByteArrayList{"check", "--csv"} << QByteArray("Ref,Value\nR1,\"1\n\x1b[A\"\n")
         << R"('1\x0a\x1b[A')";
     QTest::newRow("references and the file name")
-        << QByteArrayList{"check", "--csv"} << QByteArray("Ref,Value\n\"R1\x1b[A\",5k\n")
-        << R"(-:2: R1\x1b[A: 5 kΩ)";
+        << QByteArrayList{"check", "--csv"} << QByteArray("Ref,Value\n\"R1 \x1b[A\",5k\n")
+        << R"(-:2: R1, \x1b[A: 5 kΩ)";
 }
 
 void TestCodeCommand::inputReachesTheTerminalEscaped()
@@ -477,7 +477,7 @@ void TestCodeCommand::bashCompletesEveryWordTheProgramKnows()
     QCOMPARE(completionWords(script, QStringLiteral("--tolerance")), wordsOf(tolerances));
     QCOMPARE(completionWords(script, QStringLiteral("--tempco")), wordsOf(tempcos));
     QCOMPARE(completionWords(script, QStringLiteral("--encoding")),
-             wordsOf(std::vector<std::string_view>{"utf-8", "windows-1250"}));
+             wordsOf(std::vector<std::string_view>{"utf-8", "utf-16le", "utf-16be", "windows-1250"}));
     QCOMPARE(completionWords(script, QStringLiteral("--lang")),
              wordsOf(std::vector<std::string_view>{"cs", "en"}));
 }

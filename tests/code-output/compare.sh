@@ -20,6 +20,8 @@ cases=(
     "check LIST:excel-cs.csv"
     "check --json LIST:kicad-grouped.csv"
     "check --lang cs LIST:jlcpcb.csv"
+    "check LIST:easyeda-utf16.csv"
+    "check --json LIST:eagle-partlist.txt"
 )
 actual=$(mktemp)
 trap 'rm -f "$actual"' EXIT

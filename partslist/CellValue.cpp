@@ -1,0 +1,381 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "CellValue.h"
+
+#include "AsciiText.h"
+
+#include <algorithm>
+#include <array>
+
+namespace ohmilka::partslist {
+
+namespace {
+constexpr std::string_view plusMinus = "\u00B1";
+
+// IEC 60062's letter codes of symmetric tolerances, in hundredths of a percent.
+struct ToleranceLetter {
+    char letter;
+    int hundredths;
+};
+constexpr std::array<ToleranceLetter, 11> toleranceLetters{{{'L', 1},
+                                                            {'P', 2},
+                                                            {'W', 5},
+                                                            {'B', 10},
+                                                            {'C', 25},
+                                                            {'D', 50},
+                                                            {'F', 100},
+                                                            {'G', 200},
+                                                            {'J', 500},
+                                                            {'K', 1000},
+                                                            {'M', 2000}}};
+
+// Imperial chip sizes, and the metric names of the common ones.
+constexpr std::array<std::string_view, 21> packageCodes{
+    "01005", "0201", "0402", "0603",  "0805", "1206", "1210", "1218", "1812", "2010", "2512",
+    "0306",  "0612", "1020", "0603M", "1005", "1608", "2012", "3216", "3225", "6332"};
+constexpr std::array<std::string_view, 10> packageWords{
+    "smd", "smt", "tht", "th", "axial", "radial", "melf", "minimelf", "micromelf", "chip"};
+
+// Characters that part what follows a value.
+constexpr bool isSeparator(char c)
+{
+    return c == ' ' || c == '\t' || c == '/' || c == '(' || c == ')' || c == ',' || c == ';' ||
+           c == '_' || c == '-';
+}
+
+constexpr bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool endsToken(std::string_view text, std::size_t at)
+{
+    return at == text.size() || isSeparator(text[at]);
+}
+
+std::size_t skipSpaces(std::string_view text, std::size_t at)
+{
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+        ++at;
+    return at;
+}
+
+std::size_t skipDigits(std::string_view text, std::size_t at)
+{
+    while (at < text.size() && isDigit(text[at]))
+        ++at;
+    return at;
+}
+
+// "1", "0.25", "0,5": where a number that starts at `at` ends; at itself when none does.
+std::size_t numberEnd(std::string_view text, std::size_t at)
+{
+    const std::size_t digits = skipDigits(text, at);
+    if (digits == at)
+        return at;
+    if (digits + 1 < text.size() && (text[digits] == '.' || text[digits] == ',') &&
+        isDigit(text[digits + 1]))
+        return skipDigits(text, digits + 1);
+    return digits;
+}
+
+// "±", "+/-", "+-" at `at`: its length, or 0.
+std::size_t plusMinusAt(std::string_view text, std::size_t at)
+{
+    const std::string_view rest = text.substr(at);
+    for (const std::string_view sign : {plusMinus, std::string_view("+/-"), std::string_view("+-")})
+        if (rest.starts_with(sign))
+            return sign.size();
+    return 0;
+}
+
+// Hundredths of a percent of "1", "0.25", "0,5"; nullopt beyond two decimals or above 100 %.
+std::optional<int> hundredthsOf(std::string_view number)
+{
+    int whole = 0, fraction = 0, decimals = 0;
+    bool afterMark = false;
+    for (const char c : number) {
+        if (c == '.' || c == ',') {
+            afterMark = true;
+        } else if (afterMark) {
+            if (++decimals > 2)
+                return std::nullopt;
+            fraction = fraction * 10 + (c - '0');
+        } else if ((whole = whole * 10 + (c - '0')) > 100) {
+            return std::nullopt;
+        }
+    }
+    while (decimals++ < 2)
+        fraction *= 10;
+    return whole * 100 + fraction;
+}
+
+// A tolerance that starts at `at`: its end, or at when there is none. The percent sign may be
+// left out only where the whole text is the tolerance.
+std::size_t toleranceEnd(std::string_view text, std::size_t at, bool percentRequired,
+                         std::optional<int> &hundredths)
+{
+    std::size_t end = skipSpaces(text, at + plusMinusAt(text, at));
+    const std::size_t number = end;
+    end = numberEnd(text, number);
+    if (end == number)
+        return at;
+    const std::size_t digitsEnd = end;
+    end = skipSpaces(text, end);
+    if (end < text.size() && text[end] == '%')
+        ++end;
+    else if (percentRequired)
+        return at;
+    else
+        end = digitsEnd;
+    if (!endsToken(text, end))
+        return at;
+    hundredths = hundredthsOf(text.substr(number, digitsEnd - number));
+    return hundredths ? end : at;
+}
+
+// "F": in capitals, as after a value a small k or m is a prefix.
+std::optional<int> toleranceOfLetter(std::string_view text)
+{
+    if (text.size() != 1)
+        return std::nullopt;
+    const auto letter =
+        std::find_if(toleranceLetters.begin(), toleranceLetters.end(),
+                     [&](const ToleranceLetter &known) { return known.letter == text[0]; });
+    return letter == toleranceLetters.end() ? std::nullopt : std::optional(letter->hundredths);
+}
+
+// "1/4W", "0.25W", "250mW", "2 W": where a power rating that starts at `at` ends, or at.
+std::size_t powerEnd(std::string_view text, std::size_t at)
+{
+    std::size_t end = numberEnd(text, at);
+    if (end == at)
+        return at;
+    if (end + 1 < text.size() && text[end] == '/' && isDigit(text[end + 1]))
+        end = skipDigits(text, end + 1);
+    end = skipSpaces(text, end);
+    if (end < text.size() && text[end] == 'm')
+        ++end;
+    if (end == text.size() || text[end] != 'W')
+        return at;
+    return endsToken(text, end + 1) ? end + 1 : at;
+}
+
+// "50ppm", "100 ppm/K", "25ppm/°C".
+std::size_t tempcoEnd(std::string_view text, std::size_t at)
+{
+    std::size_t end = skipSpaces(text, skipDigits(text, at));
+    if (end == at || !text.substr(end).starts_with("ppm"))
+        return at;
+    end += 3;
+    for (const std::string_view unit : {"/\u00B0C", "/K", "/C"})
+        if (text.substr(end).starts_with(unit)) {
+            end += unit.size();
+            break;
+        }
+    return endsToken(text, end) ? end : at;
+}
+
+// Where a token that starts at `at` ends: up to a space or a bracket, so that part numbers keep
+// their dashes and underscores.
+std::size_t wordEnd(std::string_view text, std::size_t at)
+{
+    std::size_t end = at;
+    while (end < text.size() &&
+           std::string_view(" \t/(),;").find(text[end]) == std::string_view::npos)
+        ++end;
+    return end;
+}
+
+// "0603", "R0603", "SMD", "0805M": a package alone in its token.
+bool isPackage(std::string_view token)
+{
+    std::size_t letters = 0;
+    while (letters < token.size() && isLetter(token[letters]))
+        ++letters;
+    if (letters == token.size())
+        return std::any_of(packageWords.begin(), packageWords.end(),
+                           [&](std::string_view word) { return isWord(token, word); });
+    std::string_view code = token.substr(letters);
+    if (code.ends_with("Metric"))
+        code.remove_suffix(6);
+    return letters <= 3 &&
+           std::find(packageCodes.begin(), packageCodes.end(), code) != packageCodes.end();
+}
+
+// RC0603FR-0743KL, CRCW060310K0FKEA: letters and digits, too long to be a value.
+bool isPartNumber(std::string_view token)
+{
+    const auto digits = std::count_if(token.begin(), token.end(), isDigit);
+    const auto letters = std::count_if(token.begin(), token.end(), isLetter);
+    return token.size() >= 6 && digits >= 2 && letters >= 2;
+}
+
+enum class Rest { Annotations, SecondValue, Other };
+
+// What follows a value: packages, tolerances, power ratings, coefficients and part numbers, or
+// something else. The first tolerance and a second value are kept.
+Rest classifyRest(std::string_view rest, CellValue &cell)
+{
+    // After a space, a group of three digits alone would part thousands ("1 000").
+    if (const std::string_view group = trimmed(rest);
+        group.size() == 3 && skipDigits(group, 0) == 3 && rest.front() == ' ')
+        return Rest::Other;
+    std::size_t at = 0;
+    while (true) {
+        while (at < rest.size() && isSeparator(rest[at]) && !plusMinusAt(rest, at))
+            ++at;
+        if (at == rest.size())
+            return Rest::Annotations;
+        std::optional<int> hundredths;
+        if (const std::size_t end = toleranceEnd(rest, at, true, hundredths); end != at) {
+            if (cell.toleranceText.empty()) {
+                cell.toleranceText = trimmed(rest.substr(at, end - at));
+                cell.toleranceHundredths = hundredths;
+            }
+            at = end;
+            continue;
+        }
+        std::size_t end = std::max(powerEnd(rest, at), tempcoEnd(rest, at));
+        if (end != at) {
+            at = end;
+            continue;
+        }
+        end = wordEnd(rest, at);
+        const std::string_view word = rest.substr(at, end - at);
+        // A package or a letter code may also end at a dash or an underscore.
+        const std::string_view part = word.substr(0, word.find_first_of("-_"));
+        if (isPackage(part) || (cell.toleranceText.empty() && toleranceOfLetter(part))) {
+            if (!isPackage(part)) {
+                cell.toleranceText = part;
+                cell.toleranceHundredths = toleranceOfLetter(part);
+            }
+            at += part.size();
+            continue;
+        }
+        if (parseValue(part).value) {
+            cell.secondValue = part;
+            return Rest::SecondValue;
+        }
+        if (!isPartNumber(word))
+            return Rest::Other;
+        at = end;
+    }
+}
+
+bool startsRest(std::string_view cell, std::size_t at)
+{
+    const char c = cell[at];
+    return c == ' ' || c == '\t' || c == '/' || c == '_' || c == '(' || c == '-' ||
+           plusMinusAt(cell, at);
+}
+} // namespace
+
+CellValue readValueCell(std::string_view text)
+{
+    std::string_view cell = trimmed(text);
+    // A power rating may come first, "1/4W 10k", and a package as libraries name parts,
+    // "0603R 10KR".
+    if (const std::size_t power = powerEnd(cell, 0); power != 0 && power < cell.size()) {
+        std::size_t at = power;
+        while (at < cell.size() && isSeparator(cell[at]))
+            ++at;
+        cell.remove_prefix(at);
+    }
+    if (const std::size_t space = cell.find(' '); space != std::string_view::npos) {
+        std::string_view package = cell.substr(0, space);
+        if (package.size() > 4 &&
+            std::string_view("RCL").find(package.back()) != std::string_view::npos)
+            package.remove_suffix(1);
+        if (isPackage(package))
+            cell = trimmed(cell.substr(space));
+    }
+    CellValue whole{cell, parseValue(cell), {}, {}, {}};
+    if (whole.parsed.value)
+        return whole;
+    // The longest start that is a value: "4.7 K 1%" is 4.7 kΩ, not 4.7 Ω ±10 %.
+    for (std::size_t end = cell.size(); end-- > 1;) {
+        if (!startsRest(cell, end))
+            continue;
+        CellValue candidate;
+        if (classifyRest(cell.substr(end), candidate) == Rest::Other)
+            continue;
+        candidate.text = trimmed(cell.substr(0, end));
+        candidate.parsed = parseValue(candidate.text);
+        if (candidate.parsed.value)
+            return candidate;
+    }
+    return whole;
+}
+
+std::optional<int> readToleranceCell(std::string_view cell)
+{
+    cell = trimmed(cell);
+    if (cell.size() == 1) { // a letter code, here in either case
+        const char letter = cell[0] >= 'a' && cell[0] <= 'z' ? char(cell[0] - 'a' + 'A') : cell[0];
+        if (const std::optional<int> hundredths = toleranceOfLetter(std::string_view(&letter, 1)))
+            return hundredths;
+    }
+    std::optional<int> hundredths;
+    return !cell.empty() && toleranceEnd(cell, 0, false, hundredths) == cell.size() ? hundredths
+                                                                                    : std::nullopt;
+}
+
+bool namesOtherQuantity(std::string_view cell)
+{
+    const std::string_view text = trimmed(cell);
+    std::size_t at = 0;
+    const auto skipDigits = [&] {
+        const std::size_t start = at;
+        while (at < text.size() && isDigit(text[at]))
+            ++at;
+        return at > start;
+    };
+    const auto startsWith = [&](std::string_view what) {
+        return text.substr(at).starts_with(what);
+    };
+    // Prefixes below milli, which no resistor's value has: pico, nano, micro (u, µ or μ).
+    const auto smallPrefix = [&]() -> std::size_t {
+        for (std::string_view prefix : {"p", "n", "u", "\u00B5", "\u03BC"})
+            if (startsWith(prefix))
+                return prefix.size();
+        return 0;
+    };
+    if (!skipDigits())
+        return false;
+    // 3V3, 4n7, 2u2: a unit or a small prefix where the decimal mark would be.
+    std::size_t mark = smallPrefix();
+    if (!mark && at < text.size() &&
+        std::string_view("VvFH").find(text[at]) != std::string_view::npos)
+        mark = 1;
+    if (mark && at + mark < text.size() && isDigit(text[at + mark])) {
+        at += mark;
+        skipDigits();
+        return at == text.size() || isSeparator(text[at]) ||
+               std::string_view("FfHhVv").find(text[at]) != std::string_view::npos;
+    }
+    if (at < text.size() && (text[at] == '.' || text[at] == ',')) {
+        ++at;
+        if (!skipDigits())
+            return false;
+    }
+    while (at < text.size() && text[at] == ' ')
+        ++at;
+    const std::size_t small = smallPrefix();
+    at += small;
+    if (!small && at < text.size() && (text[at] == 'm' || text[at] == 'k' || text[at] == 'M'))
+        ++at;
+    bool unit = false;
+    if (startsWith("Hz") || startsWith("hz")) {
+        at += 2;
+        unit = true;
+    } else if (at < text.size() &&
+               std::string_view("FfHhVvAW").find(text[at]) != std::string_view::npos) {
+        ++at;
+        unit = true;
+    }
+    return (unit || small) && (at == text.size() || isSeparator(text[at]));
+}
+
+} // namespace ohmilka::partslist

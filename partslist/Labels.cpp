@@ -1,0 +1,178 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "Labels.h"
+
+#include "AsciiText.h"
+#include "Decimal.h"
+
+#include <algorithm>
+#include <array>
+
+namespace ohmilka::partslist {
+
+namespace {
+struct LabelRow {
+    std::string_view label; // normalised
+    Role role;
+    int rank = 0;
+    bool mayBeValue = false;
+};
+constexpr bool mayBeValue = true;
+
+// Each row names a tool that writes the label; the first such tool where several do.
+constexpr std::array labelTable{
+    // References.
+    LabelRow{"references", Role::Reference},           // KiBoM, KiBot, Proteus
+    LabelRow{"reference", Role::Reference},            // OrCAD Capture, PADS, kicad-cli field name
+    LabelRow{"refs", Role::Reference},                 // kicad-cli sch export bom, KiCost
+    LabelRow{"ref", Role::Reference},                  // Eeschema's bom_csv_sorted_by_ref
+    LabelRow{"designator", Role::Reference},           // Altium, EasyEDA, JLCPCB, MacroFab, pcbnew
+    LabelRow{"designators", Role::Reference},          // LibrePCB, PCBWay
+    LabelRow{"refdes", Role::Reference},               // DipTrace, gEDA bom2, Xpedition
+    LabelRow{"referencedesignator", Role::Reference},  // Digi-Key BOM Manager
+    LabelRow{"referencedesignators", Role::Reference}, // Octopart, Mouser BOM tool
+    LabelRow{"parts", Role::Reference},                // Eagle and Fusion 360 bom.ulp, grouped
+    LabelRow{"partreference", Role::Reference},        // OrCAD Capture's part reference
+    LabelRow{"schematicreference", Role::Reference},   // Octopart
+    LabelRow{"pozice", Role::Reference},               // Czech spreadsheets
+    // Eagle's list of parts; KiBoM's symbol; OrCAD Capture's value.
+    LabelRow{"part", Role::ReferenceCandidate, 0, mayBeValue},
+    LabelRow{"bauteil", Role::ReferenceCandidate, 0, mayBeValue}, // Eagle in German
+    LabelRow{"bauteile", Role::Reference},                        // Eagle in German, grouped
+    LabelRow{"partdesignator", Role::Reference},                  // Seeed Fusion
+    LabelRow{"referencedesignation", Role::Reference},            // Octopart
+    LabelRow{"customernumber", Role::ReferenceCandidate},         // Mouser "Customer No"
+    LabelRow{"label", Role::ReferenceCandidate},                  // Fritzing
+    LabelRow{"customerreference", Role::ReferenceCandidate},      // Digi-Key, Mouser
+    LabelRow{"označení", Role::ReferenceCandidate},               // Czech spreadsheets
+    // Values, in order of precedence.
+    LabelRow{"value", Role::Value, 0},       // KiCad, Eagle, DipTrace, PADS, Proteus, LibrePCB
+    LabelRow{"val", Role::Value, 0},         // hand-made lists
+    LabelRow{"hodnota", Role::Value, 0},     // Czech spreadsheets
+    LabelRow{"wert", Role::Value, 0},        // German spreadsheets
+    LabelRow{"comment", Role::Value, 1},     // Altium, JLCPCB's template
+    LabelRow{"designation", Role::Value, 2}, // pcbnew's BOM
+    LabelRow{"name", Role::Unknown, 0, mayBeValue}, // EasyEDA; a symbol in DipTrace, TinyCAD
+    LabelRow{"descriptionvalue", Role::Unknown, 0, mayBeValue}, // PCBWay's template
+    // Tolerances.
+    LabelRow{"tolerance", Role::Tolerance}, // KiCad fields, Altium parameters, Digi-Key
+    LabelRow{"tol", Role::Tolerance},       // hand-made lists
+    LabelRow{"toleranz", Role::Tolerance},  // German spreadsheets
+    // Quantities.
+    LabelRow{"qty", Role::Quantity},            // kicad-cli, KiCost, Eagle, PCBWay, Octopart
+    LabelRow{"quantity", Role::Quantity},       // Altium, OrCAD, EasyEDA, DipTrace, Proteus
+    LabelRow{"quantityperpcb", Role::Quantity}, // KiBoM, KiBot: "2 (DNF)" where not fitted
+    LabelRow{"qnty", Role::Quantity},           // Eeschema's bom_csv_grouped_by_value_with_fp
+    LabelRow{"amount", Role::Quantity},         // Fritzing
+    LabelRow{"buildquantity", Role::Quantity},  // KiBoM, KiBot
+    LabelRow{"orderqty", Role::Quantity},       // Mouser
+    LabelRow{"count", Role::Quantity},          // hand-made lists
+    LabelRow{"počet", Role::Quantity},          // Czech spreadsheets
+    LabelRow{"ks", Role::Quantity},             // Czech spreadsheets: pieces
+    LabelRow{"menge", Role::Quantity},          // German spreadsheets
+    // Item numbers.
+    LabelRow{"item", Role::ItemNumber},       // OrCAD, PADS, Eeschema's grouped BOM
+    LabelRow{"itemnumber", Role::ItemNumber}, // PCBWay "Item #"
+    LabelRow{"id", Role::ItemNumber},         // EasyEDA, pcbnew
+    LabelRow{"row", Role::ItemNumber},        // KiBot
+    LabelRow{"component", Role::ItemNumber},  // KiBoM, where it numbers the rows
+    LabelRow{"itemnumber", Role::ItemNumber}, // kicad-cli ${ITEM_NUMBER}
+    LabelRow{"number", Role::ItemNumber},     // "No.", "#"
+    LabelRow{"pos", Role::ItemNumber},        // German and Czech spreadsheets
+    LabelRow{"lineitem", Role::ItemNumber},   // Digi-Key
+    LabelRow{"index", Role::ItemNumber},      // Mouser
+    // Fitted or not.
+    LabelRow{"dnp", Role::NotFitted},              // kicad-cli, KiBoM, KiCost
+    LabelRow{"dnf", Role::NotFitted},              // Altium variants, hand-made lists
+    LabelRow{"donotplace", Role::NotFitted},       // Altium variants
+    LabelRow{"donotpopulate", Role::NotFitted},    // hand-made lists
+    LabelRow{"excludefrombom", Role::NotFitted},   // kicad-cli: "Excluded from BOM"
+    LabelRow{"excludefromboard", Role::NotFitted}, // kicad-cli: "Excluded from board"
+    LabelRow{"status", Role::NotFitted},           // KiBot: " (DNF)"
+    LabelRow{"nopop", Role::NotFitted},            // KiCost
+    LabelRow{"donotinstall", Role::NotFitted},     // assembly houses' templates
+    LabelRow{"fitted", Role::Fitted},              // Altium variants
+    LabelRow{"populate", Role::Fitted},            // MacroFab
+    LabelRow{"populated", Role::Fitted},           // hand-made lists
+    LabelRow{"mount", Role::Fitted},               // Seeed Fusion
+    LabelRow{"assemble", Role::Fitted},            // Pad2Pad
+    LabelRow{"osadit", Role::Fitted},              // Czech spreadsheets
+    // Makers.
+    LabelRow{"manufacturer", Role::Manufacturer},     // Altium, EasyEDA, PADS, PCBWay, Digi-Key
+    LabelRow{"manufacturername", Role::Manufacturer}, // Octopart
+    LabelRow{"manf", Role::Manufacturer},             // KiCost
+    LabelRow{"mfr", Role::Manufacturer},              // KiCost aliases, Mouser
+    LabelRow{"mfg", Role::Manufacturer},              // KiCost and KiBot aliases
+    LabelRow{"mnf", Role::Manufacturer},              // KiCost and KiBot aliases
+    LabelRow{"výrobce", Role::Manufacturer},          // Czech spreadsheets
+    // Makers' part numbers.
+    LabelRow{"mpn", Role::PartNumber},                    // KiBoM, MacroFab, Octopart, LibrePCB
+    LabelRow{"manufacturerpartnumber", Role::PartNumber}, // Altium, PADS, Digi-Key
+    LabelRow{"manufacturerpart", Role::PartNumber},       // EasyEDA
+    LabelRow{"manfnumber", Role::PartNumber},             // KiCost "manf#"
+    LabelRow{"mfrnumber", Role::PartNumber},              // Mouser "Mfr. No", "MFR#"
+    LabelRow{"mfrpartnumber", Role::PartNumber},          // Farnell, Newark
+    LabelRow{"mfgpartnumber", Role::PartNumber},          // PCBWay "Mfg Part #"
+    LabelRow{"partnumber", Role::PartNumber},             // Octopart
+    LabelRow{"mfgpn", Role::PartNumber},                  // KiCost aliases
+    LabelRow{"manufacturerpn", Role::PartNumber},         // KiCost aliases
+    LabelRow{"mfgnumber", Role::PartNumber},              // KiCost "mfg#"
+    LabelRow{"stockcode", Role::PartNumber},              // Proteus
+    // Descriptions: never read for a value.
+    LabelRow{"description", Role::Description},  // nearly every tool
+    LabelRow{"desc", Role::Description},         // KiCost
+    LabelRow{"popis", Role::Description},        // Czech spreadsheets
+    LabelRow{"beschreibung", Role::Description}, // German spreadsheets
+    // Footprints.
+    LabelRow{"footprint", Role::Footprint},        // KiCad, Altium, EasyEDA, JLCPCB
+    LabelRow{"package", Role::Footprint},          // Eagle, LibrePCB, pcbnew up to KiCad 6
+    LabelRow{"pcbpackage", Role::Footprint},       // Proteus
+    LabelRow{"gehäuse", Role::Footprint},          // Eagle in German
+    LabelRow{"pattern", Role::Footprint},          // DipTrace
+    LabelRow{"pcbfootprint", Role::Footprint},     // OrCAD Capture
+    LabelRow{"packagefootprint", Role::Footprint}, // PCBWay
+    LabelRow{"case", Role::Footprint},             // hand-made lists
+    LabelRow{"pouzdro", Role::Footprint},          // Czech spreadsheets
+};
+
+constexpr bool isAsciiLetterOrDigit(char c)
+{
+    return isDigit(c) || (c >= 'a' && c <= 'z');
+}
+} // namespace
+
+std::string normalisedLabel(std::string_view label)
+{
+    std::string normalised;
+    std::string word;
+    const auto endWord = [&] {
+        normalised += word == "no" || word == "nr" ? "number" : word;
+        word.clear();
+    };
+    for (const char c : label) {
+        const char small = smallLetter(c);
+        if (isAsciiLetterOrDigit(small) || static_cast<unsigned char>(c) >= 0x80) {
+            word += small;
+            continue;
+        }
+        endWord();
+        if (c == '#')
+            normalised += "number";
+    }
+    endWord();
+    while (normalised.size() > 1 && isDigit(normalised.back()))
+        normalised.pop_back();
+    return normalised;
+}
+
+LabelMeaning meaningOfLabel(std::string_view label)
+{
+    const std::string normalised = normalisedLabel(label);
+    const auto row = std::find_if(labelTable.begin(), labelTable.end(),
+                                  [&](const LabelRow &known) { return known.label == normalised; });
+    return row == labelTable.end() ? LabelMeaning{}
+                                   : LabelMeaning{row->role, row->rank, row->mayBeValue};
+}
+
+} // namespace ohmilka::partslist

@@ -1,0 +1,156 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "PartsList.h"
+
+#include "AsciiText.h"
+
+#include <vector>
+
+namespace ohmilka::partslist {
+
+namespace {
+// Columns lined up with spaces, a layout of the reader's own: the lines are read whole.
+constexpr char alignedColumns = 3;
+
+// The fields of a line under a separator, or lined up with spaces; where those start.
+std::vector<std::size_t> splitUnder(char separator, std::string_view raw, Record &fields)
+{
+    if (separator == alignedColumns)
+        return splitAtSpaceRuns(raw, fields);
+    splitRecord(raw, separator, fields);
+    return {};
+}
+} // namespace
+
+void PartsListReader::splitCurrent(std::string_view raw)
+{
+    if (separator_ == alignedColumns)
+        splitAligned(raw, columnStarts_, fields_);
+    else
+        splitRecord(raw, separator_ == anySeparator ? ',' : separator_, fields_);
+}
+
+bool PartsListReader::nextRecord()
+{
+    currentAhead_ = !ahead_.empty();
+    if (currentAhead_) {
+        current_ = std::move(ahead_.front());
+        ahead_.pop_front();
+        splitCurrent(current_.tooLong ? std::string_view() : current_.raw);
+        return true;
+    }
+    if (!records_.next(fields_))
+        return false;
+    current_.line = records_.line();
+    current_.tooLong = records_.tooLong();
+    if (separator_ == alignedColumns)
+        splitCurrent(current_.tooLong ? std::string_view() : records_.raw());
+    return true;
+}
+
+void PartsListReader::readAhead()
+{
+    std::size_t bytes = 0;
+    for (const Ahead &row : ahead_)
+        bytes += row.raw.size();
+    Record ignored;
+    while (ahead_.size() < rowsAhead && bytes < bytesAhead && records_.next(ignored)) {
+        ahead_.push_back({std::string(records_.raw()), records_.line(), records_.tooLong()});
+        bytes += ahead_.back().raw.size();
+    }
+}
+
+// Whether the record in hand is the header, under the first of comma, semicolon and tab that
+// makes it one; the rows under it are read ahead to judge the columns.
+bool PartsListReader::findHeader()
+{
+    const std::string header(currentAhead_ ? std::string_view(current_.raw) : records_.raw());
+    Record fields;
+    for (const char candidate : {',', ';', '\t', alignedColumns}) {
+        if (separator_ != anySeparator && separator_ != candidate)
+            continue;
+        const std::vector<std::size_t> starts = splitUnder(candidate, header, fields);
+        std::optional<Header> labels = headerIn(fields, current_.line);
+        if (!labels)
+            continue;
+        readAhead();
+        std::vector<Record> rows;
+        for (const Ahead &row : ahead_) {
+            if (row.tooLong)
+                continue;
+            if (candidate == alignedColumns)
+                splitAligned(row.raw, starts, rows.emplace_back());
+            else
+                splitRecord(row.raw, candidate, rows.emplace_back());
+        }
+        columns_ = columnsOf(std::move(*labels), rows);
+        if (!columns_) {
+            if (!headerWithoutValue_)
+                headerWithoutValue_ = current_.line;
+            continue;
+        }
+        separator_ = candidate;
+        columnStarts_ = starts;
+        records_.setSeparator(candidate == alignedColumns ? plainLines : candidate);
+        return true;
+    }
+    return false;
+}
+
+// Whether a header stands in the record in hand or in the rows read ahead of it; the rows above
+// it are dropped, as titles.
+bool PartsListReader::findHeaderNearby()
+{
+    if (!currentAhead_) { // kept, as reading ahead moves the records on
+        current_.raw = records_.raw();
+        currentAhead_ = true;
+    }
+    if (findHeader() || headerWithoutValue_)
+        return true;
+    readAhead();
+    Record fields;
+    for (std::size_t row = 0; row < ahead_.size(); ++row)
+        for (const char candidate : {',', ';', '\t', alignedColumns}) {
+            splitUnder(candidate, ahead_[row].raw, fields);
+            if (ahead_[row].tooLong || !headerIn(fields, ahead_[row].line))
+                continue;
+            ahead_.erase(ahead_.begin(), ahead_.begin() + static_cast<std::ptrdiff_t>(row));
+            nextRecord();
+            findHeader();
+            return true;
+        }
+    return false;
+}
+
+bool PartsListReader::next(ListedPart &listed)
+{
+    while (nextRecord()) {
+        listed.line = current_.line;
+        listed.tooLong = current_.tooLong;
+        if (current_.tooLong)
+            return true;
+        if (firstLineDecides_ && !trimmed(fields_[0]).empty()) {
+            firstLineDecides_ = false;
+            if (findHeaderNearby())
+                continue;
+            separator_ = plainLines;
+            records_.setSeparator(plainLines);
+            splitRecord(currentAhead_ ? std::string_view(current_.raw) : records_.raw(), plainLines,
+                        fields_);
+        }
+        if (separator_ == plainLines)
+            listed.part = partInLine(fields_[0]);
+        else if (!columns_) {
+            // Rows before the header, such as KiCad's "Source:" and "Date:".
+            findHeader();
+            continue;
+        } else
+            listed.part = partInRow(fields_, *columns_);
+        if (listed.part.kind != Part::Kind::None)
+            return true;
+    }
+    return false;
+}
+
+} // namespace ohmilka::partslist

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// A parts list read part by part: the lines of a plain list, or the rows of CSV under the first
+// row that is a header, whatever comes before it. The rows just under the header are read ahead
+// to judge the columns by their cells; nothing else is kept.
+
+#include "Records.h"
+#include "Rows.h"
+
+#include <deque>
+#include <istream>
+#include <optional>
+#include <vector>
+
+namespace ohmilka::partslist {
+
+// A list that is a table when a header stands among its first lines, and a plain list when not.
+inline constexpr char plainOrTable = 2;
+
+struct ListedPart {
+    long line = 0;
+    bool tooLong = false; // the record was longer than the limit: no part was read
+    Part part;
+};
+
+class PartsListReader
+{
+public:
+    // Rows read ahead to judge the columns, and the bytes they may hold together.
+    static constexpr std::size_t rowsAhead = 64;
+    static constexpr std::size_t bytesAhead = 4 << 20;
+
+    PartsListReader(std::istream &in, char separator,
+                    std::size_t limit = RecordReader::defaultLimit)
+        : records_(in, separator == plainOrTable ? anySeparator : separator, limit),
+          separator_(separator == plainOrTable ? anySeparator : separator),
+          firstLineDecides_(separator == plainOrTable)
+    {}
+
+    // The next part, skipping rows that are none; false at the end or when reading fails.
+    bool next(ListedPart &listed);
+
+    // The columns, once a header is found.
+    const std::optional<Columns> &columns() const { return columns_; }
+    // The line of a header that names no value column, while no other header is found.
+    std::optional<long> headerWithoutValue() const { return headerWithoutValue_; }
+    bool isPlain() const { return separator_ == plainLines; }
+    const RecordReader &records() const { return records_; }
+
+private:
+    struct Ahead {
+        std::string raw;
+        long line;
+        bool tooLong;
+    };
+    void splitCurrent(std::string_view raw);
+    bool nextRecord();
+    void readAhead();
+    bool findHeader();
+    bool findHeaderNearby();
+
+    RecordReader records_;
+    char separator_;
+    bool firstLineDecides_;
+    std::optional<Columns> columns_;
+    std::optional<long> headerWithoutValue_;
+    std::vector<std::size_t> columnStarts_; // of a table aligned with spaces
+    std::deque<Ahead> ahead_;               // rows under the header, read to judge the columns
+    // The record in hand: its fields, and where it came from.
+    Record fields_;
+    Ahead current_;
+    bool currentAhead_ = false; // from ahead_, not from records_
+};
+
+} // namespace ohmilka::partslist
