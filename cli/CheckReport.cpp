@@ -35,9 +35,13 @@ CheckReport::CheckReport(const Arguments &arguments, bool json, const Texts &tex
         untoleranced_.push_back(series.size);
 }
 
-std::string CheckReport::where(const Entry &entry) const
+std::string CheckReport::where(const Entry &entry)
 {
-    std::string text = fmt::format("{}:{}: ", printable(entry.file), entry.line);
+    if (entry.file.data() != file_.data() || entry.file.size() != file_.size()) {
+        file_ = entry.file;
+        printableFile_ = printable(entry.file);
+    }
+    std::string text = printableFile_ + ':' + std::to_string(entry.line) + ": ";
     if (!entry.part.references.empty())
         text += printable(listOf(entry.part.references)) + ": ";
     return text;
@@ -117,6 +121,38 @@ void CheckReport::check(const Entry &entry)
                                             "given"_a = quoted(part.tolerance)));
     const Decimal value = normalised(*part.parsed.value);
     ++tally_.checked;
+    const VerdictKey key{value, tolerance.value_or(-1)};
+    auto known = verdicts_.find(key);
+    if (known == verdicts_.end()) {
+        if (verdicts_.size() >= verdictsKept)
+            verdicts_.clear();
+        known = verdicts_.emplace(key, verdictOn(value, tolerance)).first;
+    }
+    const Verdict &verdict = known->second;
+    if (verdict.member)
+        ++tally_.inSeries;
+    else {
+        ++tally_.outside;
+        tally_.status = std::max(tally_.status, 1);
+    }
+    if (json_)
+        out_ << entryJson(entry, verdict.member ? "in_series" : "outside")
+                    .members(verdict.json)
+                    .str()
+             << '\n';
+    else if (!verdict.member)
+        out_ << where(entry) << verdict.text << '\n';
+}
+
+std::size_t CheckReport::VerdictHash::operator()(const VerdictKey &key) const
+{
+    const std::size_t mantissa = std::hash<std::int64_t>()(key.value.mantissa);
+    return mantissa ^ (static_cast<std::size_t>(key.value.exponent) * 0x9E3779B9u) ^
+           (static_cast<std::size_t>(key.tolerance) << 20);
+}
+
+CheckReport::Verdict CheckReport::verdictOn(Decimal value, std::optional<int> tolerance) const
+{
     const std::vector<int> sizes = tolerance ? seriesForTolerance(*tolerance) : untoleranced_;
     // In any of the series; else the nearest members of all of them.
     bool member = value.mantissa == 0; // a zero-ohm link is a part of its own
@@ -131,49 +167,36 @@ void CheckReport::check(const Entry &entry)
         if (!above || compare(position.above, *above) < 0)
             above = position.above;
     }
-    if (member)
-        ++tally_.inSeries;
-    else {
-        ++tally_.outside;
-        tally_.status = std::max(tally_.status, 1);
+    Verdict verdict;
+    verdict.member = member;
+    std::optional<Decimal> belowPercent, abovePercent, tolerancePercent;
+    if (!member) {
+        belowPercent = percentDifference(value, *below);
+        abovePercent = percentDifference(value, *above);
     }
+    if (tolerance)
+        tolerancePercent = Decimal{*tolerance, -2};
+    verdict.json.number("ohms", value)
+        .number("tolerance_percent", tolerancePercent)
+        .texts("series", seriesNames(sizes))
+        .truth("in_series", member)
+        .number("below_ohms", member ? std::nullopt : below)
+        .number("below_percent", belowPercent)
+        .number("above_ohms", member ? std::nullopt : above)
+        .number("above_percent", abovePercent);
+    if (member)
+        return verdict;
     const Language language = texts_.language();
-    if (json_) {
-        std::optional<Decimal> belowPercent, abovePercent, tolerancePercent;
-        if (!member) {
-            belowPercent = percentDifference(value, *below);
-            abovePercent = percentDifference(value, *above);
-        } else {
-            below = above = std::nullopt;
-        }
-        if (tolerance)
-            tolerancePercent = Decimal{*tolerance, -2};
-        out_ << entryJson(entry, member ? "in_series" : "outside")
-                    .number("ohms", value)
-                    .number("tolerance_percent", tolerancePercent)
-                    .texts("series", seriesNames(sizes))
-                    .truth("in_series", member)
-                    .number("below_ohms", below)
-                    .number("below_percent", belowPercent)
-                    .number("above_ohms", above)
-                    .number("above_percent", abovePercent)
-                    .str()
-             << '\n';
-        return;
-    }
-    if (member)
-        return;
     const auto near = [&](Decimal other) {
         return fmt::format("{} ({})", ohmsText(other, language),
                            signedPercentText(percentDifference(value, other), language));
     };
-    out_ << where(entry)
-         << texts_.say("{value} is not in {series}; nearest {below} below and {above} above",
-                       "{value} není v {series}; nejbližší nižší {below}, vyšší {above}",
-                       "value"_a = ohmsText(value, language),
-                       "series"_a = listOf(seriesNames(sizes), texts_.pick(" or ", " ani ")),
-                       "below"_a = near(*below), "above"_a = near(*above))
-         << '\n';
+    verdict.text = texts_.say("{value} is not in {series}; nearest {below} below and {above} above",
+                              "{value} není v {series}; nejbližší nižší {below}, vyšší {above}",
+                              "value"_a = ohmsText(value, language),
+                              "series"_a = listOf(seriesNames(sizes), texts_.pick(" or ", " ani ")),
+                              "below"_a = near(*below), "above"_a = near(*above));
+    return verdict;
 }
 
 } // namespace ohmilka::cli

@@ -7,12 +7,14 @@
 // unreadable, or a JSON line for every part, and the counts of the summary.
 
 #include "Arguments.h"
+#include "Json.h"
 #include "Messages.h"
 #include "Rows.h"
 
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace ohmilka::cli {
@@ -43,7 +45,27 @@ public:
     bool valueUnreadable() const { return valueUnreadable_; } // the forms are worth a hint
 
 private:
-    std::string where(const Entry &entry) const;
+    // What a value with a tolerance, or none, comes to: the same for every part of it.
+    struct Verdict {
+        bool member = false;
+        std::string text; // the line's words after its place, outside the series only
+        JsonObject json;  // the JSON line's members after its result
+    };
+    struct VerdictKey {
+        Decimal value;
+        int tolerance;                                 // -1 for none
+        bool operator==(const VerdictKey &other) const // of normalised values
+        {
+            return value.mantissa == other.value.mantissa &&
+                   value.exponent == other.value.exponent && tolerance == other.tolerance;
+        }
+    };
+    struct VerdictHash {
+        std::size_t operator()(const VerdictKey &key) const;
+    };
+    Verdict verdictOn(Decimal value, std::optional<int> tolerance) const;
+
+    std::string where(const Entry &entry);
     void skipped(const Entry &entry, std::string_view result);
 
     bool json_;
@@ -52,6 +74,11 @@ private:
     std::vector<int> untoleranced_; // sizes of the --series list
     Tally tally_;
     bool valueUnreadable_ = false;
+    std::string_view file_;     // the file of the last line reported
+    std::string printableFile_; // its name, as the terminal is shown it
+    // Values repeat: each verdict is worked out and worded once, for a bounded number of them.
+    static constexpr std::size_t verdictsKept = 1 << 16;
+    std::unordered_map<VerdictKey, Verdict, VerdictHash> verdicts_;
 };
 
 } // namespace ohmilka::cli

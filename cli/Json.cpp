@@ -66,6 +66,14 @@ JsonObject &JsonObject::null(std::string_view key)
     return member(key, "null");
 }
 
+JsonObject &JsonObject::members(const JsonObject &other)
+{
+    if (!members_.empty() && !other.members_.empty())
+        members_ += ", ";
+    members_ += other.members_;
+    return *this;
+}
+
 JsonObject &JsonObject::texts(std::string_view key, std::span<const std::string_view> values)
 {
     std::string list = "[";

@@ -29,6 +29,7 @@ public:
     JsonObject &objects(std::string_view key, std::span<const JsonObject> values);
     JsonObject &object(std::string_view key, std::optional<JsonObject> value); // null when absent
     JsonObject &null(std::string_view key);
+    JsonObject &members(const JsonObject &other); // other's members after these
     std::string str() const { return "{" + members_ + "}"; }
 
 private:

@@ -13,10 +13,12 @@ namespace ohmilka {
 // Without the spaces and tabs around it.
 constexpr std::string_view trimmed(std::string_view text)
 {
-    const std::size_t start = text.find_first_not_of(" \t");
-    if (start == std::string_view::npos)
-        return {};
-    return text.substr(start, text.find_last_not_of(" \t") - start + 1);
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 constexpr char smallLetter(char c)

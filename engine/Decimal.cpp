@@ -232,20 +232,27 @@ ParsedValue parseValue(std::string_view text)
     if (decimalMark && fraction.size() == 3 && couldPartThousands && !prefix && !exponentGiven)
         return failure(ValueProblem::Ambiguous);
 
-    std::string digits = std::string(whole) + std::string(fraction);
-    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
-    int scale = exponent + prefix.value_or(0) - static_cast<int>(fraction.size());
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
-        ++scale;
-    }
-    if (digits.empty())
+    // The digits of both parts as one number, without its leading and trailing zeros.
+    std::int64_t mantissa = 0;
+    int significant = 0, zerosHeld = 0;
+    for (const std::string_view digits : {whole, fraction})
+        for (const char digit : digits) {
+            if (digit == '0') {
+                zerosHeld += significant > 0;
+                continue;
+            }
+            if (significant + zerosHeld >= maxDecimalDigits)
+                return failure(ValueProblem::TooManyDigits);
+            for (; zerosHeld > 0; --zerosHeld, ++significant)
+                mantissa *= 10;
+            mantissa = mantissa * 10 + (digit - '0');
+            ++significant;
+        }
+    if (significant == 0)
         return {Decimal{}, ValueProblem::NotAValue};
-    if (digits.size() > static_cast<std::size_t>(maxDecimalDigits))
-        return failure(ValueProblem::TooManyDigits);
-    Decimal value{0, scale};
-    std::from_chars(digits.data(), digits.data() + digits.size(), value.mantissa);
-    const int order = static_cast<int>(digits.size()) - 1 + scale;
+    const int scale = exponent + prefix.value_or(0) - static_cast<int>(fraction.size()) + zerosHeld;
+    const Decimal value{mantissa, scale};
+    const int order = significant - 1 + scale;
     if (order < -30 || order > 30)
         return failure(ValueProblem::OutOfRange);
     return {value, ValueProblem::NotAValue};

@@ -72,19 +72,25 @@ bool namesAResistor(const std::vector<std::string> &references)
 template <std::size_t size>
 bool isOneOf(std::string_view text, const std::array<std::string_view, size> &words)
 {
-    return std::any_of(words.begin(), words.end(),
-                       [&](std::string_view word) { return isWord(text, word); });
+    text = trimmed(text);
+    return std::any_of(words.begin(), words.end(), [&](std::string_view word) {
+        return text.size() == word.size() && isWord(text, word);
+    });
 }
 
-// "DNP", or a value with its mark: "10k DNP".
+// "DNP", or a value with its mark: "10k DNP". The value is trimmed; the words are short, so
+// most values are told apart by their length alone.
 bool saysNotFitted(std::string_view value)
 {
     static constexpr std::array<std::string_view, 8> words{"dnp", "dnf", "nf", "nc",
                                                            "np",  "n/a", "-",  "\u2014"};
     static constexpr std::array<std::string_view, 4> marks{"dnp", "dnf", "dni", "nc"};
+    constexpr std::size_t longest = 3;
+    if (value.size() <= longest)
+        return isOneOf(value, words);
     const std::size_t space = value.find_last_of(" \t");
-    return isOneOf(value, words) ||
-           (space != std::string_view::npos && isOneOf(value.substr(space + 1), marks));
+    return space != std::string_view::npos && value.size() - space - 1 <= longest &&
+           isOneOf(value.substr(space + 1), marks);
 }
 
 // A DNP column: empty or a no leaves the part on, any other mark takes it off ("DNP", "Yes",
@@ -313,13 +319,15 @@ Part partInLine(std::string_view line)
     line = trimmed(line);
     if (line.empty() || line.front() == '#')
         return part;
-    part.cell = part.value = line;
+    part.cell = line;
     if (saysNotFitted(line)) {
+        part.value = line;
         part.kind = Part::Kind::NotFitted;
         return part;
     }
     const CellValue reading = readValueCell(line);
     if (!reading.parsed.value && namesOtherQuantity(line)) {
+        part.value = line;
         part.kind = Part::Kind::Other;
         return part;
     }
