@@ -106,19 +106,32 @@ bool fittingSaysOff(std::string_view cell, bool saysFitted)
     return !cell.empty() && !isOneOf(cell, fitted) && cell != "-";
 }
 
+// A cell of its own that says DNP or DNF, in a column of any label: user fields.
+bool marksNotFitted(const Record &fields)
+{
+    static constexpr std::array<std::string_view, 3> marks{"dnp", "dnf", "dni"};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (const std::string_view cell = trimmed(fields[i]);
+            cell.size() == 3 && isOneOf(cell, marks))
+            return true;
+    return false;
+}
+
 // A quantity of 0 (Altium, LibrePCB), or KiBoM's "2 (DNF)".
 bool quantitySaysOff(std::string_view cell)
 {
     return cell == "0" || cell.ends_with("(DNF)") || cell.ends_with("(DNP)");
 }
 
-// A cell without the spaces around it, nor the single quotes of KiCad's semicolon format.
+// A cell without the spaces around it, nor the single quotes of KiCad's semicolon format, nor
+// the double quotes of a field that a space starts (KiCad's bom2csv parts fields by ", ").
 std::string_view cellOf(const Record &fields, std::optional<std::size_t> column)
 {
     if (!column || *column >= fields.size())
         return {};
     std::string_view cell = trimmed(fields[*column]);
-    if (cell.size() >= 2 && cell.front() == '\'' && cell.back() == '\'')
+    if (cell.size() >= 2 && (cell.front() == '\'' || cell.front() == '"') &&
+        cell.back() == cell.front())
         cell = trimmed(cell.substr(1, cell.size() - 2));
     return cell;
 }
@@ -288,7 +301,7 @@ Part partInRow(const Record &fields, const Columns &columns)
         part.kind = Part::Kind::Other;
         return part;
     }
-    if (saysNotFitted(value) ||
+    if (saysNotFitted(value) || marksNotFitted(fields) ||
         (columns.fitting &&
          fittingSaysOff(cellOf(fields, columns.fitting), columns.fittingSaysFitted)) ||
         (columns.quantity && quantitySaysOff(cellOf(fields, columns.quantity)))) {

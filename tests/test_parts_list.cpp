@@ -404,6 +404,10 @@ void TestPartsList::columnsAreJudgedByTheirCells_data()
     QTest::newRow("a labelled reference column, even empty") << "Designator,Value\n,10k"
                                                              << "Designator"
                                                              << "Value";
+    QTest::newRow("quoted after a space, as KiCad's bom2csv parts its fields")
+        << "\"Reference\", \"Value\"\n\"R1\", \"10k\""
+        << "Reference"
+        << "Value";
     QTest::newRow("LibrePCB: the first of two Value columns")
         << "Quantity,Designators,Value,MPN,Value[2]\n1,R1,10k,RC0603,10k"
         << "Designators"
@@ -457,6 +461,8 @@ void TestPartsList::rowsThatAreNoPartsAreSkipped_data()
         << "Refs,Value,DNP,Qty\nR1,10k DNP,,1\nR2,10k,DNP,1\nR3,10k,,0\nR4,10k,,1 (DNF)\n"
            "R5,10k,,1\n"
         << "2:N 3:N 4:N 5:N 6:R";
+    QTest::newRow("a DNP mark in a field of its own") << "Ref;Value;Field1\nR1;47;DNP\nR2;10k;\n"
+                                                      << "2:N 3:R";
     QTest::newRow("a Fitted column")
         << "Designator,Comment,Fitted\nR1,10k,Not Fitted\nR2,10k,Fitted\nR3,10k,no\n"
         << "2:N 3:R 4:N";
