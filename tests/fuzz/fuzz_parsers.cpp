@@ -3,7 +3,7 @@
 
 // libFuzzer target: the value, colour-word and marking parsers on any bytes, and the same bytes,
 // split at NUL bytes, as the arguments of ohmilka-code and as bands to decode, and whole as a
-// parts list and a CSV bill of materials. Nothing may crash,
+// parts list, a CSV bill of materials and UTF-16 text. Nothing may crash,
 // hang, or be accepted as a value that does not read back the same.
 
 #include "Command.h"
@@ -51,9 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The same words as bands to decode, alternatives ("red/orange") included.
     arguments.front() = "decode";
     check(arguments);
-    // The bytes as a parts list and as CSV, from standard input.
-    for (const std::vector<std::string_view> &list :
-         {std::vector<std::string_view>{"check"}, {"check", "--csv", "--json"}})
+    // The bytes as a parts list, a table of any layout, CSV, and UTF-16, from standard input.
+    for (const std::vector<std::string_view> &list : {std::vector<std::string_view>{"check"},
+                                                      {"check", "--csv", "--json"},
+                                                      {"check", "--encoding", "utf-16le"}})
         check(list);
     return 0;
 }
