@@ -3,6 +3,8 @@
 
 #include "Options.h"
 
+#include "AsciiText.h"
+
 namespace ohmilka::cli {
 
 namespace {
@@ -23,8 +25,8 @@ Options readOptions(std::span<const std::string_view> given, Language language)
     Options options{readArguments(given), language, false, nullptr};
     const Arguments &arguments = options.arguments;
     if (const auto &lang = arguments.value(OptionName::Lang)) {
-        if (*lang == "cs" || *lang == "en")
-            options.language = *lang == "cs" ? Language::Czech : Language::English;
+        if (isWord(*lang, "cs") || isWord(*lang, "en"))
+            options.language = isWord(*lang, "cs") ? Language::Czech : Language::English;
         else
             Texts(language).refuse("--lang: {lang} is no language; languages: cs, en",
                                    "--lang: {lang} není jazyk; jazyky: cs, en",

@@ -41,8 +41,12 @@ std::span<const Series> allSeries()
 
 const Series *seriesNamed(std::string_view name)
 {
-    const auto named = std::find_if(allSeries().begin(), allSeries().end(),
-                                    [&](const Series &series) { return series.name == name; });
+    const auto named =
+        std::find_if(allSeries().begin(), allSeries().end(), [&](const Series &series) {
+            return series.name.size() == name.size() &&
+                   std::equal(name.begin(), name.end(), series.name.begin(),
+                              [](char a, char b) { return (a == 'e' ? 'E' : a) == b; });
+        });
     return named == allSeries().end() ? nullptr : &*named;
 }
 

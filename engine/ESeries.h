@@ -17,7 +17,8 @@ struct Series {
     int size;              // members per decade
 };
 std::span<const Series> allSeries();
-const Series *seriesNamed(std::string_view name); // null when no series has the name
+// E24 or e24; null when no series has the name.
+const Series *seriesNamed(std::string_view name);
 
 // The members of a series in one decade, as three digits: 100 (1.00) to 976 (9.76).
 std::span<const int> seriesDecade(int size);

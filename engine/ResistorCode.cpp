@@ -60,6 +60,17 @@ std::optional<std::string> folded(std::string_view word)
     }
     return plain;
 }
+// Czech colour words are adjectives: the table has the feminine, "hnědá" (barva); beside
+// "proužek" or in a sentence people write "hnědý", "hnědé" and "hnědou".
+bool isCzechForm(std::string_view plain, const ColourMeaning &entry)
+{
+    static constexpr std::array<std::string_view, 4> endings{"a", "y", "e", "ou"};
+    const std::string base = folded(entry.czech).value_or("");
+    const std::string_view stem = std::string_view(base).substr(0, base.size() - 1);
+    if (stem.empty() || !plain.starts_with(stem))
+        return false;
+    return std::find(endings.begin(), endings.end(), plain.substr(stem.size())) != endings.end();
+}
 } // namespace
 
 std::span<const ColourMeaning> colourTable()
@@ -82,7 +93,7 @@ std::optional<Colour> parseColourWord(std::string_view word)
     if (*plain == "purple")
         return Colour::Violet;
     for (const ColourMeaning &entry : table)
-        if (*plain == entry.english || *plain == folded(entry.czech) ||
+        if (*plain == entry.english || isCzechForm(*plain, entry) ||
             (!entry.iec.empty() && *plain == folded(entry.iec)))
             return entry.colour;
     return std::nullopt;

@@ -93,6 +93,12 @@ void TestResistorCode::colourWords_data()
                               << "grey";
     QTest::newRow("IEC pink") << "pk"
                               << "pink";
+    for (const char *form : {"hnědý", "hnědé", "hnědou", "hnedy", "HNEDOU"})
+        QTest::newRow(form) << QString::fromUtf8(form) << "brown";
+    QTest::newRow("a form of šedá") << "šedou"
+                                    << "grey";
+    QTest::newRow("no other ending") << "hnědým"
+                                     << "";
     QTest::newRow("no band in Czech") << "žádná"
                                       << "none";
     QTest::newRow("stříbrná") << "Stříbrná"
