@@ -212,14 +212,18 @@ int checkCommand(const Call &call)
         writeMessage(err, texts.say("values are written as {}", "hodnoty se píší jako {}",
                                     valueForms(texts)));
     const Tally &tally = report.tally();
-    writeMessage(err,
-                 texts.say("checked {checked}: {in} in series, {out} outside, {bad} unreadable; "
-                           "{unfitted} not fitted, {other} other parts skipped",
-                           "zkontrolováno {checked}: v řadě {in}, mimo {out}, nečitelné {bad}; "
-                           "neosazené {unfitted}, jiných součástek vynecháno {other}",
-                           "checked"_a = tally.checked, "in"_a = tally.inSeries,
-                           "out"_a = tally.outside, "bad"_a = tally.unreadable,
-                           "unfitted"_a = tally.notFitted, "other"_a = tally.otherParts));
+    writeMessage(
+        err, texts.say("checked {checked}: {in} in series, {out} outside, {bad} unreadable; "
+                       "{unfitted} not fitted, {other} {skipped}",
+                       "zkontrolováno {checked}: v řadě {in}, mimo {out}, nečitelné {bad}; "
+                       "neosazené {unfitted}, {other} {skipped}",
+                       "checked"_a = tally.checked, "in"_a = tally.inSeries,
+                       "out"_a = tally.outside, "bad"_a = tally.unreadable,
+                       "unfitted"_a = tally.notFitted, "other"_a = tally.otherParts,
+                       "skipped"_a =
+                           texts.plural(tally.otherParts, "other part skipped",
+                                        "other parts skipped", "jiná součástka vynechána",
+                                        "jiné součástky vynechány", "jiných součástek vynecháno")));
     return std::max(status, tally.status);
 }
 

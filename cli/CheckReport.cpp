@@ -22,6 +22,7 @@ JsonObject entryJson(const Entry &entry, std::string_view result)
         .texts("references", std::vector<std::string_view>(entry.part.references.begin(),
                                                            entry.part.references.end()))
         .text("value", entry.part.value)
+        .text("cell", entry.part.cell)
         .text("result", result);
 }
 } // namespace

@@ -97,20 +97,38 @@ bool takenBy(OptionName option, const CommandRow &command)
     return owns(command, option) || ownersOf(option).empty();
 }
 
+namespace {
+constexpr std::array<ExitStatusRow, 3> exitStatuses{{
+    {0, "done; series answers 0 whether or not the value is a member",
+     "hotovo; series vrací 0, ať hodnota do řady patří, nebo ne"},
+    {1, "a value outside its series, no reading left, or no marking that fits",
+     "hodnota mimo svou řadu, žádné čtení nezbylo, nebo se nehodí žádné označení"},
+    {2, "a usage or input error, or output that could not be written, named in one line",
+     "chyba použití nebo vstupu, nebo výstup, který nešlo zapsat, pojmenované jedním řádkem"},
+}};
+} // namespace
+
+std::span<const ExitStatusRow> exitStatusTable()
+{
+    return exitStatuses;
+}
+
 std::string usage(const Texts &texts)
 {
     std::string text(texts.pick("Usage: ohmilka-code COMMAND ... [--json] [--lang cs|en]\n",
                                 "Použití: ohmilka-code PŘÍKAZ ... [--json] [--lang cs|en]\n"));
     for (const CommandRow &command : table)
         text += texts.pick(command.usageEnglish, command.usageCzech);
-    text += texts.pick(
-        "Options may stand anywhere; -- ends them. -h is --help.\n"
-        "Colours in Czech or English, or as IEC codes: hnědá, hneda, brown, BN.\n"
-        "Exit status: 0 done, 1 the value cannot be marked so, 2 a usage or input error.\n",
-        "Volby mohou stát kdekoli; -- je ukončí. -h je --help.\n"
-        "Barvy česky nebo anglicky, nebo kódy IEC: hnědá, hneda, brown, BN.\n"
-        "Návratová hodnota: 0 hotovo, 1 hodnotu nelze takto označit, 2 chyba použití nebo "
-        "vstupu.\n");
+    text += texts.pick("Options may stand anywhere; -- ends them. -h is --help.\n"
+                       "Colours in Czech or English, or as IEC codes: hnědá, hneda, brown, BN.\n"
+                       "Exit status:\n",
+                       "Volby mohou stát kdekoli; -- je ukončí. -h je --help.\n"
+                       "Barvy česky nebo anglicky, nebo kódy IEC: hnědá, hneda, brown, BN.\n"
+                       "Návratová hodnota:\n");
+    for (const ExitStatusRow &row : exitStatuses)
+        text += fmt::format("  {}  {}\n", row.status, texts.pick(row.english, row.czech));
+    text += texts.pick(closedPipeEnglish, closedPipeCzech);
+    text += '\n';
     return text;
 }
 

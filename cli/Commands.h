@@ -32,6 +32,17 @@ std::vector<std::string_view> commandNames();
 std::vector<std::string_view> ownersOf(OptionName option);
 bool takenBy(OptionName option, const CommandRow &command);
 
+// The exit statuses, as the usage text, both manual pages and the README give them.
+struct ExitStatusRow {
+    int status;
+    std::string_view english, czech;
+};
+std::span<const ExitStatusRow> exitStatusTable();
+inline constexpr std::string_view closedPipeEnglish =
+    "A closed pipe ends the program by SIGPIPE, as it ends any Unix tool.";
+inline constexpr std::string_view closedPipeCzech =
+    "Zavřená roura program ukončí signálem SIGPIPE, jako každý unixový nástroj.";
+
 std::string usage(const Texts &texts);
 
 } // namespace ohmilka::cli

@@ -81,13 +81,24 @@ JsonObject readingJson(const BandReading &read, const Texts &texts)
     }
     if (reading.tempcoPpm)
         tempco = Decimal{*reading.tempcoPpm, 0};
-    return JsonObject()
-        .texts("bands", englishNames(read.bands))
-        .number("ohms", reading.ohms)
-        .number("tolerance_percent", tolerance)
-        .number("tempco_ppm_per_k", tempco)
-        .number("min_ohms", lowest)
-        .number("max_ohms", highest)
+    JsonObject json = JsonObject()
+                          .texts("bands", englishNames(read.bands))
+                          .number("ohms", reading.ohms)
+                          .number("tolerance_percent", tolerance)
+                          .number("tempco_ppm_per_k", tempco)
+                          .number("min_ohms", lowest)
+                          .number("max_ohms", highest);
+    // The series that parts of its tolerance are sold in, as the text's "E24" or "not in E24".
+    if (reading.toleranceHundredths)
+        json.texts("series", seriesNames(seriesForTolerance(*reading.toleranceHundredths)))
+            .truth("in_series", read.series.has_value());
+    else
+        json.null("series").null("in_series");
+    if (read.series)
+        json.text("sold_series", fmt::format("E{}", *read.series));
+    else
+        json.null("sold_series");
+    return json.truth("from_other_end", read.fromOtherEnd)
         .text("text", readingText(reading, texts.language()));
 }
 
@@ -147,18 +158,21 @@ int decodeCommand(const Call &call)
     const bool inDoubt =
         std::any_of(choices.begin(), choices.end(), [](const auto &c) { return c.size() > 1; });
     std::vector<BandReading> readings;
+    std::optional<std::string> givenProblem; // why the bands as given are no code
     if (!inDoubt) {
-        // The bands as given must be a code; their reading stays first.
+        // The bands as given stay first where they are a code; else they are read from the
+        // other end, if that is one.
         std::vector<Colour> bands;
         for (const auto &choice : choices)
             bands.push_back(choice.front());
         const auto decoded = decode(bands);
         if (const auto *error = std::get_if<DecodeError>(&decoded)) {
-            throw UsageError{
-                bandProblem(*error, bands[static_cast<std::size_t>(error->band - 1)], texts)};
+            givenProblem =
+                bandProblem(*error, bands[static_cast<std::size_t>(error->band - 1)], texts);
+        } else {
+            readings.push_back({bands, false, std::get<Reading>(decoded), std::nullopt});
+            readings.front().series = soldSeries(readings.front().reading);
         }
-        readings.push_back({bands, false, std::get<Reading>(decoded), std::nullopt});
-        readings.front().series = soldSeries(readings.front().reading);
     }
     const auto all = allReadings(choices);
     if (std::holds_alternative<TooManyReadings>(all))
@@ -168,6 +182,8 @@ int decodeCommand(const Call &call)
     for (const BandReading &read : std::get<std::vector<BandReading>>(all))
         if (inDoubt || read.fromOtherEnd)
             readings.push_back(read);
+    if (readings.empty() && givenProblem)
+        throw UsageError{*givenProblem};
     if (readings.empty()) {
         writeMessage(err, texts.say("no choice of these colours is a code",
                                     "žádná volba těchto barev není kód"));
@@ -180,10 +196,15 @@ int decodeCommand(const Call &call)
         const Decimal measured = valueOf(*measuredText, texts);
         std::erase_if(readings, [&](const BandReading &r) { return !holds(r.reading, measured); });
         if (readings.empty()) {
-            writeMessage(err, texts.say("none of the {count} readings holds the measured {value}",
-                                        "žádné z {count} čtení neodpovídá naměřeným {value}",
-                                        "count"_a = candidates,
-                                        "value"_a = ohmsText(measured, language)));
+            const std::string value = ohmsText(measured, language);
+            writeMessage(err, candidates == 1
+                                  ? texts.say("the one reading does not hold the measured {value}",
+                                              "jediné čtení neodpovídá naměřeným {value}",
+                                              "value"_a = value)
+                                  : texts.say("none of the {count} readings holds the measured "
+                                              "{value}",
+                                              "žádné z {count} čtení neodpovídá naměřeným {value}",
+                                              "count"_a = candidates, "value"_a = value));
             return 1;
         }
     }

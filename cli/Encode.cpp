@@ -70,14 +70,24 @@ int encodeCommand(const Call &call)
     std::ostream &out = call.out;
     const Language language = texts.language();
     const Arguments &arguments = call.arguments;
-    EncodeRequest request{valueOperand(call), std::nullopt, std::nullopt, std::nullopt};
+    const ToleratedValue operand = toleratedValueOperand(call);
+    EncodeRequest request{operand.ohms, std::nullopt, std::nullopt, std::nullopt};
     if (arguments.given(OptionName::Smd))
         return encodeSmd(call, normalised(request.ohms));
     // Unreadable numbers are refused below, with the list of the valid ones.
     if (const auto &bands = arguments.value(OptionName::Bands))
         request.bands = smallNumber(*bands).value_or(-1);
-    if (const auto &tolerance = arguments.value(OptionName::Tolerance))
+    request.toleranceHundredths = operand.toleranceHundredths;
+    if (const auto &tolerance = arguments.value(OptionName::Tolerance)) {
         request.toleranceHundredths = toleranceHundredths(*tolerance).value_or(-1);
+        if (operand.toleranceHundredths &&
+            operand.toleranceHundredths != request.toleranceHundredths)
+            texts.refuse("the value says ±{value} %, --tolerance says {option}; give one of them",
+                         "hodnota říká ±{value} %, --tolerance říká {option}; uveďte jen jedno",
+                         "value"_a =
+                             percentText(*operand.toleranceHundredths, decimalSeparator(language)),
+                         "option"_a = quoted(*tolerance));
+    }
     if (const auto &tempco = arguments.value(OptionName::Tempco))
         request.tempcoPpm = smallNumber(*tempco).value_or(-1);
     const auto encoded = encode(request);
@@ -113,19 +123,30 @@ int encodeCommand(const Call &call)
     for (Colour colour : marking.bands)
         names.push_back(colourName(colour, language));
     std::string text = value + ": " + listOf(names, " ");
+    std::optional<int> tolerance, tempco;
     if (const auto reading = decode(marking.bands); std::holds_alternative<Reading>(reading)) {
-        const Reading &read = std::get<Reading>(reading);
-        const std::string tolerance =
-            percentText(read.toleranceHundredths.value_or(0), decimalSeparator(language));
-        if (read.toleranceHundredths && read.tempcoPpm)
-            text += fmt::format(" (±{} %, {} ppm/K)", tolerance, *read.tempcoPpm);
-        else if (read.toleranceHundredths)
-            text += fmt::format(" (±{} %)", tolerance);
+        tolerance = std::get<Reading>(reading).toleranceHundredths;
+        tempco = std::get<Reading>(reading).tempcoPpm;
+    }
+    // A coefficient nobody asked for is the code's default, and says so.
+    const bool tempcoByDefault = tempco && !request.tempcoPpm;
+    if (tolerance) {
+        text += fmt::format(" (±{} %", percentText(*tolerance, decimalSeparator(language)));
+        if (tempco)
+            text += fmt::format(", {} ppm/K", *tempco);
+        if (tempcoByDefault)
+            text += texts.pick(", the default", ", výchozí");
+        text += ')';
     }
     if (call.json)
         out << JsonObject()
                    .number("ohms", request.ohms)
                    .texts("bands", englishNames(marking.bands))
+                   .number("tolerance_percent",
+                           tolerance ? std::optional(Decimal{*tolerance, -2}) : std::nullopt)
+                   .number("tempco_ppm_per_k",
+                           tempco ? std::optional(Decimal{*tempco, 0}) : std::nullopt)
+                   .truth("tempco_by_default", tempcoByDefault)
                    .text("text", text)
                    .str()
             << '\n';

@@ -44,6 +44,15 @@ public:
         return fmt::format(fmt::runtime(pick(english, czech)),
                            std::forward<Arguments>(arguments)...);
     }
+    // The form a count takes: English has one and many; Czech 1, 2 to 4, and 0 or 5 and more.
+    std::string_view plural(long count, std::string_view englishOne, std::string_view englishMany,
+                            std::string_view czechOne, std::string_view czechFew,
+                            std::string_view czechMany) const
+    {
+        if (language_ == Language::English)
+            return count == 1 ? englishOne : englishMany;
+        return count == 1 ? czechOne : count >= 2 && count <= 4 ? czechFew : czechMany;
+    }
     [[noreturn]] void refuse(std::string_view english, std::string_view czech,
                              auto &&...arguments) const
     {

@@ -3,6 +3,8 @@
 
 #include "Values.h"
 
+#include "CellValue.h"
+
 #include <algorithm>
 
 namespace ohmilka::cli {
@@ -32,14 +34,35 @@ std::optional<int> smallNumber(std::string_view text)
     return std::stoi(std::string(text));
 }
 
-Decimal valueOperand(const Call &call)
+namespace {
+const std::string &oneOperand(const Call &call)
 {
     const Arguments &arguments = call.arguments;
     if (arguments.operands.size() != 1)
         call.texts.refuse("{command} takes one value, such as 4k7",
                           "{command} potřebuje jednu hodnotu, například 4k7",
                           "command"_a = arguments.command);
-    return valueOf(arguments.operands.front(), call.texts);
+    return arguments.operands.front();
+}
+} // namespace
+
+Decimal valueOperand(const Call &call)
+{
+    return valueOf(oneOperand(call), call.texts);
+}
+
+ToleratedValue toleratedValueOperand(const Call &call)
+{
+    const std::string &operand = oneOperand(call);
+    const partslist::CellValue cell = partslist::readValueCell(operand);
+    if (!cell.parsed.value)
+        valueOf(operand, call.texts); // refused with its reason
+    if (!cell.secondValue.empty())
+        call.texts.refuse("value {value}: it holds two values, {first} and {second}",
+                          "hodnota {value}: obsahuje dvě hodnoty, {first} a {second}",
+                          "value"_a = quoted(operand), "first"_a = quoted(cell.text),
+                          "second"_a = quoted(cell.secondValue));
+    return {*cell.parsed.value, cell.toleranceHundredths};
 }
 
 std::vector<Series> seriesList(const std::optional<std::string> &given,
@@ -61,7 +84,10 @@ std::vector<Series> seriesList(const std::optional<std::string> &given,
                          "--series: {given} není řada; řady: {list}", "given"_a = quoted(name),
                          "list"_a = listOf(names));
         }
-        chosen.push_back(*known);
+        if (std::find_if(chosen.begin(), chosen.end(), [&](const Series &series) {
+                return series.size == known->size;
+            }) == chosen.end()) // E24,E24 is E24
+            chosen.push_back(*known);
     } while (!rest.empty());
     return chosen;
 }

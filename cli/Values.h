@@ -26,6 +26,13 @@ std::string_view valueForms(const Texts &texts);
 // The one value a command takes as its operand.
 Decimal valueOperand(const Call &call);
 
+// The one value, and a tolerance written after it as parts lists write it: "10k 5%".
+struct ToleratedValue {
+    Decimal ohms;
+    std::optional<int> toleranceHundredths;
+};
+ToleratedValue toleratedValueOperand(const Call &call);
+
 // The series of a --series list, "E24,E96"; otherwise when none is given.
 std::vector<Series> seriesList(const std::optional<std::string> &given,
                                std::vector<Series> otherwise, const Texts &texts);

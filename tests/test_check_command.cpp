@@ -29,6 +29,8 @@ private slots:
     void jsonLinesReadBack();
     void messagesSayWhatTheInputIs_data();
     void messagesSayWhatTheInputIs();
+    void countsAgreeInNumber_data();
+    void countsAgreeInNumber();
 
 private:
     static CodeCommandResult check(const QStringList &options, const QString &input)
@@ -61,7 +63,7 @@ void TestCheckCommand::readsPartsListsAsToolsWriteThem_data()
     QTest::newRow("JLCPCB, Comment and Designator")
         << "jlcpcb.csv" << 1
         << outside("5: R4", "4.99 kΩ", "E24", "4.7 kΩ (−5.8 %) below and 5.1 kΩ (+2.2 %) above")
-        << "checked 3: 2 in series, 1 outside, 0 unreadable; 1 not fitted, 1 other parts skipped";
+        << "checked 3: 2 in series, 1 outside, 0 unreadable; 1 not fitted, 1 other part skipped";
     QTest::newRow("Czech Excel, semicolons in Windows-1250")
         << "excel-cs.csv" << 1
         << outside("5: R4", "5 kΩ", "E96 or E24", "4.99 kΩ (−0.2 %) below and 5.1 kΩ (+2 %) above")
@@ -81,7 +83,7 @@ void TestCheckCommand::readsPartsListsAsToolsWriteThem_data()
     QTest::newRow("KiCad PCB editor, Designation")
         << "pcbnew.csv" << 1
         << outside("4: R3", "6 kΩ", "E24", "5.6 kΩ (−6.7 %) below and 6.2 kΩ (+3.3 %) above")
-        << "checked 2: 1 in series, 1 outside, 0 unreadable; 0 not fitted, 1 other parts skipped";
+        << "checked 2: 1 in series, 1 outside, 0 unreadable; 0 not fitted, 1 other part skipped";
     QTest::newRow("Eagle's partlist, aligned with spaces")
         << "eagle-partlist.txt" << 1
         << outside("15: R3", "6 kΩ", "E24", "5.6 kΩ (−6.7 %) below and 6.2 kΩ (+3.3 %) above")
@@ -89,7 +91,7 @@ void TestCheckCommand::readsPartsListsAsToolsWriteThem_data()
     QTest::newRow("Eagle's bom.ulp, Parts")
         << "eagle-bom-ulp.csv" << 1
         << outside("4: R3", "16.5 kΩ", "E24", "16 kΩ (−3 %) below and 18 kΩ (+9.1 %) above")
-        << "checked 2: 1 in series, 1 outside, 0 unreadable; 0 not fitted, 1 other parts skipped";
+        << "checked 2: 1 in series, 1 outside, 0 unreadable; 0 not fitted, 1 other part skipped";
     QTest::newRow("OrCAD's report: a title, tabs, Part as the value")
         << "orcad.bom" << 1
         << outside("11: R3", "4.8 kΩ", "E96 or E24",
@@ -102,19 +104,19 @@ void TestCheckCommand::readsPartsListsAsToolsWriteThem_data()
     QTest::newRow("KiBoM: statistics, and (DNF)")
         << "kibom.csv" << 1
         << outside("5: R4", "12.5 kΩ", "E24", "12 kΩ (−4 %) below and 13 kΩ (+4 %) above")
-        << "checked 2: 1 in series, 1 outside, 0 unreadable; 1 not fitted, 1 other parts skipped";
+        << "checked 2: 1 in series, 1 outside, 0 unreadable; 1 not fitted, 1 other part skipped";
     QTest::newRow("DipTrace: RefDes, power ratings, ± after the value, two values")
         << "diptrace.csv" << 2
         << "FILE:5: R4: value '1/4W 4k7 1k': it holds two values, '4k7' and '1k'\n"
-        << "checked 4: 3 in series, 0 outside, 1 unreadable; 0 not fitted, 1 other parts skipped";
+        << "checked 4: 3 in series, 0 outside, 1 unreadable; 0 not fitted, 1 other part skipped";
     QTest::newRow("Altium: Not Fitted, a quantity of 0, a package before the value")
         << "altium-fitted.csv" << 1
         << outside("4: R4", "1.07 kΩ", "E24", "1 kΩ (−6.5 %) below and 1.1 kΩ (+2.8 %) above")
-        << "checked 2: 1 in series, 1 outside, 0 unreadable; 1 not fitted, 1 other parts skipped";
+        << "checked 2: 1 in series, 1 outside, 0 unreadable; 1 not fitted, 1 other part skipped";
     QTest::newRow("a spreadsheet's supplier lines, totals and empty lines")
         << "spreadsheet-totals.csv" << 1
         << outside("4: R3", "5 kΩ", "E24", "4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above")
-        << "checked 2: 1 in series, 1 outside, 0 unreadable; 0 not fitted, 1 other parts skipped";
+        << "checked 2: 1 in series, 1 outside, 0 unreadable; 0 not fitted, 1 other part skipped";
 }
 
 void TestCheckCommand::readsPartsListsAsToolsWriteThem()
@@ -295,10 +297,11 @@ void TestCheckCommand::jsonLinesReadBack()
 {
     const CodeCommandResult result =
         check({QStringLiteral("--json"), QStringLiteral("--csv")},
-              QStringLiteral("Ref,Value\n\"R1, R2\",5k\nR3,oops\nR4,4k7\nR5,DNP\nC1,1u\n"));
+              QStringLiteral("Ref,Value\n\"R1, R2\",5k\nR3,oops\nR4,4k7\nR5,DNP\nC1,1u\n"
+                             "R6,10k/0603 ±1%\n"));
     QCOMPARE(result.status, 2);
     QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 6);
+    QCOMPARE(lines.size(), 7);
     const QJsonObject columns = QJsonDocument::fromJson(lines.takeFirst().toUtf8()).object();
     QCOMPARE(columns.value("result").toString(), QStringLiteral("columns"));
     QCOMPARE(columns.value("line").toInt(), 1);
@@ -318,15 +321,19 @@ void TestCheckCommand::jsonLinesReadBack()
     const QJsonObject in = QJsonDocument::fromJson(lines[2].toUtf8()).object();
     QCOMPARE(in.value("in_series").toBool(), true);
     QVERIFY(in.value("below_ohms").isNull());
-    QStringList results, values;
+    QStringList results, values, cells;
     for (const QString &line : lines) {
         const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
         results << object.value("result").toString();
         values << object.value("value").toString();
+        cells << object.value("cell").toString();
     }
-    QCOMPARE(values, QStringList({"5k", "oops", "4k7", "DNP", "1u"}));
-    QCOMPARE(results,
-             QStringList({"outside", "unreadable", "in_series", "not_fitted", "other_part"}));
+    QCOMPARE(values, QStringList({"5k", "oops", "4k7", "DNP", "1u", "10k"}));
+    QCOMPARE(cells, QStringList({"5k", "oops", "4k7", "DNP", "1u", "10k/0603 ±1%"}));
+    QCOMPARE(results, QStringList({"outside", "unreadable", "in_series", "not_fitted", "other_part",
+                                   "in_series"}));
+    QCOMPARE(QJsonDocument::fromJson(lines.last().toUtf8()).object().value("tolerance_percent"),
+             QJsonValue(1));
 }
 
 void TestCheckCommand::messagesSayWhatTheInputIs_data()
@@ -367,6 +374,32 @@ void TestCheckCommand::messagesSayWhatTheInputIs()
     QStringList lines = QString::fromStdString(bytes.err).split(u'\n', Qt::SkipEmptyParts);
     QVERIFY(lines.takeLast().startsWith(QStringLiteral("ohmilka-code: checked")));
     QCOMPARE(lines.join(u'\n'), err.isEmpty() ? QString() : "ohmilka-code: " + err);
+}
+
+void TestCheckCommand::countsAgreeInNumber_data()
+{
+    QTest::addColumn<int>("others"); // parts that are no resistors
+    QTest::addColumn<bool>("czech");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("one") << 1 << false << "0 not fitted, 1 other part skipped";
+    QTest::newRow("two") << 2 << false << "0 not fitted, 2 other parts skipped";
+    QTest::newRow("none") << 0 << false << "0 not fitted, 0 other parts skipped";
+    QTest::newRow("one in Czech") << 1 << true << "neosazené 0, 1 jiná součástka vynechána";
+    QTest::newRow("four in Czech") << 4 << true << "neosazené 0, 4 jiné součástky vynechány";
+    QTest::newRow("five in Czech") << 5 << true << "neosazené 0, 5 jiných součástek vynecháno";
+    QTest::newRow("none in Czech") << 0 << true << "neosazené 0, 0 jiných součástek vynecháno";
+}
+
+void TestCheckCommand::countsAgreeInNumber()
+{
+    QFETCH(int, others);
+    QFETCH(bool, czech);
+    QFETCH(QString, summary);
+    const CodeCommandResult result = runCodeCommand(
+        {QStringLiteral("check")},
+        czech ? ohmilka::cli::Language::Czech : ohmilka::cli::Language::English,
+        (QStringLiteral("10k\n") + QStringLiteral("100n\n").repeated(others)).toStdString());
+    QVERIFY2(result.err.contains(summary), qPrintable(result.err));
 }
 
 QTEST_GUILESS_MAIN(TestCheckCommand)

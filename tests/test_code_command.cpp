@@ -40,6 +40,8 @@ private slots:
     void inputReachesTheTerminalEscaped();
     void failedWriteIsAnError();
     void bashCompletesEveryWordTheProgramKnows();
+    void everyDocumentGivesTheSameExitStatuses_data();
+    void everyDocumentGivesTheSameExitStatuses();
 
 private:
     using Result = CodeCommandResult;
@@ -71,6 +73,9 @@ void TestCodeCommand::answers_data()
                                  << 0 << "4,7 kΩ ±5 % (4,465–4,935 kΩ), E24\n";
     QTest::newRow("-- ends the options") << en << QStringList{"decode", "--", "RD", "RD", "RD"} << 0
                                          << "2.2 kΩ ±20 % (1.76–2.64 kΩ), E6\n";
+    QTest::newRow("read from the other end where the bands as given are no code")
+        << en << QStringList{"decode", "gold", "red", "violet", "yellow"} << 0
+        << "4.7 kΩ ±5 % (4.465–4.935 kΩ), E24, read from the other end\n";
     QTest::newRow("the reading as given stays first")
         << en << QStringList{"decode", "YE", "YE", "RD", "BN"} << 0
         << "4.4 kΩ ±1 % (4.356–4.444 kΩ), not in E96 or E24\n120 kΩ ±0.02 % (119.976–120.024 "
@@ -90,8 +95,19 @@ void TestCodeCommand::answers_data()
         << en << QStringList{"decode", "YE", "VT", "RD/OG", "GD", "--measured", "1k"} << 1 << "";
     QTest::newRow("encode") << en << QStringList{"encode", "4k7"} << 0
                             << "4.7 kΩ: yellow violet red gold (±5 %)\n";
+    QTest::newRow("a tolerance after the value")
+        << en << QStringList{"encode", "10k 1%"} << 0 << "10 kΩ: brown black orange brown (±1 %)\n";
+    QTest::newRow("a tolerance after the value, and the same one asked")
+        << en << QStringList{"encode", "10k±1%", "--tolerance", "1"} << 0
+        << "10 kΩ: brown black orange brown (±1 %)\n";
     QTest::newRow("encode in Czech") << cs << QStringList{"encode", "4,7k"} << 0
                                      << "4,7 kΩ: žlutá fialová červená zlatá (±5 %)\n";
+    QTest::newRow("series named in any case, and once")
+        << en << QStringList{"series", "5k", "--series", "e24,E24"} << 0
+        << "E24: 5 kΩ is not in the series; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) "
+           "above\n";
+    QTest::newRow("--lang in capitals") << en << QStringList{"--lang", "CS", "encode", "4k7"} << 0
+                                        << "4,7 kΩ: žlutá fialová červená zlatá (±5 %)\n";
     QTest::newRow("series") << en << QStringList{"series", "5k", "--series", "E24"} << 0
                             << "E24: 5 kΩ is not in the series; nearest 4.7 kΩ (−6 %) below and "
                                "5.1 kΩ (+2 %) above\n";
@@ -138,29 +154,47 @@ void TestCodeCommand::jsonCarriesExactNumbers_data()
                             << R"json({"bands": ["yellow","violet","red","gold"], "ohms": 4700,
                                   "tolerance_percent": 5, "tempco_ppm_per_k": null,
                                   "min_ohms": 4465, "max_ohms": 4935,
+                                  "series": ["E24"], "in_series": true, "sold_series": "E24",
+                                  "from_other_end": false,
                                   "text": "4,7 kΩ ±5 % (4,465–4,935 kΩ)", "other_readings": []
 })json";
     QTest::newRow("decode from the other end")
         << QStringList{"decode", "BN", "BK", "BK", "RD", "BN"} << 0
         << R"json({"bands": ["brown","black","black","red","brown"], "ohms": 10000,
               "tolerance_percent": 1, "tempco_ppm_per_k": null, "min_ohms": 9900,
-              "max_ohms": 10100, "other_readings": [{"bands": ["brown","red","black","black",
+              "max_ohms": 10100, "series": ["E96", "E24"], "in_series": true,
+              "sold_series": "E96", "from_other_end": false,
+              "other_readings": [{"bands": ["brown","red","black","black",
               "brown"], "ohms": 120, "tolerance_percent": 1, "tempco_ppm_per_k": null,
-              "min_ohms": 118.8, "max_ohms": 121.2, "text": "120 Ω ±1 % (118,8–121,2 Ω)"}]})json";
+              "min_ohms": 118.8, "max_ohms": 121.2, "series": ["E96", "E24"], "in_series": true,
+              "sold_series": "E24", "from_other_end": true,
+              "text": "120 Ω ±1 % (118,8–121,2 Ω)"}]})json";
     QTest::newRow("decode in doubt")
         << QStringList{"decode", "YE", "VT", "RD/OG", "GD", "--measured", "47k"} << 0
         << R"json({"readings": [{"bands": ["yellow","violet","orange","gold"], "ohms": 47000,
               "tolerance_percent": 5, "tempco_ppm_per_k": null, "min_ohms": 44650,
-              "max_ohms": 49350, "text": "47 kΩ ±5 % (44,65–49,35 kΩ)"}], "dropped": 1})json";
+              "max_ohms": 49350, "series": ["E24"], "in_series": true, "sold_series": "E24",
+              "from_other_end": false, "text": "47 kΩ ±5 % (44,65–49,35 kΩ)"}],
+              "dropped": 1})json";
     QTest::newRow("sub-ohm") << QStringList{"decode", "RD", "RD", "SR"} << 0
                              << R"json({"bands": ["red","red","silver"], "ohms": 0.22,
                                    "tolerance_percent": 20, "tempco_ppm_per_k": null,
                                    "min_ohms": 0.176, "max_ohms": 0.264,
+                                   "series": ["E6"], "in_series": true, "sold_series": "E6",
+                                   "from_other_end": false,
                                    "text": "220 mΩ ±20 % (176–264 mΩ)", "other_readings": []
 })json";
     QTest::newRow("encode") << QStringList{"encode", "4k7"} << 0
                             << R"json({"ohms": 4700, "bands": ["yellow","violet","red","gold"],
+                                  "tolerance_percent": 5, "tempco_ppm_per_k": null,
+                                  "tempco_by_default": false,
                                   "text": "4,7 kΩ: žlutá fialová červená zlatá (±5 %)"
+})json";
+    QTest::newRow("encode with a coefficient by default")
+        << QStringList{"encode", "4k7", "--bands", "6"} << 0
+        << R"json({"ohms": 4700, "bands": ["yellow","violet","black","brown","brown","brown"],
+              "tolerance_percent": 1, "tempco_ppm_per_k": 100, "tempco_by_default": true,
+              "text": "4,7 kΩ: žlutá fialová černá hnědá hnědá hnědá (±1 %, 100 ppm/K, výchozí)"
 })json";
     QTest::newRow("no marking") << QStringList{"encode", "4k75", "--bands", "4"} << 1
                                 << R"json({"ohms": 4750, "bands": null, "below_ohms": 4700,
@@ -217,6 +251,10 @@ void TestCodeCommand::badInputGetsOneLineAndStatusTwo_data()
         << QStringList{"encode", "--", "-47"} << "not negative";
     QTest::newRow("two prefixes") << QStringList{"encode", "4k7M"} << "more than one prefix";
     QTest::newRow("empty value") << QStringList{"encode", ""} << "it is empty";
+    QTest::newRow("two tolerances") << QStringList{"encode", "10k 5%", "--tolerance", "1"}
+                                    << "the value says ±5 %, --tolerance says '1'";
+    QTest::newRow("two values") << QStringList{"encode", "10k 4k7"}
+                                << "it holds two values, '10k' and '4k7'";
     QTest::newRow("tempco with 4 bands")
         << QStringList{"encode", "4k7", "--bands", "4", "--tempco", "50"} << "--tempco needs 6";
     QTest::newRow("tolerance with 3 bands")
@@ -476,10 +514,55 @@ void TestCodeCommand::bashCompletesEveryWordTheProgramKnows()
     QCOMPARE(completionWords(script, QStringLiteral("--series")), wordsOf(series));
     QCOMPARE(completionWords(script, QStringLiteral("--tolerance")), wordsOf(tolerances));
     QCOMPARE(completionWords(script, QStringLiteral("--tempco")), wordsOf(tempcos));
-    QCOMPARE(completionWords(script, QStringLiteral("--encoding")),
-             wordsOf(std::vector<std::string_view>{"utf-8", "utf-16le", "utf-16be", "windows-1250"}));
+    QCOMPARE(
+        completionWords(script, QStringLiteral("--encoding")),
+        wordsOf(std::vector<std::string_view>{"utf-8", "utf-16le", "utf-16be", "windows-1250"}));
     QCOMPARE(completionWords(script, QStringLiteral("--lang")),
              wordsOf(std::vector<std::string_view>{"cs", "en"}));
+}
+
+void TestCodeCommand::everyDocumentGivesTheSameExitStatuses_data()
+{
+    QTest::addColumn<QString>("document"); // in the source tree
+    QTest::addColumn<QString>("form");     // how it writes a status: %1 the number, %2 the text
+    QTest::addColumn<bool>("czech");
+    QTest::newRow("manual page") << "man/ohmilka-code.1.in"
+                                 << ".B %1\n%2\n"
+                                 << false;
+    QTest::newRow("Czech manual page") << "man/ohmilka-code.cs.1.in"
+                                       << ".B %1\n%2\n"
+                                       << true;
+    QTest::newRow("README") << "README.md"
+                            << "- %1: %2\n"
+                            << false;
+    QTest::newRow("usage") << ""
+                           << "  %1  %2\n"
+                           << false;
+    QTest::newRow("Czech usage") << ""
+                                 << "  %1  %2\n"
+                                 << true;
+}
+
+void TestCodeCommand::everyDocumentGivesTheSameExitStatuses()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, form);
+    QFETCH(bool, czech);
+    QString text;
+    if (document.isEmpty()) {
+        text = run({QStringLiteral("--help")}, czech ? Language::Czech : Language::English).out;
+    } else {
+        QFile file(QStringLiteral(OHMILKA_SOURCE_DIR "/") + document);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        text = QString::fromUtf8(file.readAll());
+    }
+    for (const ohmilka::cli::ExitStatusRow &row : ohmilka::cli::exitStatusTable())
+        QVERIFY2(text.contains(
+                     form.arg(row.status).arg(QString::fromUtf8(czech ? row.czech : row.english))),
+                 qPrintable(QStringLiteral("status %1").arg(row.status)));
+    const std::string_view pipe =
+        czech ? ohmilka::cli::closedPipeCzech : ohmilka::cli::closedPipeEnglish;
+    QVERIFY(text.contains(QString::fromUtf8(pipe.data(), qsizetype(pipe.size()))));
 }
 
 QTEST_GUILESS_MAIN(TestCodeCommand)
