@@ -10,6 +10,7 @@ packages=(
     cmake g++ make
     git                      # the release and its comparison build from the repository
     locales-all              # the Czech and English locales the window and Orca tests run in
+    libc-l10n                # ... and the C library's Czech words for system errors
     qt6-base-dev libgl-dev   # Qt 6 Widgets and Test
     fonts-liberation         # metric-compatible stand-in for Arial and MS Sans Serif
     python3-pil              # resources/make-pictures.py

@@ -16,6 +16,7 @@ private slots:
     void fullDiskFailsWithOneLine();
     void unreadableInputFailsWithOneLine_data();
     void unreadableInputFailsWithOneLine();
+    void systemReasonsSpeakTheLocale();
 };
 
 void TestCodeProcess::process_data()
@@ -58,6 +59,23 @@ void TestCodeProcess::process()
     QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), out);
     const QString error = QString::fromUtf8(process.readAllStandardError());
     QVERIFY2(err.isEmpty() ? error.isEmpty() : error.startsWith(err) && error.count(u'\n') == 1,
+             qPrintable(error));
+}
+
+void TestCodeProcess::systemReasonsSpeakTheLocale()
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.insert(QStringLiteral("LC_MESSAGES"), QStringLiteral("cs_CZ.UTF-8"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(OHMILKA_CODE),
+                  {QStringLiteral("check"), QStringLiteral("/nonexistent/seznam.csv")});
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 2);
+    const QString error = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(error.startsWith(QStringLiteral("ohmilka-code: nelze číst /nonexistent/seznam.csv: "
+                                             "Adresář nebo soubor neexistuje\n")),
              qPrintable(error));
 }
 
