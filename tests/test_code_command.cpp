@@ -9,10 +9,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sstream>
@@ -42,6 +44,8 @@ private slots:
     void bashCompletesEveryWordTheProgramKnows();
     void everyDocumentGivesTheSameExitStatuses_data();
     void everyDocumentGivesTheSameExitStatuses();
+    void theReadmesExamplesHold();
+    void bothManualPagesNameEveryOption();
 
 private:
     using Result = CodeCommandResult;
@@ -563,6 +567,87 @@ void TestCodeCommand::everyDocumentGivesTheSameExitStatuses()
     const std::string_view pipe =
         czech ? ohmilka::cli::closedPipeCzech : ohmilka::cli::closedPipeEnglish;
     QVERIFY(text.contains(QString::fromUtf8(pipe.data(), qsizetype(pipe.size()))));
+}
+
+// Each "$ ohmilka-code ..." line of the README's examples, run as the shell would: the lines
+// after it are what it prints, stdout and stderr as they come, then "echo $?" its status. A
+// list the README shows with "$ iconv -f windows-1250 FILE" is written in that encoding.
+void TestCodeCommand::theReadmesExamplesHold()
+{
+    QFile readme(QStringLiteral(OHMILKA_SOURCE_DIR "/README.md"));
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    QStringList lines;
+    for (const QString &line : QString::fromUtf8(readme.readAll()).split(u'\n'))
+        if (line.startsWith(QStringLiteral("    ")))
+            lines << line.mid(4);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    int examples = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString call = lines[i];
+        if (!call.startsWith(QStringLiteral("$ ")))
+            continue;
+        qsizetype end = i + 1;
+        while (end < lines.size() && !lines[end].startsWith(QStringLiteral("$ ")) &&
+               !lines[end].isEmpty())
+            ++end;
+        const QStringList shown = lines.mid(i + 1, end - i - 1);
+        if (call.startsWith(QStringLiteral("$ iconv -f windows-1250 "))) {
+            QFile list(folder.filePath(call.section(u' ', -1)));
+            QVERIFY(list.open(QIODevice::WriteOnly));
+            // The letters of the example outside ASCII, as Windows-1250 codes them.
+            static const QList<std::pair<QChar, char>> codes{{u'á', '\xE1'}, {u'č', '\xE8'},
+                                                             {u'í', '\xED'}, {u'ř', '\xF8'},
+                                                             {u'ý', '\xFD'}, {u'±', '\xB1'}};
+            for (const QString &line : shown)
+                for (const QChar c : line + u'\n') {
+                    const auto code =
+                        std::find_if(codes.begin(), codes.end(),
+                                     [&](const auto &known) { return known.first == c; });
+                    QVERIFY2(c.unicode() < 0x80 || code != codes.end(), qPrintable(QString(c)));
+                    list.putChar(code != codes.end() ? code->second : c.toLatin1());
+                }
+            continue;
+        }
+        if (!call.startsWith(QStringLiteral("$ ohmilka-code ")))
+            continue;
+        ++examples;
+        const bool czech = call.contains(QStringLiteral("LANG=cs_CZ"));
+        call = call.section(u'#', 0, 0).trimmed();
+        const bool status = call.endsWith(QStringLiteral("; echo $?"));
+        call.chop(status ? 9 : 0);
+        QStringList arguments = call.mid(15).split(u' ', Qt::SkipEmptyParts);
+        for (QString &argument : arguments)
+            if (QFileInfo::exists(folder.filePath(argument)))
+                argument = folder.filePath(argument);
+        const Result result = run(arguments, czech ? Language::Czech : Language::English);
+        QString printed = result.out + result.err;
+        printed.replace(folder.path() + u'/', QString());
+        if (status)
+            printed += QString::number(result.status) + u'\n';
+        QStringList printedLines = printed.split(u'\n');
+        printedLines.removeLast();
+        printedLines.sort();
+        QStringList shownLines = shown;
+        shownLines.sort(); // the two streams as a terminal may interleave them
+        QCOMPARE(printedLines, shownLines);
+    }
+    QVERIFY(examples >= 6);
+}
+
+void TestCodeCommand::bothManualPagesNameEveryOption()
+{
+    for (const char *page : {"man/ohmilka-code.1.in", "man/ohmilka-code.cs.1.in"}) {
+        QFile file(QStringLiteral(OHMILKA_SOURCE_DIR "/") + QString::fromLatin1(page));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const ohmilka::cli::OptionRow &option : ohmilka::cli::optionTable()) {
+            const QString name =
+                QStringLiteral("\\-\\-") +
+                QString::fromLatin1(option.longName).replace(u'-', QStringLiteral("\\-"));
+            QVERIFY2(text.contains(name), qPrintable(QString::fromLatin1(page) + u' ' + name));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCodeCommand)
