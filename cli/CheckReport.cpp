@@ -116,7 +116,8 @@ void CheckReport::check(const Entry &entry)
         return unreadable(entry, valueProblemText(part.parsed.problem, part.value, texts_));
     }
     const std::optional<int> tolerance = part.toleranceHundredths;
-    if (!part.tolerance.empty() && (!tolerance || *tolerance <= 0 || *tolerance > 2000))
+    if (!part.tolerance.empty() &&
+        (!tolerance || *tolerance <= 0 || *tolerance > noToleranceBandHundredths))
         return unreadable(entry, texts_.say("tolerance {given} is no tolerance",
                                             "tolerance {given} není tolerance",
                                             "given"_a = quoted(part.tolerance)));
@@ -176,7 +177,7 @@ CheckReport::Verdict CheckReport::verdictOn(Decimal value, std::optional<int> to
         abovePercent = percentDifference(value, *above);
     }
     if (tolerance)
-        tolerancePercent = Decimal{*tolerance, -2};
+        tolerancePercent = percentOf(*tolerance);
     verdict.json.number("ohms", value)
         .number("tolerance_percent", tolerancePercent)
         .texts("series", seriesNames(sizes))

@@ -77,7 +77,7 @@ JsonObject readingJson(const BandReading &read, const Texts &texts)
     if (reading.toleranceHundredths) {
         lowest = lowestWithin(reading.ohms, *reading.toleranceHundredths);
         highest = highestWithin(reading.ohms, *reading.toleranceHundredths);
-        tolerance = Decimal{*reading.toleranceHundredths, -2};
+        tolerance = percentOf(*reading.toleranceHundredths);
     }
     if (reading.tempcoPpm)
         tempco = Decimal{*reading.tempcoPpm, 0};

@@ -82,10 +82,9 @@ int encodeCommand(const Call &call)
         request.toleranceHundredths = toleranceHundredths(*tolerance).value_or(-1);
         if (operand.toleranceHundredths &&
             operand.toleranceHundredths != request.toleranceHundredths)
-            texts.refuse("the value says ±{value} %, --tolerance says {option}; give one of them",
-                         "hodnota říká ±{value} %, --tolerance říká {option}; uveďte jen jedno",
-                         "value"_a =
-                             percentText(*operand.toleranceHundredths, decimalSeparator(language)),
+            texts.refuse("the value says {value}, --tolerance says {option}; give one of them",
+                         "hodnota říká {value}, --tolerance říká {option}; uveďte jen jedno",
+                         "value"_a = toleranceText(*operand.toleranceHundredths, language),
                          "option"_a = quoted(*tolerance));
     }
     if (const auto &tempco = arguments.value(OptionName::Tempco))
@@ -131,7 +130,7 @@ int encodeCommand(const Call &call)
     // A coefficient nobody asked for is the code's default, and says so.
     const bool tempcoByDefault = tempco && !request.tempcoPpm;
     if (tolerance) {
-        text += fmt::format(" (±{} %", percentText(*tolerance, decimalSeparator(language)));
+        text += " (" + toleranceText(*tolerance, language);
         if (tempco)
             text += fmt::format(", {} ppm/K", *tempco);
         if (tempcoByDefault)
@@ -143,7 +142,7 @@ int encodeCommand(const Call &call)
                    .number("ohms", request.ohms)
                    .texts("bands", englishNames(marking.bands))
                    .number("tolerance_percent",
-                           tolerance ? std::optional(Decimal{*tolerance, -2}) : std::nullopt)
+                           tolerance ? std::optional(percentOf(*tolerance)) : std::nullopt)
                    .number("tempco_ppm_per_k",
                            tempco ? std::optional(Decimal{*tempco, 0}) : std::nullopt)
                    .truth("tempco_by_default", tempcoByDefault)

@@ -92,15 +92,12 @@ int smdCommand(const Call &call)
         for (const SmdReading &reading : decoded.readings) {
             std::string text = ohmsText(reading.ohms, texts.language());
             if (reading.toleranceHundredths)
-                text +=
-                    " ±" +
-                    percentText(*reading.toleranceHundredths, decimalSeparator(texts.language())) +
-                    " %";
+                text += " " + toleranceText(*reading.toleranceHundredths, texts.language());
             const std::string_view system = systemName(reading.system, texts);
             texts_.push_back(fmt::format("{} ({})", text, system));
             std::optional<Decimal> tolerance;
             if (reading.toleranceHundredths)
-                tolerance = Decimal{*reading.toleranceHundredths, -2};
+                tolerance = percentOf(*reading.toleranceHundredths);
             readings.push_back(
                 JsonObject()
                     .text("system", systemName(reading.system, Texts(Language::English)))

@@ -12,7 +12,7 @@ namespace ohmilka::cli {
 std::optional<int> toleranceHundredths(std::string_view text)
 {
     if (text == "none" || text == "žádná" || text == "zadna")
-        return 2000;
+        return noToleranceBandHundredths;
     if (text.ends_with('%'))
         text.remove_suffix(1);
     while (text.ends_with(' '))

@@ -6,6 +6,7 @@
 // The resistance value and tolerance read from four band colours.
 
 #include "ColourCode.h"
+#include "Decimal.h"
 
 #include <optional>
 #include <string>
@@ -14,7 +15,7 @@
 namespace ohmilka {
 
 // Entries of the unit box, in the order the calculation selects them by.
-inline constexpr std::string_view unitPrefixes[] = {"m", "", "k", "M", "G"};
+inline constexpr const auto &unitPrefixes = siPrefixes;
 
 struct ResistorValue {
     std::optional<std::string_view> tolerance; // empty: band 4 not recognised

@@ -33,6 +33,16 @@ std::string ohmsText(Decimal ohms, Language language)
            std::string(prefixed.prefix) + "Ω";
 }
 
+std::string toleranceText(int hundredths, Language language)
+{
+    return "±" + percentText(hundredths, decimalSeparator(language)) + " %";
+}
+
+Decimal percentOf(int hundredths)
+{
+    return {hundredths, -2};
+}
+
 std::string percentText(int hundredths, std::string_view separator)
 {
     return decimalText({hundredths, -2}, separator);
@@ -64,7 +74,7 @@ std::string readingText(const Reading &reading, Language language)
         const Prefixed nominal = withPrefix(reading.ohms);
         const int tolerance = *reading.toleranceHundredths;
         text +=
-            " ±" + percentText(tolerance, separator) + " % (" +
+            " " + toleranceText(tolerance, language) + " (" +
             decimalText(inPrefix(lowestWithin(reading.ohms, tolerance), nominal.prefixExponent),
                         separator) +
             "–" +

@@ -21,7 +21,9 @@ std::string colourList(std::span<const Colour> colours, Language language); // "
 
 std::string ohmsText(Decimal ohms, Language language);               // "4,7 kΩ", "220 mΩ", "0 Ω"
 std::string percentText(int hundredths, std::string_view separator); // "0.25", "5"
-std::string signedPercentText(Decimal percent, Language language);   // "−1.3 %", "+2 %", "0 %"
+std::string toleranceText(int hundredths, Language language);        // "±0.25 %", "±5 %"
+Decimal percentOf(int hundredths);                                 // the number of percent: 0.25, 5
+std::string signedPercentText(Decimal percent, Language language); // "−1.3 %", "+2 %", "0 %"
 
 // The tolerance range of a nominal value.
 Decimal lowestWithin(Decimal ohms, int toleranceHundredths);

@@ -80,13 +80,12 @@ std::string decimalText(Decimal value, std::string_view separator)
 
 Prefixed withPrefix(Decimal value)
 {
-    static constexpr std::array<std::string_view, 5> prefixes{"m", "", "k", "M", "G"};
     value = normalised(value);
     if (value.mantissa == 0)
         return {value, "", 0};
     const int order = digitCount(value.mantissa) - 1 + value.exponent;
     const int step = std::clamp((order >= 0 ? order : order - 2) / 3, -1, 3);
-    return {inPrefix(value, 3 * step), prefixes[static_cast<std::size_t>(step + 1)], 3 * step};
+    return {inPrefix(value, 3 * step), siPrefixes[static_cast<std::size_t>(step + 1)], 3 * step};
 }
 
 Decimal inPrefix(Decimal value, int prefixExponent)

@@ -5,6 +5,7 @@
 
 // Exact decimal numbers for resistor values: no binary fractions, so 0.22 stays 0.22.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -39,6 +40,8 @@ std::optional<Decimal> scaled(Decimal value, std::int64_t factor, int shift);
 std::string decimalText(Decimal value, std::string_view separator);
 
 // The SI prefixes a resistance is written with, from milli to giga.
+inline constexpr std::array<std::string_view, 5> siPrefixes{"m", "", "k", "M", "G"};
+
 struct Prefixed {
     Decimal number;          // at least 1 and below 1000, where the prefixes reach
     std::string_view prefix; // "m", "", "k", "M" or "G"

@@ -12,7 +12,7 @@ namespace ohmilka::code {
 
 std::vector<int> seriesForTolerance(int toleranceHundredths)
 {
-    if (toleranceHundredths >= 2000)
+    if (toleranceHundredths >= noToleranceBandHundredths)
         return {6};
     if (toleranceHundredths >= 1000)
         return {12};

@@ -28,9 +28,8 @@ constexpr std::array<ColourMeaning, 14> table{{
     {C::Violet, "violet", "fialová", "VT", 7, 7, 10, 5},
     {C::Grey, "grey", "šedá", "GY", 8, 8, 1, 1},
     {C::White, "white", "bílá", "WH", 9, 9, no, no},
-    {C::None, "none", "žádná", "", no, no, 2000, no},
+    {C::None, "none", "žádná", "", no, no, noToleranceBandHundredths, no},
 }};
-constexpr int noBandHundredths = 2000; // ±20 %: no tolerance band
 
 // Lower case without Czech diacritics; nothing for other non-ASCII letters.
 std::optional<std::string> folded(std::string_view word)
@@ -133,7 +132,7 @@ std::variant<Reading, DecodeError> decode(std::span<const Colour> bands)
     const auto multiplier = meaning(bands[static_cast<std::size_t>(digits)]).multiplierExponent;
     if (!multiplier)
         return DecodeError{digits + 1, BandRole::Multiplier};
-    Reading reading{normalised({number, *multiplier}), noBandHundredths, std::nullopt};
+    Reading reading{normalised({number, *multiplier}), noToleranceBandHundredths, std::nullopt};
     if (count >= 4) {
         const Colour toleranceBand = bands[static_cast<std::size_t>(digits + 1)];
         reading.toleranceHundredths = meaning(toleranceBand).toleranceHundredths;
@@ -184,7 +183,7 @@ std::variant<Marking, NoMarking, EncodeConflict> encode(const EncodeRequest &req
     const Decimal value = normalised(request.ohms);
     if (request.tempcoPpm && !colourWith(&ColourMeaning::tempcoPpm, *request.tempcoPpm))
         return EncodeConflict::UnknownTempco;
-    const bool noToleranceBand = request.toleranceHundredths == noBandHundredths;
+    const bool noToleranceBand = request.toleranceHundredths == noToleranceBandHundredths;
     if (request.toleranceHundredths && !noToleranceBand &&
         !colourWith(&ColourMeaning::toleranceHundredths, *request.toleranceHundredths))
         return EncodeConflict::UnknownTolerance;
@@ -217,11 +216,12 @@ std::variant<Marking, NoMarking, EncodeConflict> encode(const EncodeRequest &req
     for (char digit : number)
         marking.bands.push_back(*colourWith(&ColourMeaning::digit, digit - '0'));
     marking.bands.push_back(*colourWith(&ColourMeaning::multiplierExponent, k));
-    const int tolerance = request.toleranceHundredths.value_or(bands == 3   ? noBandHundredths
-                                                               : bands == 4 ? 500
-                                                                            : 100);
+    const int tolerance =
+        request.toleranceHundredths.value_or(bands == 3   ? noToleranceBandHundredths
+                                             : bands == 4 ? 500
+                                                          : 100);
     if (bands >= 4)
-        marking.bands.push_back(tolerance == noBandHundredths
+        marking.bands.push_back(tolerance == noToleranceBandHundredths
                                     ? Colour::None
                                     : *colourWith(&ColourMeaning::toleranceHundredths, tolerance));
     if (bands == 6)

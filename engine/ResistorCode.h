@@ -51,6 +51,9 @@ const ColourMeaning &meaning(Colour colour);
 // as an IEC code, or none / žádná; any case.
 std::optional<Colour> parseColourWord(std::string_view word);
 
+// ±20 %: what a resistor without a tolerance band is made to, and the widest tolerance sold.
+inline constexpr int noToleranceBandHundredths = 2000;
+
 // What a band does in its layout.
 enum class BandRole { Digit, Multiplier, Tolerance, Tempco, Link };
 

@@ -4,6 +4,7 @@
 #include "CellValue.h"
 
 #include "AsciiText.h"
+#include "ResistorCode.h"
 
 #include <algorithm>
 #include <array>
@@ -18,17 +19,18 @@ struct ToleranceLetter {
     char letter;
     int hundredths;
 };
-constexpr std::array<ToleranceLetter, 11> toleranceLetters{{{'L', 1},
-                                                            {'P', 2},
-                                                            {'W', 5},
-                                                            {'B', 10},
-                                                            {'C', 25},
-                                                            {'D', 50},
-                                                            {'F', 100},
-                                                            {'G', 200},
-                                                            {'J', 500},
-                                                            {'K', 1000},
-                                                            {'M', 2000}}};
+constexpr std::array<ToleranceLetter, 11> toleranceLetters{
+    {{'L', 1},
+     {'P', 2},
+     {'W', 5},
+     {'B', 10},
+     {'C', 25},
+     {'D', 50},
+     {'F', 100},
+     {'G', 200},
+     {'J', 500},
+     {'K', 1000},
+     {'M', code::noToleranceBandHundredths}}};
 
 // Imperial chip sizes, and the metric names of the common ones.
 constexpr std::array<std::string_view, 21> packageCodes{
