@@ -131,16 +131,19 @@ std::vector<std::vector<Colour>> bandChoices(const std::vector<std::string> &wor
     return choices;
 }
 
-} // namespace
+// What a decode comes to, for either printer.
+struct DecodeResult {
+    std::vector<BandReading> readings; // the bands as given first, where they are a code
+    bool inDoubt = false;              // alternatives were given: each reading names its bands
+    bool measured = false;             // --measured was given
+    std::size_t dropped = 0;           // readings it left out
+    std::string noneLeft;              // why no reading is left: status 1
+};
 
-int decodeCommand(const Call &call)
+DecodeResult decodeResult(const Call &call)
 {
     const Arguments &arguments = call.arguments;
-    const bool json = call.json;
     const Texts &texts = call.texts;
-    std::ostream &out = call.out;
-    std::ostream &err = call.err;
-    const Language language = texts.language();
     const std::size_t count = arguments.operands.size();
     if (count != 1 && (count < 3 || count > 6))
         texts.refuse("decode takes 1, 3, 4, 5 or 6 colours, not {count}",
@@ -155,11 +158,12 @@ int decodeCommand(const Call &call)
                          "tyto volby dávají víc než {limit} kombinací barev; uveďte méně možností",
                          "limit"_a = combinationLimit);
     }
-    const bool inDoubt =
+    DecodeResult result;
+    result.inDoubt =
         std::any_of(choices.begin(), choices.end(), [](const auto &c) { return c.size() > 1; });
-    std::vector<BandReading> readings;
+    std::vector<BandReading> &readings = result.readings;
     std::optional<std::string> givenProblem; // why the bands as given are no code
-    if (!inDoubt) {
+    if (!result.inDoubt) {
         // The bands as given stay first where they are a code; else they are read from the
         // other end, if that is one.
         std::vector<Colour> bands;
@@ -180,61 +184,82 @@ int decodeCommand(const Call &call)
                      "tyto volby dávají víc než {limit} čtení; uveďte méně možností",
                      "limit"_a = readingLimit);
     for (const BandReading &read : std::get<std::vector<BandReading>>(all))
-        if (inDoubt || read.fromOtherEnd)
+        if (result.inDoubt || read.fromOtherEnd)
             readings.push_back(read);
     if (readings.empty() && givenProblem)
         throw UsageError{*givenProblem};
     if (readings.empty()) {
-        writeMessage(err, texts.say("no choice of these colours is a code",
-                                    "žádná volba těchto barev není kód"));
-        return 1;
+        result.noneLeft =
+            texts.say("no choice of these colours is a code", "žádná volba těchto barev není kód");
+        return result;
     }
 
     const auto &measuredText = arguments.value(OptionName::Measured);
+    result.measured = measuredText.has_value();
     const std::size_t candidates = readings.size();
     if (measuredText) {
         const Decimal measured = valueOf(*measuredText, texts);
         std::erase_if(readings, [&](const BandReading &r) { return !holds(r.reading, measured); });
         if (readings.empty()) {
-            const std::string value = ohmsText(measured, language);
-            writeMessage(err, candidates == 1
-                                  ? texts.say("the one reading does not hold the measured {value}",
-                                              "jediné čtení neodpovídá naměřeným {value}",
-                                              "value"_a = value)
-                                  : texts.say("none of the {count} readings holds the measured "
-                                              "{value}",
-                                              "žádné z {count} čtení neodpovídá naměřeným {value}",
-                                              "count"_a = candidates, "value"_a = value));
-            return 1;
+            const std::string value = ohmsText(measured, texts.language());
+            result.noneLeft =
+                candidates == 1
+                    ? texts.say("the one reading does not hold the measured {value}",
+                                "jediné čtení neodpovídá naměřeným {value}", "value"_a = value)
+                    : texts.say("none of the {count} readings holds the measured {value}",
+                                "žádné z {count} čtení neodpovídá naměřeným {value}",
+                                "count"_a = candidates, "value"_a = value);
         }
     }
-    const std::size_t dropped = candidates - readings.size();
+    result.dropped = candidates - readings.size();
+    return result;
+}
 
-    if (json) {
-        std::vector<JsonObject> objects;
-        for (const BandReading &read : readings)
-            objects.push_back(readingJson(read, texts));
-        if (inDoubt || measuredText)
-            out << JsonObject()
-                       .objects("readings", objects)
-                       .number("dropped", Decimal{std::int64_t(dropped), 0})
-                       .str()
-                << '\n';
-        else
-            out << objects.front().objects("other_readings", std::span(objects).subspan(1)).str()
-                << '\n';
-        return 0;
-    }
-    for (const BandReading &read : readings) {
+void printText(const DecodeResult &result, const Call &call)
+{
+    const Texts &texts = call.texts;
+    for (const BandReading &read : result.readings) {
         std::vector<std::string_view> names;
         for (Colour colour : read.bands)
-            names.push_back(colourName(colour, language));
-        out << (inDoubt ? listOf(names, " ") + ": " : "") << readingLine(read, texts) << '\n';
+            names.push_back(colourName(colour, texts.language()));
+        call.out << (result.inDoubt ? listOf(names, " ") + ": " : "") << readingLine(read, texts)
+                 << '\n';
     }
-    if (measuredText)
-        out << texts.say("left out, outside the measured value: {count}",
-                         "vynecháno mimo naměřenou hodnotu: {count}", "count"_a = dropped)
-            << '\n';
+    if (result.measured)
+        call.out << texts.say("left out, outside the measured value: {count}",
+                              "vynecháno mimo naměřenou hodnotu: {count}",
+                              "count"_a = result.dropped)
+                 << '\n';
+}
+
+void printJson(const DecodeResult &result, const Call &call)
+{
+    std::vector<JsonObject> objects;
+    for (const BandReading &read : result.readings)
+        objects.push_back(readingJson(read, call.texts));
+    if (result.inDoubt || result.measured)
+        call.out << JsonObject()
+                        .objects("readings", objects)
+                        .number("dropped", Decimal{std::int64_t(result.dropped), 0})
+                        .str()
+                 << '\n';
+    else
+        call.out << objects.front().objects("other_readings", std::span(objects).subspan(1)).str()
+                 << '\n';
+}
+} // namespace
+
+int decodeCommand(const Call &call)
+{
+    const DecodeResult result = decodeResult(call);
+    if (!result.noneLeft.empty()) {
+        writeMessage(call.err, result.noneLeft);
+        return 1;
+    }
+    if (call.json)
+        printJson(result, call);
+    else
+        printText(result, call);
     return 0;
 }
 

@@ -62,96 +62,115 @@ namespace {
                  "given"_a = given(OptionName::Bands));
 }
 
-} // namespace
-
-int encodeCommand(const Call &call)
+// The request a call makes: its value, band count, tolerance and coefficient.
+EncodeRequest requestOf(const Call &call, const ToleratedValue &operand)
 {
-    const Texts &texts = call.texts;
-    std::ostream &out = call.out;
-    const Language language = texts.language();
     const Arguments &arguments = call.arguments;
-    const ToleratedValue operand = toleratedValueOperand(call);
-    EncodeRequest request{operand.ohms, std::nullopt, std::nullopt, std::nullopt};
-    if (arguments.given(OptionName::Smd))
-        return encodeSmd(call, normalised(request.ohms));
-    // Unreadable numbers are refused below, with the list of the valid ones.
+    const Texts &texts = call.texts;
+    EncodeRequest request{operand.ohms, std::nullopt, operand.toleranceHundredths, std::nullopt};
+    // Unreadable numbers are refused by refuseConflict, with the list of the valid ones.
     if (const auto &bands = arguments.value(OptionName::Bands))
         request.bands = smallNumber(*bands).value_or(-1);
-    request.toleranceHundredths = operand.toleranceHundredths;
     if (const auto &tolerance = arguments.value(OptionName::Tolerance)) {
         request.toleranceHundredths = toleranceHundredths(*tolerance).value_or(-1);
         if (operand.toleranceHundredths &&
             operand.toleranceHundredths != request.toleranceHundredths)
             texts.refuse("the value says {value}, --tolerance says {option}; give one of them",
                          "hodnota říká {value}, --tolerance říká {option}; uveďte jen jedno",
-                         "value"_a = toleranceText(*operand.toleranceHundredths, language),
+                         "value"_a = toleranceText(*operand.toleranceHundredths, texts.language()),
                          "option"_a = quoted(*tolerance));
     }
     if (const auto &tempco = arguments.value(OptionName::Tempco))
         request.tempcoPpm = smallNumber(*tempco).value_or(-1);
+    return request;
+}
+
+// What an encode comes to, for either printer: the bands, or the nearest values that have them.
+struct EncodeResult {
+    Decimal ohms;
+    std::optional<Marking> marking;
+    std::optional<NoMarking> none;
+    std::optional<int> tolerance, tempco; // as the bands give them
+    bool tempcoByDefault = false;         // a coefficient nobody asked for
+    std::string text;                     // the line, or the reason there are no bands
+};
+
+EncodeResult encodeResult(const Call &call, const EncodeRequest &request)
+{
+    const Texts &texts = call.texts;
+    const Language language = texts.language();
     const auto encoded = encode(request);
     if (const auto *conflict = std::get_if<EncodeConflict>(&encoded))
-        refuseConflict(*conflict, arguments, texts);
-
+        refuseConflict(*conflict, call.arguments, texts);
+    EncodeResult result{
+        request.ohms, std::nullopt, std::nullopt, std::nullopt, std::nullopt, false, {}};
     const std::string value = ohmsText(request.ohms, language);
     if (const auto *none = std::get_if<NoMarking>(&encoded)) {
         const auto nearby = [&](std::optional<Decimal> ohms) {
             return ohms ? ohmsText(*ohms, language) : std::string(texts.pick("none", "žádná"));
         };
-        const std::string line =
-            texts.say("{value} cannot be marked with {bands} bands; nearest: {below} below, "
-                      "{above} above",
-                      "{value} nelze označit {bands} proužky; nejbližší: {below} nižší, {above} "
-                      "vyšší",
-                      "value"_a = value, "bands"_a = none->bands, "below"_a = nearby(none->below),
-                      "above"_a = nearby(none->above));
-        writeMessage(call.err, line);
-        if (call.json)
-            out << JsonObject()
-                       .number("ohms", request.ohms)
-                       .null("bands")
-                       .number("below_ohms", none->below)
-                       .number("above_ohms", none->above)
-                       .text("text", line)
-                       .str()
-                << '\n';
-        return 1;
+        result.none = *none;
+        result.text = texts.say(
+            "{value} cannot be marked with {bands} bands; nearest: {below} below, {above} above",
+            "{value} nelze označit {bands} proužky; nejbližší: {below} nižší, {above} vyšší",
+            "value"_a = value, "bands"_a = none->bands, "below"_a = nearby(none->below),
+            "above"_a = nearby(none->above));
+        return result;
     }
-    const Marking &marking = std::get<Marking>(encoded);
+    const Marking &marking = result.marking.emplace(std::get<Marking>(encoded));
     std::vector<std::string_view> names;
     for (Colour colour : marking.bands)
         names.push_back(colourName(colour, language));
-    std::string text = value + ": " + listOf(names, " ");
-    std::optional<int> tolerance, tempco;
+    result.text = value + ": " + listOf(names, " ");
     if (const auto reading = decode(marking.bands); std::holds_alternative<Reading>(reading)) {
-        tolerance = std::get<Reading>(reading).toleranceHundredths;
-        tempco = std::get<Reading>(reading).tempcoPpm;
+        result.tolerance = std::get<Reading>(reading).toleranceHundredths;
+        result.tempco = std::get<Reading>(reading).tempcoPpm;
     }
-    // A coefficient nobody asked for is the code's default, and says so.
-    const bool tempcoByDefault = tempco && !request.tempcoPpm;
-    if (tolerance) {
-        text += " (" + toleranceText(*tolerance, language);
-        if (tempco)
-            text += fmt::format(", {} ppm/K", *tempco);
-        if (tempcoByDefault)
-            text += texts.pick(", the default", ", výchozí");
-        text += ')';
+    result.tempcoByDefault = result.tempco && !request.tempcoPpm;
+    if (result.tolerance) {
+        result.text += " (" + toleranceText(*result.tolerance, language);
+        if (result.tempco)
+            result.text += fmt::format(", {} ppm/K", *result.tempco);
+        if (result.tempcoByDefault)
+            result.text += texts.pick(", the default", ", výchozí");
+        result.text += ')';
     }
+    return result;
+}
+
+JsonObject resultJson(const EncodeResult &result)
+{
+    JsonObject json;
+    json.number("ohms", result.ohms);
+    if (result.none)
+        return json.null("bands")
+            .number("below_ohms", result.none->below)
+            .number("above_ohms", result.none->above)
+            .text("text", result.text);
+    const auto number = [](std::optional<int> value, int exponent) {
+        return value ? std::optional(Decimal{*value, exponent}) : std::nullopt;
+    };
+    return json.texts("bands", englishNames(result.marking->bands))
+        .number("tolerance_percent", number(result.tolerance, -2))
+        .number("tempco_ppm_per_k", number(result.tempco, 0))
+        .truth("tempco_by_default", result.tempcoByDefault)
+        .text("text", result.text);
+}
+} // namespace
+
+int encodeCommand(const Call &call)
+{
+    const ToleratedValue operand = toleratedValueOperand(call);
+    if (call.arguments.given(OptionName::Smd))
+        return encodeSmd(call, normalised(operand.ohms));
+    const EncodeResult result = encodeResult(call, requestOf(call, operand));
+    if (result.none)
+        writeMessage(call.err, result.text); // the reason, and the object on standard output
     if (call.json)
-        out << JsonObject()
-                   .number("ohms", request.ohms)
-                   .texts("bands", englishNames(marking.bands))
-                   .number("tolerance_percent",
-                           tolerance ? std::optional(percentOf(*tolerance)) : std::nullopt)
-                   .number("tempco_ppm_per_k",
-                           tempco ? std::optional(Decimal{*tempco, 0}) : std::nullopt)
-                   .truth("tempco_by_default", tempcoByDefault)
-                   .text("text", text)
-                   .str()
-            << '\n';
-    else
-        out << text << '\n';
-    return 0;
+        call.out << resultJson(result).str() << '\n';
+    else if (!result.none)
+        call.out << result.text << '\n';
+    return result.none ? 1 : 0;
 }
 
 } // namespace ohmilka::cli
