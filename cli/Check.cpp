@@ -178,13 +178,10 @@ TextEncoding encodingAsked(const Arguments &arguments, const Texts &texts)
 int checkCommand(const Call &call)
 {
     const Arguments &arguments = call.arguments;
-    const bool json = call.json;
     const Texts &texts = call.texts;
-    std::ostream &out = call.out;
     std::ostream &err = call.err;
-    std::istream &in = call.in;
     const TextEncoding encoding = encodingAsked(arguments, texts);
-    CheckReport report(arguments, json, texts, out);
+    CheckReport report(arguments, call.json, texts, call.out);
     std::vector<std::string> files = arguments.operands;
     if (files.empty())
         files.emplace_back("-");
@@ -199,7 +196,7 @@ int checkCommand(const Call &call)
                 continue;
             }
         }
-        DecodingInput decoding((file == "-" ? in : stream).rdbuf(), encoding);
+        DecodingInput decoding((file == "-" ? call.in : stream).rdbuf(), encoding);
         checkList(decoding, file, separatorOf(file, arguments.given(OptionName::Csv)), report,
                   texts, err, status);
         if (const auto guessed = decoding.guessedOtherThanUtf8())

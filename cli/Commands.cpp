@@ -22,38 +22,92 @@ constexpr std::array seriesOptions{O::Series};
 constexpr std::array<OptionName, 0> smdOptions{};
 constexpr std::array checkOptions{O::Csv, O::Encoding, O::Series};
 
+constexpr std::array<UsageLine, 1> decodeEnglish{
+    {{"decode COLOUR... [--measured VALUE]",
+      "read 1, 3, 4, 5 or 6 colour bands, left to right, and from\n"
+      "the other end; a band in doubt names its choices: red/orange"}}};
+constexpr std::array<UsageLine, 1> decodeCzech{
+    {{"decode BARVA... [--measured HODNOTA]",
+      "přečte 1, 3, 4, 5 nebo 6 proužků zleva doprava i z druhého\n"
+      "konce; proužek v pochybnosti uvede možnosti: červená/oranžová"}}};
+constexpr std::array<UsageLine, 2> encodeEnglish{
+    {{"encode VALUE [--tolerance PERCENT] [--bands 3|4|5|6] [--tempco PPM]",
+      "the colours that mark a value, such as 4k7, 470R or \"10k 1%\""},
+     {"encode VALUE --smd", "its surface-mount markings: 3 and 4 digits, EIA-96"}}};
+constexpr std::array<UsageLine, 2> encodeCzech{
+    {{"encode HODNOTA [--tolerance PROCENTA] [--bands 3|4|5|6] [--tempco PPM]",
+      "barvy, které označí hodnotu, například 4k7, 470R nebo \"10k 1%\""},
+     {"encode HODNOTA --smd", "její značky SMD: 3 a 4 číslice, EIA-96"}}};
+constexpr std::array<UsageLine, 1> seriesEnglish{
+    {{"series VALUE [--series E6|E12|E24|E48|E96|E192[,...]]",
+      "whether a value is in the E series, and its neighbours"}}};
+constexpr std::array<UsageLine, 1> seriesCzech{
+    {{"series HODNOTA [--series E6|E12|E24|E48|E96|E192[,...]]",
+      "zda hodnota patří do řady E, a její sousedé"}}};
+constexpr std::array<UsageLine, 1> smdEnglish{
+    {{"smd MARKING...", "read surface-mount markings: 472, 4701, 4R7, 01C"}}};
+constexpr std::array<UsageLine, 1> smdCzech{
+    {{"smd ZNAČKA...", "přečte značky SMD: 472, 4701, 4R7, 01C"}}};
+constexpr std::array<UsageLine, 1> checkEnglish{
+    {{"check [FILE...] [--csv] [--encoding utf-8|utf-16le|utf-16be|windows-1250]\n"
+      "[--series E24,E96]",
+      "check parts lists or BOMs of any EDA tool against the E series"}}};
+constexpr std::array<UsageLine, 1> checkCzech{
+    {{"check [SOUBOR...] [--csv] [--encoding utf-8|utf-16le|utf-16be|windows-1250]\n"
+      "[--series E24,E96]",
+      "zkontroluje seznamy součástek nebo BOM z návrhových programů proti řadám E"}}};
+
 constexpr std::array<CommandRow, 5> table{{
-    {"decode", decodeCommand, decodeOptions,
-     "  decode COLOUR... [--measured VALUE]\n"
-     "                        read 1, 3, 4, 5 or 6 colour bands, left to right, and from\n"
-     "                        the other end; a band in doubt names its choices: red/orange\n",
-     "  decode BARVA... [--measured HODNOTA]\n"
-     "                        přečte 1, 3, 4, 5 nebo 6 proužků zleva doprava i z druhého\n"
-     "                        konce; proužek v pochybnosti uvede možnosti: červená/oranžová\n"},
-    {"encode", encodeCommand, encodeOptions,
-     "  encode VALUE [--tolerance PERCENT] [--bands 3|4|5|6] [--tempco PPM]\n"
-     "                        the colours that mark a value, such as 4k7 or 470R\n"
-     "  encode VALUE --smd    its surface-mount markings: 3 and 4 digits, EIA-96\n",
-     "  encode HODNOTA [--tolerance PROCENTA] [--bands 3|4|5|6] [--tempco PPM]\n"
-     "                        barvy, které označí hodnotu, například 4k7 nebo 470R\n"
-     "  encode HODNOTA --smd  její značky SMD: 3 a 4 číslice, EIA-96\n"},
-    {"series", seriesCommand, seriesOptions,
-     "  series VALUE [--series E6|E12|E24|E48|E96|E192[,...]]\n"
-     "                        whether a value is in the E series, and its neighbours\n",
-     "  series HODNOTA [--series E6|E12|E24|E48|E96|E192[,...]]\n"
-     "                        zda hodnota patří do řady E, a její sousedé\n"},
-    {"smd", smdCommand, smdOptions,
-     "  smd MARKING...        read surface-mount markings: 472, 4701, 4R7, 01C\n",
-     "  smd ZNAČKA...         přečte značky SMD: 472, 4701, 4R7, 01C\n"},
-    {"check", checkCommand, checkOptions,
-     "  check [FILE...] [--csv] [--encoding utf-8|utf-16le|utf-16be|windows-1250]\n"
-     "        [--series E24,E96]\n"
-     "                        check parts lists or BOMs of any EDA tool against the E series\n",
-     "  check [SOUBOR...] [--csv] [--encoding utf-8|utf-16le|utf-16be|windows-1250]\n"
-     "        [--series E24,E96]\n"
-     "                        zkontroluje seznamy součástek nebo BOM z návrhových programů "
-     "proti řadám E\n"},
+    {"decode", decodeCommand, decodeOptions, decodeEnglish, decodeCzech},
+    {"encode", encodeCommand, encodeOptions, encodeEnglish, encodeCzech},
+    {"series", seriesCommand, seriesOptions, seriesEnglish, seriesCzech},
+    {"smd", smdCommand, smdOptions, smdEnglish, smdCzech},
+    {"check", checkCommand, checkOptions, checkEnglish, checkCzech},
 }};
+
+// Where descriptions start, and how far a synopsis that runs on is indented.
+constexpr std::size_t descriptionColumn = 24;
+constexpr std::size_t synopsisIndent = 2, runOnIndent = 8;
+
+std::size_t characters(std::string_view text)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// A usage line in its columns: the description beside the synopsis where it fits, else under it.
+std::string usageText(const UsageLine &line)
+{
+    std::string text;
+    std::size_t at = 0; // the column the text has reached on its last line
+    const auto lines = [](std::string_view block) {
+        std::vector<std::string_view> parts;
+        for (std::size_t start = 0; start <= block.size();) {
+            const std::size_t end = std::min(block.find('\n', start), block.size());
+            parts.push_back(block.substr(start, end - start));
+            start = end + 1;
+        }
+        return parts;
+    };
+    const std::vector<std::string_view> synopsis = lines(line.synopsis);
+    for (std::size_t i = 0; i < synopsis.size(); ++i) {
+        const std::size_t indent = i == 0 ? synopsisIndent : runOnIndent;
+        if (i > 0)
+            text += '\n';
+        text += std::string(indent, ' ') + std::string(synopsis[i]);
+        at = indent + characters(synopsis[i]);
+    }
+    for (const std::string_view description : lines(line.description)) {
+        if (at + 2 > descriptionColumn) {
+            text += '\n';
+            at = 0;
+        }
+        text += std::string(descriptionColumn - at, ' ') + std::string(description);
+        at = descriptionColumn + 1; // the next line of the description starts a line of its own
+    }
+    return text + '\n';
+}
 
 bool owns(const CommandRow &command, OptionName option)
 {
@@ -118,7 +172,9 @@ std::string usage(const Texts &texts)
     std::string text(texts.pick("Usage: ohmilka-code COMMAND ... [--json] [--lang cs|en]\n",
                                 "Použití: ohmilka-code PŘÍKAZ ... [--json] [--lang cs|en]\n"));
     for (const CommandRow &command : table)
-        text += texts.pick(command.usageEnglish, command.usageCzech);
+        for (const UsageLine &line :
+             texts.language() == Language::Czech ? command.usageCzech : command.usageEnglish)
+            text += usageText(line);
     text += texts.pick("Options may stand anywhere; -- ends them. -h is --help.\n"
                        "Colours in Czech or English, or as IEC codes: hnědá, hneda, brown, BN.\n"
                        "Exit status:\n",

@@ -16,12 +16,19 @@
 
 namespace ohmilka::cli {
 
+// A line of the usage text: how a command is called, and what it does. Either may run on over
+// lines parted by \n; the usage text sets them in their columns.
+struct UsageLine {
+    std::string_view synopsis;
+    std::string_view description;
+};
+
 struct CommandRow {
     std::string_view name;
     int (*run)(const Call &call);
     std::span<const OptionName> options; // its own; an option no command owns is every command's
-    std::string_view usageEnglish;       // its lines in the usage text
-    std::string_view usageCzech;
+    std::span<const UsageLine> usageEnglish;
+    std::span<const UsageLine> usageCzech;
 };
 
 std::span<const CommandRow> commandTable();

@@ -70,12 +70,8 @@ std::string smdProblem(std::string_view marking, SmdProblem problem, const Texts
 
 int smdCommand(const Call &call)
 {
-    const Arguments &arguments = call.arguments;
-    const bool json = call.json;
     const Texts &texts = call.texts;
-    std::ostream &out = call.out;
-    std::ostream &err = call.err;
-    const std::vector<std::string> &markings = arguments.operands;
+    const std::vector<std::string> &markings = call.arguments.operands;
     if (markings.empty())
         texts.refuse("smd takes one marking or more, such as 472 or 01C",
                      "smd potřebuje jednu značku nebo víc, například 472 nebo 01C");
@@ -83,7 +79,7 @@ int smdCommand(const Call &call)
     for (const std::string &marking : markings) {
         const SmdDecoded decoded = readSmdMarking(marking);
         if (decoded.readings.empty()) {
-            writeMessage(err, smdProblem(marking, decoded.problem, texts));
+            writeMessage(call.err, smdProblem(marking, decoded.problem, texts));
             status = 2;
             continue;
         }
@@ -105,11 +101,11 @@ int smdCommand(const Call &call)
                     .number("tolerance_percent", tolerance)
                     .text("text", text));
         }
-        if (json)
-            out << JsonObject().text("marking", marking).objects("readings", readings).str()
-                << '\n';
+        if (call.json)
+            call.out << JsonObject().text("marking", marking).objects("readings", readings).str()
+                     << '\n';
         else
-            out << marking << ": " << listOf(texts_, "; ") << '\n';
+            call.out << marking << ": " << listOf(texts_, "; ") << '\n';
     }
     return status;
 }
