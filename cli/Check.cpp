@@ -8,11 +8,11 @@
 #include "Encoding.h"
 #include "PartsList.h"
 #include "ReferenceSet.h"
+#include "SystemReason.h"
 #include "Values.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 
 namespace ohmilka::cli {
@@ -191,7 +191,7 @@ int checkCommand(const Call &call)
         if (file != "-") {
             stream.open(file, std::ios::binary);
             if (!stream) {
-                reportUnreadableFile(file, std::strerror(errno), report, texts, err);
+                reportUnreadableFile(file, systemReason(errno), report, texts, err);
                 status = 2;
                 continue;
             }

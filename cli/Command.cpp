@@ -5,11 +5,11 @@
 
 #include "Identity.h"
 #include "Options.h"
+#include "SystemReason.h"
 
 #include <fmt/format.h>
 
 #include <cerrno>
-#include <cstring>
 #include <string>
 
 namespace ohmilka::cli {
@@ -64,7 +64,7 @@ int runCommand(std::span<const std::string_view> arguments, Language language, s
     const Texts texts(language);
     writeMessage(err,
                  texts.say("cannot write the output: {reason}", "nelze zapsat výstup: {reason}",
-                           "reason"_a = cause ? std::strerror(cause) : "?"));
+                           "reason"_a = cause ? systemReason(cause) : "?"));
     return 2;
 }
 
