@@ -272,31 +272,14 @@ bool startsRest(std::string_view cell, std::size_t at)
     return c == ' ' || c == '\t' || c == '/' || c == '_' || c == '(' || c == '-' ||
            plusMinusAt(cell, at);
 }
-} // namespace
 
-CellValue readValueCell(std::string_view text)
+// The cell's value: the whole cell, or the longest start that is a value followed by what may
+// follow one ("4.7 K 1%" is 4.7 kΩ, not 4.7 Ω ±10 %).
+CellValue valueLeading(std::string_view cell)
 {
-    std::string_view cell = trimmed(text);
-    // A power rating may come first, "1/4W 10k", and a package as libraries name parts,
-    // "0603R 10KR".
-    if (const std::size_t power = powerEnd(cell, 0); power != 0 && power < cell.size()) {
-        std::size_t at = power;
-        while (at < cell.size() && isSeparator(cell[at]))
-            ++at;
-        cell.remove_prefix(at);
-    }
-    if (const std::size_t space = cell.find(' '); space != std::string_view::npos) {
-        std::string_view package = cell.substr(0, space);
-        if (package.size() > 4 &&
-            std::string_view("RCL").find(package.back()) != std::string_view::npos)
-            package.remove_suffix(1);
-        if (isPackage(package))
-            cell = trimmed(cell.substr(space));
-    }
     CellValue whole{cell, parseValue(cell), {}, {}, {}};
     if (whole.parsed.value)
         return whole;
-    // The longest start that is a value: "4.7 K 1%" is 4.7 kΩ, not 4.7 Ω ±10 %.
     for (std::size_t end = cell.size(); end-- > 1;) {
         if (!startsRest(cell, end))
             continue;
@@ -309,6 +292,35 @@ CellValue readValueCell(std::string_view text)
             return candidate;
     }
     return whole;
+}
+} // namespace
+
+CellValue readValueCell(std::string_view text)
+{
+    std::string_view cell = trimmed(text);
+    // A power rating may come first: "1/4W 10k".
+    if (const std::size_t power = powerEnd(cell, 0); power != 0 && power < cell.size()) {
+        std::size_t at = power;
+        while (at < cell.size() && isSeparator(cell[at]))
+            ++at;
+        cell.remove_prefix(at);
+    }
+    const CellValue read = valueLeading(cell);
+    // And a package, as libraries name parts, "0603R 10KR", where the cell reads no other way
+    // ("1005 Ω" is ohms).
+    if (read.parsed.value && read.secondValue.empty())
+        return read;
+    if (const std::size_t space = cell.find(' '); space != std::string_view::npos) {
+        std::string_view package = cell.substr(0, space);
+        if (package.size() > 4 &&
+            std::string_view("RCL").find(package.back()) != std::string_view::npos)
+            package.remove_suffix(1);
+        if (isPackage(package))
+            if (CellValue after = valueLeading(trimmed(cell.substr(space)));
+                after.parsed.value && after.secondValue.empty())
+                return after;
+    }
+    return read;
 }
 
 std::optional<int> readToleranceCell(std::string_view cell)

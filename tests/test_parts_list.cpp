@@ -274,6 +274,7 @@ void TestPartsList::valueCellsGiveTheirLeadingValue_data()
     row("a power rating after", "10k 1/4W", "10k");
     row("a coefficient", "10k 50ppm/K", "10k");
     row("a package as libraries name parts", "0603R 10KR", "10KR");
+    row("ohms that look like a package", "1005 Ω", "1005 Ω");
     row("a bare number is ohms", "2512", "2512");
     row("two values", "10k 4k7", "10k", "", -1, "4k7");
     row("two values after a slash", "10k/4k7", "10k", "", -1, "4k7");
