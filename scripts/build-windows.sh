@@ -27,6 +27,8 @@ stage() { echo "== $1 (log: $logs/$2.log)"; }
 logged() { local name=$1; shift; "$@" >"$logs/$name.log" 2>&1 || { tail -n 30 "$logs/$name.log"; exit 1; }; }
 
 debian_arch=${arch//_/-}
+# A list of its own, not scripts/setup.sh's: the cross compilers, what Qt's build from Debian's
+# source needs, and the display and Wine the checks of the Windows program run in.
 packages=(g++-mingw-w64-$debian_arch-posix binutils-mingw-w64-$debian_arch cmake ninja-build
           dpkg-dev qt6-base-dev qt6-base-dev-tools libfmt-dev fonts-liberation2 groff-base wine wine64
           wixl python3-gi gir1.2-libmsi-1.0

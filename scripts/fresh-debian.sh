@@ -3,23 +3,23 @@
 # SPDX-License-Identifier: MIT
 
 # Ohmilka on a fresh Debian, as a new user meets it, in a minimal root made with debootstrap
-# from this machine's own apt source. Run as root (chroot and mounts need it).
-#
-#   scripts/fresh-debian.sh suite RELEASE [--package-to DIR] [--lintian DEB]
-#       clones this repository's HEAD into a fresh root and runs the README's test command
-#       there; --package-to also builds the package and copies it to DIR, --lintian judges a
-#       package with that release's lintian
-#   scripts/fresh-debian.sh install RELEASE DEB
-#       installs the package with apt into a fresh root and starts both programs
-#
-# RELEASE is bookworm (Debian 12) or trixie (Debian 13). The bare base of each release is kept
-# in ~/.cache/ohmilka/; everything else is installed afresh in each run.
+# from this machine's own apt source. Run as root (chroot and mounts need it). The bare base of
+# each release is kept in ~/.cache/ohmilka/; everything else is installed afresh in each run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$PWD
 
 usage() {
-    sed -n '8,16p' "$0" | sed 's/^# \{0,1\}//' >&2
+    cat >&2 <<'TEXT'
+scripts/fresh-debian.sh suite RELEASE [--package-to DIR] [--lintian DEB]
+    clones this repository's HEAD into a fresh root and runs the README's test command
+    there; --package-to also builds the package and copies it to DIR, --lintian judges a
+    package with that release's lintian
+scripts/fresh-debian.sh install RELEASE DEB
+    installs the package with apt into a fresh root and starts both programs
+
+RELEASE is bookworm (Debian 12) or trixie (Debian 13).
+TEXT
     exit 2
 }
 [[ $# -ge 2 ]] || usage
