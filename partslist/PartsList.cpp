@@ -128,8 +128,10 @@ bool PartsListReader::next(ListedPart &listed)
     while (nextRecord()) {
         listed.line = current_.line;
         listed.tooLong = current_.tooLong;
-        if (current_.tooLong)
+        if (current_.tooLong) {
+            listed.part = Part{}; // nothing of it was read
             return true;
+        }
         if (firstLineDecides_ && !trimmed(fields_[0]).empty()) {
             firstLineDecides_ = false;
             if (findHeaderNearby())
