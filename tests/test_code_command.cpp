@@ -46,6 +46,7 @@ private slots:
     void everyDocumentGivesTheSameExitStatuses();
     void theReadmesExamplesHold();
     void bothManualPagesNameEveryOption();
+    void theManualPagesExamplesRun();
 
 private:
     using Result = CodeCommandResult;
@@ -647,6 +648,51 @@ void TestCodeCommand::bothManualPagesNameEveryOption()
                 QString::fromLatin1(option.longName).replace(u'-', QStringLiteral("\\-"));
             QVERIFY2(text.contains(name), qPrintable(QString::fromLatin1(page) + u' ' + name));
         }
+    }
+}
+
+// Each example of both manual pages runs, given small lists for the files it names: it answers
+// 0 or 1, never a usage or input error.
+void TestCodeCommand::theManualPagesExamplesRun()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const auto write = [&](const QString &name, const QByteArray &text) {
+        QFile list(folder.filePath(name));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(text);
+    };
+    write(QStringLiteral("parts.txt"), "4k7\n10k 1%\n");
+    write(QStringLiteral("součástky.txt"), "4k7\n10k 1%\n");
+    write(QStringLiteral("bom.csv"), "Ref,Value\nR1,4k7\n");
+    for (const char *page : {"man/ohmilka-code.1.in", "man/ohmilka-code.cs.1.in"}) {
+        QFile file(QStringLiteral(OHMILKA_SOURCE_DIR "/") + QString::fromLatin1(page));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        const qsizetype start = text.indexOf(
+            QStringLiteral(".nf\n"),
+            text.indexOf(QRegularExpression(QStringLiteral("\\.SH (EXAMPLES|PŘÍKLADY)"))));
+        const qsizetype end = text.indexOf(QStringLiteral(".fi\n"), start);
+        QVERIFY(start > 0 && end > start);
+        int examples = 0;
+        for (QString line : text.mid(start + 4, end - start - 4).split(u'\n', Qt::SkipEmptyParts)) {
+            line.replace(QStringLiteral("\\-"), QStringLiteral("-"));
+            QStringList words = line.split(u' ', Qt::SkipEmptyParts);
+            const bool czech = page == std::string_view("man/ohmilka-code.cs.1.in") &&
+                               !words.front().startsWith(QStringLiteral("LANG="));
+            while (!words.isEmpty() && words.front() != QStringLiteral("ohmilka-code"))
+                words.removeFirst();
+            QVERIFY2(!words.isEmpty(), qPrintable(line));
+            words.removeFirst();
+            for (QString &word : words)
+                if (QFileInfo::exists(folder.filePath(word)))
+                    word = folder.filePath(word);
+            const Result result = run(words, czech ? Language::Czech : Language::English);
+            QVERIFY2(result.status == 0 || result.status == 1,
+                     qPrintable(QString::fromLatin1(page) + u' ' + line + u' ' + result.err));
+            ++examples;
+        }
+        QVERIFY(examples >= 8);
     }
 }
 
