@@ -56,7 +56,7 @@ ToleratedValue toleratedValueOperand(const Call &call)
     const std::string &operand = oneOperand(call);
     const partslist::CellValue cell = partslist::readValueCell(operand);
     if (!cell.parsed.value)
-        valueOf(operand, call.texts); // refused with its reason
+        return {valueOf(operand, call.texts), std::nullopt}; // refused with its reason
     if (!cell.secondValue.empty())
         call.texts.refuse("value {value}: it holds two values, {first} and {second}",
                           "hodnota {value}: obsahuje dvě hodnoty, {first} a {second}",

@@ -21,6 +21,11 @@ constexpr std::string_view trimmed(std::string_view text)
     return text;
 }
 
+constexpr bool isAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 constexpr char smallLetter(char c)
 {
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;

@@ -46,11 +46,6 @@ constexpr bool isSeparator(char c)
            c == '_' || c == '-';
 }
 
-constexpr bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
 bool endsToken(std::string_view text, std::size_t at)
 {
     return at == text.size() || isSeparator(text[at]);
@@ -194,7 +189,7 @@ std::size_t wordEnd(std::string_view text, std::size_t at)
 bool isPackage(std::string_view token)
 {
     std::size_t letters = 0;
-    while (letters < token.size() && isLetter(token[letters]))
+    while (letters < token.size() && isAsciiLetter(token[letters]))
         ++letters;
     if (letters == token.size())
         return std::any_of(packageWords.begin(), packageWords.end(),
@@ -210,7 +205,7 @@ bool isPackage(std::string_view token)
 bool isPartNumber(std::string_view token)
 {
     const auto digits = std::count_if(token.begin(), token.end(), isDigit);
-    const auto letters = std::count_if(token.begin(), token.end(), isLetter);
+    const auto letters = std::count_if(token.begin(), token.end(), isAsciiLetter);
     return token.size() >= 6 && digits >= 2 && letters >= 2;
 }
 
@@ -248,8 +243,9 @@ Rest classifyRest(std::string_view rest, CellValue &cell)
         const std::string_view word = rest.substr(at, end - at);
         // A package or a letter code may also end at a dash or an underscore.
         const std::string_view part = word.substr(0, word.find_first_of("-_"));
-        if (isPackage(part) || (cell.toleranceText.empty() && toleranceOfLetter(part))) {
-            if (!isPackage(part)) {
+        if (const bool package = isPackage(part);
+            package || (cell.toleranceText.empty() && toleranceOfLetter(part))) {
+            if (!package) {
                 cell.toleranceText = part;
                 cell.toleranceHundredths = toleranceOfLetter(part);
             }

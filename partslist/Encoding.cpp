@@ -82,8 +82,9 @@ TextEncoding utf16ByZeros(std::string_view start)
 
 TextEncoding encodingNamed(std::string_view name)
 {
+    const std::string asked = lowered(name);
     for (const EncodingName &known : encodingNames)
-        if (lowered(name) == lowered(known.name))
+        if (asked == lowered(known.name))
             return known.encoding;
     return TextEncoding::Unknown;
 }

@@ -135,11 +135,6 @@ constexpr std::array labelTable{
     LabelRow{"case", Role::Footprint},             // hand-made lists
     LabelRow{"pouzdro", Role::Footprint},          // Czech spreadsheets
 };
-
-constexpr bool isAsciiLetterOrDigit(char c)
-{
-    return isDigit(c) || (c >= 'a' && c <= 'z');
-}
 } // namespace
 
 std::string normalisedLabel(std::string_view label)
@@ -151,9 +146,8 @@ std::string normalisedLabel(std::string_view label)
         word.clear();
     };
     for (const char c : label) {
-        const char small = smallLetter(c);
-        if (isAsciiLetterOrDigit(small) || static_cast<unsigned char>(c) >= 0x80) {
-            word += small;
+        if (isDigit(c) || isAsciiLetter(c) || static_cast<unsigned char>(c) >= 0x80) {
+            word += smallLetter(c);
             continue;
         }
         endWord();

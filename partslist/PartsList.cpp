@@ -5,6 +5,7 @@
 
 #include "AsciiText.h"
 
+#include <array>
 #include <vector>
 
 namespace ohmilka::partslist {
@@ -12,6 +13,8 @@ namespace ohmilka::partslist {
 namespace {
 // Columns lined up with spaces, a layout of the reader's own: the lines are read whole.
 constexpr char alignedColumns = 3;
+// How a header may part its labels, in the order they are tried.
+constexpr std::array<char, 4> tableLayouts{',', ';', '\t', alignedColumns};
 
 // The fields of a line under a separator, or lined up with spaces; where those start.
 std::vector<std::size_t> splitUnder(char separator, std::string_view raw, Record &fields)
@@ -67,7 +70,7 @@ bool PartsListReader::findHeader()
 {
     const std::string header(currentAhead_ ? std::string_view(current_.raw) : records_.raw());
     Record fields;
-    for (const char candidate : {',', ';', '\t', alignedColumns}) {
+    for (const char candidate : tableLayouts) {
         if (separator_ != anySeparator && separator_ != candidate)
             continue;
         const std::vector<std::size_t> starts = splitUnder(candidate, header, fields);
@@ -111,7 +114,7 @@ bool PartsListReader::findHeaderNearby()
     readAhead();
     Record fields;
     for (std::size_t row = 0; row < ahead_.size(); ++row)
-        for (const char candidate : {',', ';', '\t', alignedColumns}) {
+        for (const char candidate : tableLayouts) {
             splitUnder(candidate, ahead_[row].raw, fields);
             if (ahead_[row].tooLong || !headerIn(fields, ahead_[row].line))
                 continue;

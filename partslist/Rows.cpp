@@ -11,11 +11,6 @@
 namespace ohmilka::partslist {
 
 namespace {
-constexpr bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
 constexpr bool partsReferences(char c)
 {
     return c == ',' || c == ' ' || c == ';' || c == '\t';
@@ -44,14 +39,14 @@ std::vector<std::string> referencesIn(std::string_view cell)
 bool isDesignator(std::string_view text)
 {
     std::size_t at = 0;
-    while (at < text.size() && isLetter(text[at]))
+    while (at < text.size() && isAsciiLetter(text[at]))
         ++at;
     const std::size_t letters = at;
     while (at < text.size() && isDigit(text[at]))
         ++at;
     if (letters == 0 || letters > 5 || at == letters)
         return false;
-    if (at < text.size() && isLetter(text[at]) && at + 1 == text.size())
+    if (at < text.size() && isAsciiLetter(text[at]) && at + 1 == text.size())
         return true;
     if (at < text.size() && text[at] == '-') {
         const std::string_view last = text.substr(at + 1);
@@ -244,7 +239,7 @@ std::optional<Header> headerIn(const Record &fields, long line)
     // "Comment 1,License: GPL v2" above the header.
     const std::string_view only = header.labels.front();
     if (known >= 2 ||
-        (fields.size() == 1 && labelsValue && std::all_of(only.begin(), only.end(), isLetter)))
+        (fields.size() == 1 && labelsValue && std::all_of(only.begin(), only.end(), isAsciiLetter)))
         return header;
     return std::nullopt;
 }

@@ -50,6 +50,12 @@ private slots:
 
 private:
     using Result = CodeCommandResult;
+    // A file of the source tree as text; empty when it cannot be read.
+    static QString sourceText(const QString &path)
+    {
+        QFile file(QStringLiteral(OHMILKA_SOURCE_DIR "/") + path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
     static Result run(const QStringList &arguments, Language language = Language::English,
                       std::ostream *output = nullptr)
     {
@@ -553,14 +559,11 @@ void TestCodeCommand::everyDocumentGivesTheSameExitStatuses()
     QFETCH(QString, document);
     QFETCH(QString, form);
     QFETCH(bool, czech);
-    QString text;
-    if (document.isEmpty()) {
-        text = run({QStringLiteral("--help")}, czech ? Language::Czech : Language::English).out;
-    } else {
-        QFile file(QStringLiteral(OHMILKA_SOURCE_DIR "/") + document);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        text = QString::fromUtf8(file.readAll());
-    }
+    const QString text =
+        document.isEmpty()
+            ? run({QStringLiteral("--help")}, czech ? Language::Czech : Language::English).out
+            : sourceText(document);
+    QVERIFY(!text.isEmpty());
     for (const ohmilka::cli::ExitStatusRow &row : ohmilka::cli::exitStatusTable())
         QVERIFY2(text.contains(
                      form.arg(row.status).arg(QString::fromUtf8(czech ? row.czech : row.english))),
@@ -575,10 +578,10 @@ void TestCodeCommand::everyDocumentGivesTheSameExitStatuses()
 // list the README shows with "$ iconv -f windows-1250 FILE" is written in that encoding.
 void TestCodeCommand::theReadmesExamplesHold()
 {
-    QFile readme(QStringLiteral(OHMILKA_SOURCE_DIR "/README.md"));
-    QVERIFY(readme.open(QIODevice::ReadOnly));
+    const QString readme = sourceText(QStringLiteral("README.md"));
+    QVERIFY(!readme.isEmpty());
     QStringList lines;
-    for (const QString &line : QString::fromUtf8(readme.readAll()).split(u'\n'))
+    for (const QString &line : readme.split(u'\n'))
         if (line.startsWith(QStringLiteral("    ")))
             lines << line.mid(4);
     QTemporaryDir folder;
@@ -639,9 +642,8 @@ void TestCodeCommand::theReadmesExamplesHold()
 void TestCodeCommand::bothManualPagesNameEveryOption()
 {
     for (const char *page : {"man/ohmilka-code.1.in", "man/ohmilka-code.cs.1.in"}) {
-        QFile file(QStringLiteral(OHMILKA_SOURCE_DIR "/") + QString::fromLatin1(page));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(file.readAll());
+        const QString text = sourceText(QString::fromLatin1(page));
+        QVERIFY(!text.isEmpty());
         for (const ohmilka::cli::OptionRow &option : ohmilka::cli::optionTable()) {
             const QString name =
                 QStringLiteral("\\-\\-") +
@@ -666,9 +668,8 @@ void TestCodeCommand::theManualPagesExamplesRun()
     write(QStringLiteral("součástky.txt"), "4k7\n10k 1%\n");
     write(QStringLiteral("bom.csv"), "Ref,Value\nR1,4k7\n");
     for (const char *page : {"man/ohmilka-code.1.in", "man/ohmilka-code.cs.1.in"}) {
-        QFile file(QStringLiteral(OHMILKA_SOURCE_DIR "/") + QString::fromLatin1(page));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(file.readAll());
+        const QString text = sourceText(QString::fromLatin1(page));
+        QVERIFY(!text.isEmpty());
         const qsizetype start = text.indexOf(
             QStringLiteral(".nf\n"),
             text.indexOf(QRegularExpression(QStringLiteral("\\.SH (EXAMPLES|PŘÍKLADY)"))));
