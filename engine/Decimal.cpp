@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <cstdio>
 
 namespace ohmilka {
 
@@ -53,6 +55,42 @@ int compare(Decimal a, Decimal b)
     const std::int64_t alignedA = a.mantissa * powerOfTen(length - digitCount(a.mantissa));
     const std::int64_t alignedB = b.mantissa * powerOfTen(length - digitCount(b.mantissa));
     return (alignedA > alignedB) - (alignedA < alignedB);
+}
+
+double approximate(Decimal value)
+{
+    return double(value.mantissa) * std::pow(10.0, value.exponent);
+}
+
+Decimal roundedDecimal(double value, int significantDigits)
+{
+    if (value == 0 || !std::isfinite(value))
+        return {};
+    // "-d.ddde±x": the digits and the exponent, rounded by the C library.
+    std::array<char, 40> text{};
+    std::snprintf(text.data(), text.size(), "%.*e", significantDigits - 1, value);
+    const std::string_view written(text.data());
+    const std::size_t e = written.find('e');
+    std::int64_t mantissa = 0;
+    for (char c : written.substr(0, e))
+        if (isDigit(c))
+            mantissa = mantissa * 10 + (c - '0');
+    int exponent = 0;
+    std::from_chars(written.data() + e + (written[e + 1] == '+' ? 2 : 1),
+                    written.data() + written.size(), exponent);
+    return normalised({value < 0 ? -mantissa : mantissa, exponent - (significantDigits - 1)});
+}
+
+std::vector<Decimal> sortedDistinct(std::span<const Decimal> values)
+{
+    std::vector<Decimal> sorted;
+    for (Decimal value : values)
+        sorted.push_back(normalised(value));
+    std::sort(sorted.begin(), sorted.end(), [](Decimal a, Decimal b) { return compare(a, b) < 0; });
+    sorted.erase(std::unique(sorted.begin(), sorted.end(),
+                             [](Decimal a, Decimal b) { return compare(a, b) == 0; }),
+                 sorted.end());
+    return sorted;
 }
 
 std::optional<Decimal> scaled(Decimal value, std::int64_t factor, int shift)

@@ -8,8 +8,10 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ohmilka {
 
@@ -32,6 +34,15 @@ Decimal normalised(Decimal value);     // without trailing zeros in the mantissa
 
 // -1, 0 or 1 as a is less than, equal to or greater than b; both non-negative.
 int compare(Decimal a, Decimal b);
+
+// The nearest double, for searches that compare exactly only what doubles cannot tell apart.
+double approximate(Decimal value);
+
+// A double rounded to so many significant digits (1 to 17), for display: 15390.2 to 4 is 15390.
+Decimal roundedDecimal(double value, int significantDigits);
+
+// Non-negative values in ascending order, each once.
+std::vector<Decimal> sortedDistinct(std::span<const Decimal> values);
 
 // value × factor / 10^shift, exact while the product fits in 18 digits.
 std::optional<Decimal> scaled(Decimal value, std::int64_t factor, int shift);

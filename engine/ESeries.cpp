@@ -11,8 +11,12 @@
 namespace ohmilka::code {
 
 namespace {
-constexpr std::array<Series, 6> series{
-    {{"E6", 6}, {"E12", 12}, {"E24", 24}, {"E48", 48}, {"E96", 96}, {"E192", 192}}};
+constexpr std::array<Series, 6> series{{{"E6", 6, 2000},
+                                        {"E12", 12, 1000},
+                                        {"E24", 24, 500},
+                                        {"E48", 48, 200},
+                                        {"E96", 96, 100},
+                                        {"E192", 192, 50}}};
 
 // The classic tables, which are not the rounded powers of ten.
 constexpr std::array<int, 24> e24{100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
@@ -58,6 +62,17 @@ std::span<const int> seriesDecade(int size)
         if (series[i].size == size)
             return decades[i];
     return {};
+}
+
+std::vector<Decimal> seriesMembers(int size)
+{
+    constexpr int decades = 7; // 1 Ω to 10 MΩ
+    std::vector<Decimal> members;
+    for (int decade = 0; decade < decades; ++decade)
+        for (int member : seriesDecade(size))
+            members.push_back(normalised({member, decade - 2}));
+    members.push_back({1, decades});
+    return members;
 }
 
 SeriesPosition seriesPosition(int size, Decimal value)

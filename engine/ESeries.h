@@ -9,12 +9,14 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace ohmilka::code {
 
 struct Series {
-    std::string_view name; // "E6" … "E192"
-    int size;              // members per decade
+    std::string_view name;   // "E6" … "E192"
+    int size;                // members per decade
+    int toleranceHundredths; // the tolerance it is made for: ±20 % for E6 to ±0.5 % for E192
 };
 std::span<const Series> allSeries();
 // E24 or e24; null when no series has the name.
@@ -22,6 +24,9 @@ const Series *seriesNamed(std::string_view name);
 
 // The members of a series in one decade, as three digits: 100 (1.00) to 976 (9.76).
 std::span<const int> seriesDecade(int size);
+
+// Every member from 1 Ω to 10 MΩ, both included, ascending: the parts a series offers.
+std::vector<Decimal> seriesMembers(int size);
 
 struct SeriesPosition {
     bool member;

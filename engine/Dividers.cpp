@@ -1,0 +1,163 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "Dividers.h"
+
+#include "BigNatural.h"
+#include "NearestSearch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+namespace ohmilka::code {
+
+namespace {
+// Decimals as naturals in one unit, the smallest exponent among them.
+std::vector<BigNatural> inOneUnit(std::span<const Decimal> values)
+{
+    int unit = 0;
+    for (Decimal value : values)
+        unit = std::min(unit, value.exponent);
+    std::vector<BigNatural> naturals;
+    for (Decimal value : values) {
+        BigNatural natural(static_cast<std::uint64_t>(value.mantissa));
+        for (int i = unit; i < value.exponent; ++i)
+            natural = natural * BigNatural(10);
+        naturals.push_back(natural);
+    }
+    return naturals;
+}
+
+struct Entry {
+    std::size_t top, bottom;
+    double error;
+    ExactFraction exactError;
+};
+
+class DividerSearch
+{
+public:
+    DividerSearch(std::span<const Decimal> values, const DividerGoal &goal)
+        : values_(values.begin(), values.end()), goal_(goal)
+    {
+        std::vector<Decimal> all = values_;
+        for (const auto &bound : {goal.leastTotal, goal.mostTotal})
+            all.push_back(bound.value_or(Decimal{1, 0}));
+        std::vector<BigNatural> naturals = inOneUnit(all);
+        leastTotal_ = naturals[values_.size()];
+        mostTotal_ = naturals[values_.size() + 1];
+        naturals.resize(values_.size());
+        exact_ = std::move(naturals);
+        const std::vector<BigNatural> ratio =
+            inOneUnit(std::vector{goal.numerator, goal.denominator});
+        numerator_ = ratio[0];
+        denominator_ = ratio[1];
+        ratio_ = approximate(goal.numerator) / approximate(goal.denominator);
+        for (Decimal value : values_)
+            ohms_.push_back(approximate(value));
+    }
+
+    std::vector<Divider> nearest(std::size_t count)
+    {
+        for (std::size_t top = 0; top < values_.size(); ++top)
+            for (std::size_t bottom = 0; bottom < values_.size(); ++bottom)
+                if (withinTotal(top, bottom))
+                    offer(top, bottom, count);
+        std::vector<Divider> dividers;
+        for (const Entry &entry : kept_)
+            dividers.push_back({values_[entry.top], values_[entry.bottom],
+                                ohms_[entry.bottom] / (ohms_[entry.top] + ohms_[entry.bottom]),
+                                toDouble(entry.exactError)});
+        return dividers;
+    }
+
+private:
+    bool withinTotal(std::size_t top, std::size_t bottom) const
+    {
+        const double total = ohms_[top] + ohms_[bottom];
+        const auto side = [&](const std::optional<Decimal> &bound, const BigNatural &exact,
+                              int sign) {
+            if (!bound)
+                return true;
+            const double edge = approximate(*bound);
+            if (std::fabs(total - edge) > nearTie(0) * edge)
+                return sign * (total - edge) >= 0;
+            const auto order = exact_[top] + exact_[bottom] <=> exact;
+            return sign > 0 ? order >= 0 : order <= 0;
+        };
+        return side(goal_.leastTotal, leastTotal_, 1) && side(goal_.mostTotal, mostTotal_, -1);
+    }
+
+    double error(std::size_t top, std::size_t bottom) const
+    {
+        const double ratio = ohms_[bottom] / (ohms_[top] + ohms_[bottom]);
+        return goal_.aim == DividerAim::Ratio ? ratio / ratio_ - 1 : ratio_ / ratio - 1;
+    }
+
+    ExactFraction exactError(std::size_t top, std::size_t bottom) const
+    {
+        const BigNatural total = exact_[top] + exact_[bottom];
+        const BigNatural asked = numerator_ * total;          // n (t + b)
+        const BigNatural got = denominator_ * exact_[bottom]; // d b
+        if (goal_.aim == DividerAim::Ratio) {
+            const Difference off = difference(got, asked);
+            return {off.magnitude, asked, off.negative};
+        }
+        const Difference off = difference(asked, got);
+        return {off.magnitude, got, off.negative};
+    }
+
+    bool better(const Entry &a, const Entry &b) const
+    {
+        if (std::fabs(std::fabs(a.error) - std::fabs(b.error)) > nearTie(std::fabs(a.error)))
+            return std::fabs(a.error) < std::fabs(b.error);
+        if (const auto order = compareMagnitudes(a.exactError, b.exactError); order != 0)
+            return order < 0;
+        const auto key = [&](const Entry &e) {
+            return std::tuple(e.top != e.bottom, ohms_[e.top] + ohms_[e.bottom], e.top);
+        };
+        return key(a) < key(b);
+    }
+
+    void offer(std::size_t top, std::size_t bottom, std::size_t count)
+    {
+        const double error = this->error(top, bottom);
+        if (kept_.size() == count &&
+            std::fabs(error) > std::fabs(kept_.back().error) + nearTie(std::fabs(error)))
+            return;
+        Entry entry{top, bottom, error, exactError(top, bottom)};
+        const auto at =
+            std::upper_bound(kept_.begin(), kept_.end(), entry,
+                             [&](const Entry &a, const Entry &b) { return better(a, b); });
+        if (static_cast<std::size_t>(at - kept_.begin()) >= count)
+            return;
+        kept_.insert(at, std::move(entry));
+        if (kept_.size() > count)
+            kept_.pop_back();
+    }
+
+    std::vector<Decimal> values_;
+    DividerGoal goal_;
+    std::vector<BigNatural> exact_;
+    BigNatural leastTotal_, mostTotal_, numerator_, denominator_;
+    double ratio_;
+    std::vector<double> ohms_;
+    std::vector<Entry> kept_;
+};
+} // namespace
+
+std::vector<Divider> nearestDividers(std::span<const Decimal> values, const DividerGoal &goal,
+                                     std::size_t count)
+{
+    return DividerSearch(sortedDistinct(values), goal).nearest(count);
+}
+
+RatioRange ratioRange(double top, double bottom, double tolerance)
+{
+    const double low = 1 - tolerance, high = 1 + tolerance;
+    return {bottom * low / (top * high + bottom * low),
+            bottom * high / (top * low + bottom * high)};
+}
+
+} // namespace ohmilka::code
