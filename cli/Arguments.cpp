@@ -12,7 +12,7 @@ namespace ohmilka::cli {
 
 namespace {
 using O = OptionName;
-constexpr std::array<OptionRow, 12> table{{
+constexpr std::array<OptionRow, 23> table{{
     {O::Json, "json", 0, false},
     {O::Lang, "lang", 0, true},
     {O::Help, "help", 'h', false},
@@ -25,6 +25,17 @@ constexpr std::array<OptionRow, 12> table{{
     {O::Csv, "csv", 0, false},
     {O::Encoding, "encoding", 0, true},
     {O::Series, "series", 0, true},
+    {O::Stock, "stock", 0, true},
+    {O::Exclude, "exclude", 0, true},
+    {O::Parts, "parts", 0, true},
+    {O::Within, "within", 0, true},
+    {O::Ratio, "ratio", 0, true},
+    {O::Vin, "vin", 0, true},
+    {O::Vout, "vout", 0, true},
+    {O::Vref, "vref", 0, true},
+    {O::VrefTolerance, "vref-tolerance", 0, true},
+    {O::Total, "total", 0, true},
+    {O::Count, "count", 0, true},
 }};
 // getopt_long's value for a long option: above every character, so that an unknown short
 // option's optopt is told apart from a known long one's.

@@ -26,7 +26,18 @@ enum class OptionName {
     Smd,
     Csv,
     Encoding,
-    Series
+    Series,
+    Stock,
+    Exclude,
+    Parts,
+    Within,
+    Ratio,
+    Vin,
+    Vout,
+    Vref,
+    VrefTolerance,
+    Total,
+    Count
 };
 
 // Which commands take an option is the command table's to say.

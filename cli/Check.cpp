@@ -151,14 +151,6 @@ void checkList(DecodingInput &decoding, std::string_view file, char separator, C
     }
 }
 
-char separatorOf(std::string_view file, bool csv)
-{
-    const std::string name = lowered(file);
-    if (name.ends_with(".tsv"))
-        return '\t';
-    return csv || name.ends_with(".csv") ? anySeparator : plainOrTable;
-}
-
 TextEncoding encodingAsked(const Arguments &arguments, const Texts &texts)
 {
     const auto &name = arguments.value(OptionName::Encoding);
@@ -197,7 +189,7 @@ int checkCommand(const Call &call)
             }
         }
         DecodingInput decoding((file == "-" ? call.in : stream).rdbuf(), encoding);
-        checkList(decoding, file, separatorOf(file, arguments.given(OptionName::Csv)), report,
+        checkList(decoding, file, separatorForFile(file, arguments.given(OptionName::Csv)), report,
                   texts, err, status);
         if (const auto guessed = decoding.guessedOtherThanUtf8())
             writeMessage(err, texts.say("{file} is not UTF-8; it was read as {encoding}",

@@ -4,7 +4,9 @@
 #include "Commands.h"
 
 #include "Check.h"
+#include "Combine.h"
 #include "Decode.h"
+#include "Divider.h"
 #include "Encode.h"
 #include "Series.h"
 #include "Smd.h"
@@ -21,6 +23,11 @@ constexpr std::array encodeOptions{O::Tolerance, O::Bands, O::Tempco, O::Smd};
 constexpr std::array seriesOptions{O::Series};
 constexpr std::array<OptionName, 0> smdOptions{};
 constexpr std::array checkOptions{O::Csv, O::Encoding, O::Series};
+constexpr std::array combineOptions{O::Series,    O::Stock, O::Exclude,
+                                    O::Tolerance, O::Parts, O::Within};
+constexpr std::array dividerOptions{O::Ratio,         O::Vin,     O::Vout,      O::Vref,
+                                    O::VrefTolerance, O::Total,   O::Count,     O::Series,
+                                    O::Stock,         O::Exclude, O::Tolerance, O::Within};
 
 constexpr std::array<UsageLine, 1> decodeEnglish{
     {{"decode COLOUR... [--measured VALUE]",
@@ -57,12 +64,33 @@ constexpr std::array<UsageLine, 1> checkCzech{
       "[--series E24,E96]",
       "zkontroluje seznamy součástek nebo BOM z návrhových programů proti řadám E"}}};
 
-constexpr std::array<CommandRow, 5> table{{
+constexpr std::array<UsageLine, 1> combineEnglish{
+    {{"combine VALUE [--parts 1-4] [--series E24 | --stock FILE] [--exclude VALUE,...]\n"
+      "[--tolerance PERCENT] [--within PERCENT]",
+      "the best 1 to 4 parts in series and parallel for a value"}}};
+constexpr std::array<UsageLine, 1> combineCzech{
+    {{"combine HODNOTA [--parts 1-4] [--series E24 | --stock SOUBOR] [--exclude HODNOTA,...]\n"
+      "[--tolerance PROCENTA] [--within PROCENTA]",
+      "nejlepší 1 až 4 součástky v sérii a paralelně pro hodnotu"}}};
+constexpr std::array<UsageLine, 1> dividerEnglish{
+    {{"divider --ratio R | --vin V --vout V | --vref V --vout V [--vref-tolerance PERCENT]\n"
+      "[--total MIN..MAX] [--count N] [--series E96 | --stock FILE]\n"
+      "[--exclude VALUE,...] [--tolerance PERCENT] [--within PERCENT]",
+      "the best pairs for a ratio or an output voltage"}}};
+constexpr std::array<UsageLine, 1> dividerCzech{
+    {{"divider --ratio R | --vin V --vout V | --vref V --vout V [--vref-tolerance PROCENTA]\n"
+      "[--total MIN..MAX] [--count N] [--series E96 | --stock SOUBOR]\n"
+      "[--exclude HODNOTA,...] [--tolerance PROCENTA] [--within PROCENTA]",
+      "nejlepší dvojice pro poměr nebo výstupní napětí"}}};
+
+constexpr std::array<CommandRow, 7> table{{
     {"decode", decodeCommand, decodeOptions, decodeEnglish, decodeCzech},
     {"encode", encodeCommand, encodeOptions, encodeEnglish, encodeCzech},
     {"series", seriesCommand, seriesOptions, seriesEnglish, seriesCzech},
     {"smd", smdCommand, smdOptions, smdEnglish, smdCzech},
     {"check", checkCommand, checkOptions, checkEnglish, checkCzech},
+    {"combine", combineCommand, combineOptions, combineEnglish, combineCzech},
+    {"divider", dividerCommand, dividerOptions, dividerEnglish, dividerCzech},
 }};
 
 // Where descriptions start, and how far a synopsis that runs on is indented.
@@ -155,8 +183,10 @@ namespace {
 constexpr std::array<ExitStatusRow, 3> exitStatuses{{
     {0, "done; series answers 0 whether or not the value is a member",
      "hotovo; series vrací 0, ať hodnota do řady patří, nebo ne"},
-    {1, "a value outside its series, no reading left, or no marking that fits",
-     "hodnota mimo svou řadu, žádné čtení nezbylo, nebo se nehodí žádné označení"},
+    {1,
+     "a value outside its series, no reading left, no marking that fits, or no answer near enough",
+     "hodnota mimo svou řadu, žádné čtení nezbylo, nehodí se žádné označení, nebo žádná odpověď "
+     "není dost blízko"},
     {2, "a usage or input error, or output that could not be written, named in one line",
      "chyba použití nebo vstupu, nebo výstup, který nešlo zapsat, pojmenované jedním řádkem"},
 }};

@@ -74,6 +74,14 @@ JsonObject &JsonObject::members(const JsonObject &other)
     return *this;
 }
 
+JsonObject &JsonObject::numbers(std::string_view key, std::span<const Decimal> values)
+{
+    std::string list = "[";
+    for (Decimal value : values)
+        list += (list.size() > 1 ? ", " : "") + decimalText(normalised(value), ".");
+    return member(key, list + "]");
+}
+
 JsonObject &JsonObject::texts(std::string_view key, std::span<const std::string_view> values)
 {
     std::string list = "[";

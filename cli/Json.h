@@ -26,6 +26,7 @@ public:
     JsonObject &number(std::string_view key, std::optional<Decimal> value); // null when absent
     JsonObject &truth(std::string_view key, bool value);
     JsonObject &texts(std::string_view key, std::span<const std::string_view> values);
+    JsonObject &numbers(std::string_view key, std::span<const Decimal> values);
     JsonObject &objects(std::string_view key, std::span<const JsonObject> values);
     JsonObject &object(std::string_view key, std::optional<JsonObject> value); // null when absent
     JsonObject &null(std::string_view key);

@@ -65,6 +65,103 @@ ToleratedValue toleratedValueOperand(const Call &call)
     return {*cell.parsed.value, cell.toleranceHundredths};
 }
 
+namespace {
+// The option's text as the user gave it, quoted; the option must have been given.
+std::string given(const Call &call, OptionName option)
+{
+    return quoted(*call.arguments.value(option));
+}
+
+std::string_view withoutSuffix(std::string_view text, std::string_view suffix)
+{
+    while (text.ends_with(' '))
+        text.remove_suffix(1);
+    if (text.ends_with(suffix))
+        text.remove_suffix(suffix.size());
+    while (text.ends_with(' '))
+        text.remove_suffix(1);
+    return text;
+}
+
+// A plain number, with a decimal point or comma and an SI prefix at most: none of the ohm's
+// marks (R, Ω, ohm) that the resistance reader takes.
+std::optional<Decimal> plainNumber(std::string_view text)
+{
+    if (text.empty() || text.find_first_of("RrΩOoHh") != std::string_view::npos)
+        return std::nullopt;
+    const ParsedValue parsed = parseValue(text);
+    return parsed.value;
+}
+} // namespace
+
+Decimal voltageOption(const Call &call, OptionName option)
+{
+    std::string text(withoutSuffix(*call.arguments.value(option), "V"));
+    // 3V3: the unit as the decimal mark, as schematics write supply rails.
+    if (const std::size_t mark = text.find_first_of("Vv");
+        mark != std::string::npos && mark > 0 && mark + 1 < text.size() && isDigit(text[mark - 1]))
+        text[mark] = '.';
+    const std::optional<Decimal> volts = plainNumber(text);
+    if (!volts || volts->mantissa == 0)
+        call.texts.refuse("--{option}: {given} is no voltage above 0, such as 3.3, 3V3 or 800mV",
+                          "--{option}: {given} není napětí nad 0, například 3,3, 3V3 nebo 800mV",
+                          "option"_a = optionRow(option).longName, "given"_a = given(call, option));
+    return *volts;
+}
+
+Decimal percentOption(const Call &call, OptionName option)
+{
+    const std::string_view text = withoutSuffix(*call.arguments.value(option), "%");
+    const std::optional<Decimal> percent =
+        text.find_first_not_of("0123456789.,") == std::string_view::npos ? plainNumber(text)
+                                                                         : std::nullopt;
+    if (!percent)
+        call.texts.refuse("--{option}: {given} is no number of percent, such as 0.5",
+                          "--{option}: {given} není počet procent, například 0,5",
+                          "option"_a = optionRow(option).longName, "given"_a = given(call, option));
+    return *percent;
+}
+
+int countOption(const Call &call, OptionName option, int least, int most)
+{
+    const std::optional<int> count = smallNumber(*call.arguments.value(option));
+    if (!count || *count < least || *count > most)
+        call.texts.refuse("--{option}: {given} is no number from {least} to {most}",
+                          "--{option}: {given} není číslo od {least} do {most}",
+                          "option"_a = optionRow(option).longName, "given"_a = given(call, option),
+                          "least"_a = least, "most"_a = most);
+    return *count;
+}
+
+std::vector<Decimal> valueList(std::string_view text, const Texts &texts)
+{
+    std::vector<Decimal> values;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find_first_of(", "), text.size());
+        if (end > 0)
+            values.push_back(valueOf(std::string(text.substr(0, end)), texts));
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return values;
+}
+
+ValueRange valueRangeOption(const Call &call, OptionName option)
+{
+    const std::string &text = *call.arguments.value(option);
+    const std::size_t dots = text.find("..");
+    if (dots == std::string::npos)
+        call.texts.refuse("--{option}: {given} is no range; write it as 10k..1M",
+                          "--{option}: {given} není rozsah; zapište jej jako 10k..1M",
+                          "option"_a = optionRow(option).longName, "given"_a = given(call, option));
+    const ValueRange range{valueOf(text.substr(0, dots), call.texts),
+                           valueOf(text.substr(dots + 2), call.texts)};
+    if (compare(range.least, range.most) > 0)
+        call.texts.refuse("--{option}: {given} ends below its start",
+                          "--{option}: {given} končí pod svým začátkem",
+                          "option"_a = optionRow(option).longName, "given"_a = given(call, option));
+    return range;
+}
+
 std::vector<Series> seriesList(const std::optional<std::string> &given,
                                std::vector<Series> otherwise, const Texts &texts)
 {

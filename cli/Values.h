@@ -43,4 +43,21 @@ std::optional<int> toleranceHundredths(std::string_view text);
 // A number of at most four digits: a band count, a coefficient.
 std::optional<int> smallNumber(std::string_view text);
 
+// An option's value that must be there and read: the option's text refused with what it takes.
+// A voltage above 0: "3.3", "3,3 V", "3V3", "800mV".
+Decimal voltageOption(const Call &call, OptionName option);
+// A number of percent, "0.1" or "0,1 %".
+Decimal percentOption(const Call &call, OptionName option);
+// A whole number from least to most.
+int countOption(const Call &call, OptionName option, int least, int most);
+
+// Values parted by commas or spaces, "10k,4k7 1M", each refused with its reason.
+std::vector<Decimal> valueList(std::string_view text, const Texts &texts);
+
+// Bounds of a sum of resistances, "10k..1M", both included.
+struct ValueRange {
+    Decimal least, most;
+};
+ValueRange valueRangeOption(const Call &call, OptionName option);
+
 } // namespace ohmilka::cli

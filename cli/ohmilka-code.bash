@@ -7,7 +7,7 @@ _ohmilka_code()
     local current=${COMP_WORDS[COMP_CWORD]} previous=${COMP_WORDS[COMP_CWORD-1]}
     local command="" word
     for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
-        case $word in decode|encode|series|smd|check) command=$word; break ;; esac
+        case $word in decode|encode|series|smd|check|combine|divider) command=$word; break ;; esac
     done
     case $previous in
         --lang) COMPREPLY=($(compgen -W "cs en" -- "$current")); return ;;
@@ -16,10 +16,12 @@ _ohmilka_code()
         --tempco) COMPREPLY=($(compgen -W "1 5 10 15 20 25 50 100 250" -- "$current")); return ;;
         --series) COMPREPLY=($(compgen -W "E6 E12 E24 E48 E96 E192" -- "$current")); return ;;
         --encoding) COMPREPLY=($(compgen -W "utf-8 utf-16le utf-16be windows-1250" -- "$current")); return ;;
+        --parts) COMPREPLY=($(compgen -W "1 2 3 4" -- "$current")); return ;;
+        --stock) COMPREPLY=($(compgen -f -- "$current")); return ;;
     esac
     local options="--json --lang --help -h --version"
     case $command in
-        "") COMPREPLY=($(compgen -W "decode encode series smd check $options" -- "$current")) ;;
+        "") COMPREPLY=($(compgen -W "decode encode series smd check combine divider $options" -- "$current")) ;;
         decode)
             local colours="black brown red orange yellow green blue violet grey white gold silver pink none
                            černá hnědá červená oranžová žlutá zelená modrá fialová šedá bílá zlatá stříbrná růžová žádná"
@@ -28,6 +30,9 @@ _ohmilka_code()
         series) COMPREPLY=($(compgen -W "--series $options" -- "$current")) ;;
         smd) COMPREPLY=($(compgen -W "$options" -- "$current")) ;;
         check) COMPREPLY=($(compgen -f -W "--csv --encoding --series $options" -- "$current")) ;;
+        combine) COMPREPLY=($(compgen -W "--series --stock --exclude --tolerance --parts --within $options" -- "$current")) ;;
+        divider) COMPREPLY=($(compgen -W "--ratio --vin --vout --vref --vref-tolerance --total --count
+                                          --series --stock --exclude --tolerance --within $options" -- "$current")) ;;
     esac
 }
 complete -F _ohmilka_code ohmilka-code

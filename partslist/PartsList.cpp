@@ -10,6 +10,14 @@
 
 namespace ohmilka::partslist {
 
+char separatorForFile(std::string_view name, bool csv)
+{
+    const std::string lower = lowered(name);
+    if (lower.ends_with(".tsv"))
+        return '\t';
+    return csv || lower.ends_with(".csv") ? anySeparator : plainOrTable;
+}
+
 namespace {
 // Columns lined up with spaces, a layout of the reader's own: the lines are read whole.
 constexpr char alignedColumns = 3;

@@ -20,6 +20,10 @@ namespace ohmilka::partslist {
 // A list that is a table when a header stands among its first lines, and a plain list when not.
 inline constexpr char plainOrTable = 2;
 
+// How a file is read by its name: tab-separated (.tsv), CSV (.csv, or whenever csv is asked),
+// else a plain list or a table as its first lines show.
+char separatorForFile(std::string_view name, bool csv);
+
 struct ListedPart {
     long line = 0;
     bool tooLong = false; // the record was longer than the limit: no part was read

@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "Answers.h"
+
+#include "Values.h"
+
+#include <cmath>
+
+namespace ohmilka::cli {
+
+namespace {
+constexpr int displayDigits = 6, errorDigits = 3, jsonDigits = 15;
+}
+
+std::string roundedOhmsText(double ohms, Language language)
+{
+    return ohmsText(roundedDecimal(ohms, displayDigits), language);
+}
+
+std::string roundedNumberText(double number, Language language)
+{
+    return decimalText(roundedDecimal(number, displayDigits), decimalSeparator(language));
+}
+
+std::string voltsText(double volts, Language language)
+{
+    return roundedNumberText(volts, language) + " V";
+}
+
+std::string ohmsRangeText(double least, double most, Language language)
+{
+    const Prefixed upper = withPrefix(roundedDecimal(most, displayDigits));
+    const auto inUpperPrefix = [&](double ohms) {
+        return decimalText(inPrefix(roundedDecimal(ohms, displayDigits), upper.prefixExponent),
+                           decimalSeparator(language));
+    };
+    return inUpperPrefix(least) + "–" + inUpperPrefix(most) + " " + std::string(upper.prefix) + "Ω";
+}
+
+std::string errorText(double error, Language language)
+{
+    return signedPercentText(roundedDecimal(error * 100, errorDigits), language);
+}
+
+Decimal jsonNumber(double number)
+{
+    return roundedDecimal(number, jsonDigits);
+}
+
+std::string sourceText(const PartsOnHand &parts, const Texts &texts)
+{
+    if (!parts.fromStock)
+        return texts.say("{series}, 1 Ω to 10 MΩ", "řady {series}, 1 Ω až 10 MΩ",
+                         "series"_a = parts.source);
+    const std::size_t count = parts.values.size();
+    const std::string_view pattern = texts.plural(
+        static_cast<long>(count), "the {count} value in {file}", "the {count} values in {file}",
+        "{count} hodnoty v {file}", "{count} hodnot v {file}", "{count} hodnot v {file}");
+    return fmt::format(fmt::runtime(pattern), "count"_a = count, "file"_a = parts.source);
+}
+
+std::optional<double> withinAsked(const Call &call)
+{
+    if (!call.arguments.given(OptionName::Within))
+        return std::nullopt;
+    return approximate(percentOption(call, OptionName::Within)) / 100;
+}
+
+} // namespace ohmilka::cli

@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "PartsOnHand.h"
+
+#include "Encoding.h"
+#include "Networks.h"
+#include "PartsList.h"
+#include "SystemReason.h"
+#include "Values.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fstream>
+
+namespace ohmilka::cli {
+
+namespace {
+// The values of the fitted resistors of a plain list or any parts list check reads.
+std::vector<Decimal> stockValues(const std::string &file, const Call &call)
+{
+    const Texts &texts = call.texts;
+    std::ifstream stream;
+    if (file != "-") {
+        stream.open(file, std::ios::binary);
+        if (!stream)
+            texts.refuse("--stock: cannot read {file}: {reason}",
+                         "--stock: nelze číst {file}: {reason}", "file"_a = printable(file),
+                         "reason"_a = systemReason(errno));
+    }
+    partslist::DecodingInput decoding((file == "-" ? call.in : stream).rdbuf(),
+                                      partslist::TextEncoding::Unknown);
+    std::istream in(&decoding);
+    partslist::PartsListReader reader(in, partslist::separatorForFile(file, false));
+    std::vector<Decimal> values;
+    partslist::ListedPart listed;
+    while (reader.next(listed)) {
+        const partslist::Part &part = listed.part;
+        if (part.kind == partslist::Part::Kind::Resistor && part.parsed.value &&
+            part.secondValue.empty() && part.parsed.value->mantissa > 0)
+            values.push_back(*part.parsed.value);
+    }
+    if (const auto &error = reader.records().readError())
+        texts.refuse("--stock: cannot read {file}: {reason}",
+                     "--stock: nelze číst {file}: {reason}", "file"_a = printable(file),
+                     "reason"_a = error->message());
+    if (values.empty())
+        texts.refuse("--stock: {file} names no resistor value above 0",
+                     "--stock: {file} neuvádí žádnou hodnotu odporu nad 0",
+                     "file"_a = printable(file));
+    return values;
+}
+
+std::optional<int> toleranceAsked(const Call &call)
+{
+    const auto &tolerance = call.arguments.value(OptionName::Tolerance);
+    if (!tolerance)
+        return std::nullopt;
+    const std::optional<int> hundredths = toleranceHundredths(*tolerance);
+    if (!hundredths || *hundredths <= 0 || *hundredths >= 10000)
+        call.texts.refuse("--tolerance: {given} is no tolerance, such as 1 or 0.5 (per cent)",
+                          "--tolerance: {given} není tolerance, například 1 nebo 0,5 (procent)",
+                          "given"_a = quoted(*tolerance));
+    return hundredths;
+}
+} // namespace
+
+PartsOnHand partsOnHand(const Call &call)
+{
+    const Arguments &arguments = call.arguments;
+    const Texts &texts = call.texts;
+    PartsOnHand parts{{}, {}, false, toleranceAsked(call)};
+    if (const auto &stock = arguments.value(OptionName::Stock)) {
+        if (arguments.given(OptionName::Series))
+            texts.refuse("--stock and --series: give one of them",
+                         "--stock a --series: uveďte jen jedno");
+        parts.values = sortedDistinct(stockValues(*stock, call));
+        parts.source = printable(*stock);
+        parts.fromStock = true;
+    } else {
+        const std::vector<Series> chosen =
+            seriesList(arguments.value(OptionName::Series), {*seriesNamed("E24")}, texts);
+        if (chosen.size() > 1)
+            texts.refuse("--series: {command} takes one series",
+                         "--series: {command} bere jednu řadu", "command"_a = arguments.command);
+        parts.values = seriesMembers(chosen.front().size);
+        parts.source = chosen.front().name;
+        parts.toleranceHundredths =
+            parts.toleranceHundredths.value_or(chosen.front().toleranceHundredths);
+    }
+    if (const auto &excluded = arguments.value(OptionName::Exclude))
+        for (Decimal value : valueList(*excluded, texts))
+            std::erase_if(parts.values, [&](Decimal part) { return compare(part, value) == 0; });
+    if (parts.values.empty())
+        texts.refuse("--exclude leaves no value", "--exclude nenechává žádnou hodnotu");
+    if (parts.values.size() > maxNetworkValues)
+        texts.refuse("--stock: {file} has {count} values; at most {most} are searched",
+                     "--stock: {file} má {count} hodnot; prohledá se nejvýš {most}",
+                     "file"_a = parts.source, "count"_a = parts.values.size(),
+                     "most"_a = maxNetworkValues);
+    return parts;
+}
+
+} // namespace ohmilka::cli
