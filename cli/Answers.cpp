@@ -67,4 +67,16 @@ std::optional<double> withinAsked(const Call &call)
     return approximate(percentOption(call, OptionName::Within)) / 100;
 }
 
+int nearEnoughStatus(const Call &call, std::optional<double> within, double nearest)
+{
+    if (!within || nearest <= *within)
+        return 0;
+    writeMessage(
+        call.err,
+        call.texts.say("no answer is within {within}", "žádná odpověď není v mezích {within}",
+                       "within"_a =
+                           "±" + roundedNumberText(*within * 100, call.texts.language()) + " %"));
+    return 1;
+}
+
 } // namespace ohmilka::cli

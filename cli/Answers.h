@@ -32,4 +32,8 @@ std::string sourceText(const PartsOnHand &parts, const Texts &texts);
 // --within, when given: the largest error, as a fraction, that counts as near enough.
 std::optional<double> withinAsked(const Call &call);
 
+// The status of answers whose nearest error is nearest: 0, or 1 with a line on standard error
+// when --within asks for nearer.
+int nearEnoughStatus(const Call &call, std::optional<double> within, double nearest);
+
 } // namespace ohmilka::cli

@@ -7,6 +7,7 @@
 #include "Networks.h"
 #include "Values.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ohmilka::cli {
@@ -54,10 +55,10 @@ int combineCommand(const Call &call)
             header += ", " + toleranceText(*tolerance, language);
         call.out << header << ":\n";
     }
-    bool near = !within;
+    double nearest = HUGE_VAL;
     for (const Network &network : nearestNetworks(parts.values, target, most)) {
         const int count = static_cast<int>(network.parts.size());
-        near = near || std::fabs(network.error) <= *within;
+        nearest = std::min(nearest, std::fabs(network.error));
         const double spread = tolerance ? *tolerance / 10000.0 : 0;
         const double least = network.ohms * (1 - spread), highest = network.ohms * (1 + spread);
         if (call.json) {
@@ -90,7 +91,7 @@ int combineCommand(const Call &call)
             line += " (" + ohmsRangeText(least, highest, language) + ")";
         call.out << line << '\n';
     }
-    return near ? 0 : 1;
+    return nearEnoughStatus(call, within, nearest);
 }
 
 } // namespace ohmilka::cli

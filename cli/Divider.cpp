@@ -7,6 +7,7 @@
 #include "Dividers.h"
 #include "Values.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ohmilka::cli {
@@ -165,9 +166,9 @@ int dividerCommand(const Call &call)
             header += ", Vref ±" + roundedNumberText(ask.vrefTolerance * 100, language) + " %";
         call.out << header << ":\n";
     }
-    bool near = !within;
+    double nearest = HUGE_VAL;
     for (const Divider &divider : dividers) {
-        near = near || std::fabs(divider.error) <= *within;
+        nearest = std::min(nearest, std::fabs(divider.error));
         const RatioRange range =
             ratioRange(approximate(divider.top), approximate(divider.bottom), tolerance / 10000.0);
         // The output falls as the ratio rises only behind a regulator.
@@ -203,7 +204,7 @@ int dividerCommand(const Call &call)
                               "most"_a = outputText(ask, most, language))
                  << '\n';
     }
-    return near ? 0 : 1;
+    return nearEnoughStatus(call, within, nearest);
 }
 
 } // namespace ohmilka::cli

@@ -60,10 +60,18 @@ public:
 
     std::vector<Divider> nearest(std::size_t count)
     {
-        for (std::size_t top = 0; top < values_.size(); ++top)
-            for (std::size_t bottom = 0; bottom < values_.size(); ++bottom)
-                if (withinTotal(top, bottom))
-                    offer(top, bottom, count);
+        // The ratio grows with the bottom part: for each top, the nearest pairs are the count
+        // nearest the crossing on either side, and their ties.
+        std::size_t hint = values_.size();
+        for (std::size_t top = 0; top < values_.size(); ++top) {
+            const auto ratio = [&](std::size_t bottom) {
+                return ohms_[bottom] / (ohms_[top] + ohms_[bottom]);
+            };
+            hint = firstAbove(0, values_.size(), hint,
+                              [&](std::size_t bottom) { return ratio(bottom) > ratio_; });
+            offerSide(top, hint, true, count);
+            offerSide(top, hint, false, count);
+        }
         std::vector<Divider> dividers;
         for (const Entry &entry : kept_)
             dividers.push_back({values_[entry.top], values_[entry.bottom],
@@ -73,6 +81,26 @@ public:
     }
 
 private:
+    // From the crossing outwards, one way: the pairs within the total, until count are offered
+    // and the next is no tie of the last.
+    void offerSide(std::size_t top, std::size_t crossing, bool downwards, std::size_t count)
+    {
+        const std::size_t steps = downwards ? crossing : values_.size() - crossing;
+        std::size_t offered = 0;
+        double last = 0;
+        for (std::size_t step = 0; step < steps; ++step) {
+            const std::size_t bottom = downwards ? crossing - 1 - step : crossing + step;
+            if (!withinTotal(top, bottom))
+                continue;
+            const double error = std::fabs(this->error(top, bottom));
+            if (offered >= count && error > last + nearTie(last))
+                return;
+            offer(top, bottom, count);
+            ++offered;
+            last = error;
+        }
+    }
+
     bool withinTotal(std::size_t top, std::size_t bottom) const
     {
         const double total = ohms_[top] + ohms_[bottom];
