@@ -3,7 +3,6 @@
 
 #include "Check.h"
 
-#include "AsciiText.h"
 #include "CheckReport.h"
 #include "Encoding.h"
 #include "PartsList.h"

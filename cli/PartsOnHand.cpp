@@ -16,6 +16,12 @@
 namespace ohmilka::cli {
 
 namespace {
+std::string fileName(std::string_view file, const Texts &texts)
+{
+    return file == "-" ? std::string(texts.pick("standard input", "standardní vstup"))
+                       : printable(file);
+}
+
 // The values of the fitted resistors of a plain list or any parts list check reads.
 std::vector<Decimal> stockValues(const std::string &file, const Call &call)
 {
@@ -25,7 +31,7 @@ std::vector<Decimal> stockValues(const std::string &file, const Call &call)
         stream.open(file, std::ios::binary);
         if (!stream)
             texts.refuse("--stock: cannot read {file}: {reason}",
-                         "--stock: nelze číst {file}: {reason}", "file"_a = printable(file),
+                         "--stock: nelze číst {file}: {reason}", "file"_a = fileName(file, texts),
                          "reason"_a = systemReason(errno));
     }
     partslist::DecodingInput decoding((file == "-" ? call.in : stream).rdbuf(),
@@ -42,12 +48,18 @@ std::vector<Decimal> stockValues(const std::string &file, const Call &call)
     }
     if (const auto &error = reader.records().readError())
         texts.refuse("--stock: cannot read {file}: {reason}",
-                     "--stock: nelze číst {file}: {reason}", "file"_a = printable(file),
+                     "--stock: nelze číst {file}: {reason}", "file"_a = fileName(file, texts),
                      "reason"_a = error->message());
+    if (const auto line = reader.headerWithoutValue(); line && !reader.columns())
+        texts.refuse("--stock: {file}:{line}: the header names no column of values (Value, "
+                     "Comment, Designation, Name or Part)",
+                     "--stock: {file}:{line}: záhlaví neuvádí sloupec hodnot (Value, Comment, "
+                     "Designation, Name ani Part)",
+                     "file"_a = fileName(file, texts), "line"_a = *line);
     if (values.empty())
         texts.refuse("--stock: {file} names no resistor value above 0",
                      "--stock: {file} neuvádí žádnou hodnotu odporu nad 0",
-                     "file"_a = printable(file));
+                     "file"_a = fileName(file, texts));
     return values;
 }
 
@@ -75,7 +87,7 @@ PartsOnHand partsOnHand(const Call &call)
             texts.refuse("--stock and --series: give one of them",
                          "--stock a --series: uveďte jen jedno");
         parts.values = sortedDistinct(stockValues(*stock, call));
-        parts.source = printable(*stock);
+        parts.source = fileName(*stock, texts);
         parts.fromStock = true;
     } else {
         const std::vector<Series> chosen =

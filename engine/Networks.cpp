@@ -148,7 +148,6 @@ public:
     }
 
     const std::optional<Candidate> &best() const { return best_; }
-    const ExactFraction &bestError() const { return bestExactError_; }
 
 private:
     void consider(double error, const Candidate &network)

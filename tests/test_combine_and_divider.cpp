@@ -107,6 +107,9 @@ private slots:
                                               << "--total: no two values of E24";
         QTest::newRow("everything excluded") << "combine 1k --stock - --exclude 1k"
                                              << "--exclude leaves no value";
+        QTest::newRow("stock without a value column")
+            << "combine 1k --stock - --parts 1"
+            << "--stock: standard input:1: the header names";
         QTest::newRow("within in words") << "combine 1k --within lots"
                                          << "--within: 'lots' is no number of percent";
     }
@@ -114,8 +117,9 @@ private slots:
     {
         QFETCH(QString, arguments);
         QFETCH(QString, message);
-        const CodeCommandResult result =
-            runCodeCommand(words(arguments), Language::English, "1k\n");
+        // Standard input as --stock -: a list of one value, or a table with none.
+        const std::string input = message.contains("header") ? "Ref,Description\nR1,10k\n" : "1k\n";
+        const CodeCommandResult result = runCodeCommand(words(arguments), Language::English, input);
         QCOMPARE(result.status, 2);
         QVERIFY2(result.err.startsWith("ohmilka-code: " + message), qPrintable(result.err));
     }
