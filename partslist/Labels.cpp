@@ -89,7 +89,7 @@ constexpr std::array labelTable{
     LabelRow{"donotpopulate", Role::NotFitted},    // hand-made lists
     LabelRow{"excludefrombom", Role::NotFitted},   // kicad-cli: "Excluded from BOM"
     LabelRow{"excludefromboard", Role::NotFitted}, // kicad-cli: "Excluded from board"
-    LabelRow{"status", Role::NotFitted},           // KiBot: " (DNF)"
+    LabelRow{"status", Role::Status},              // KiBot: " (DNF)"; Altium: "Approved"
     LabelRow{"nopop", Role::NotFitted},            // KiCost
     LabelRow{"donotinstall", Role::NotFitted},     // assembly houses' templates
     LabelRow{"fitted", Role::Fitted},              // Altium variants

@@ -20,6 +20,7 @@ enum class Role {
     Quantity,
     ItemNumber,
     NotFitted, // DNP: a mark leaves the part off
+    Status,    // KiBot's "(DNF)" leaves the part off; Altium's lifecycle ("Approved") does not
     Fitted,    // Fitted, Populate: "no" leaves the part off
     Manufacturer,
     PartNumber,

@@ -89,16 +89,23 @@ bool saysNotFitted(std::string_view value)
 }
 
 // A DNP column: empty or a no leaves the part on, any other mark takes it off ("DNP", "Yes",
-// "Excluded from BOM", KiBot's "(DNF)"). A Fitted column: a no takes the part off.
-bool fittingSaysOff(std::string_view cell, bool saysFitted)
+// "Excluded from BOM"). A Fitted column: a no takes the part off. A Status column: only a DNF
+// or DNP mark does, as KiBot writes it (" (DNF)"), not a part's lifecycle ("Approved").
+bool fittingSaysOff(std::string_view cell, Role role)
 {
     static constexpr std::array<std::string_view, 9> notFitted{
         "no", "n", "0", "false", "not fitted", "nofit", "dnp", "dnf", "do not place"};
     static constexpr std::array<std::string_view, 7> fitted{"no",     "n",   "0",    "false",
                                                             "fitted", "dnc", "(dnc)"};
-    if (saysFitted)
+    static constexpr std::array<std::string_view, 4> statusMarks{"dnf", "(dnf)", "dnp", "(dnp)"};
+    switch (role) {
+    case Role::Fitted:
         return isOneOf(cell, notFitted);
-    return !cell.empty() && !isOneOf(cell, fitted) && cell != "-";
+    case Role::Status:
+        return isOneOf(cell, statusMarks);
+    default:
+        return !cell.empty() && !isOneOf(cell, fitted) && cell != "-";
+    }
 }
 
 // A cell of its own that says DNP or DNF, in a column of any label: user fields.
@@ -258,9 +265,9 @@ std::optional<Columns> columnsOf(Header header, std::span<const Record> rows)
         columns.quantity = quantity.front();
     for (std::size_t i = 0; i < header.meanings.size() && !columns.fitting; ++i) {
         const Role role = header.meanings[i].role;
-        if (role == Role::Fitted || role == Role::NotFitted) {
+        if (role == Role::Fitted || role == Role::NotFitted || role == Role::Status) {
             columns.fitting = i;
-            columns.fittingSaysFitted = role == Role::Fitted;
+            columns.fittingRole = role;
         }
     }
     columns.header = std::move(header);
@@ -297,8 +304,7 @@ Part partInRow(const Record &fields, const Columns &columns)
         return part;
     }
     if (saysNotFitted(value) || marksNotFitted(fields) ||
-        (columns.fitting &&
-         fittingSaysOff(cellOf(fields, columns.fitting), columns.fittingSaysFitted)) ||
+        (columns.fitting && fittingSaysOff(cellOf(fields, columns.fitting), columns.fittingRole)) ||
         (columns.quantity && quantitySaysOff(cellOf(fields, columns.quantity)))) {
         part.kind = Part::Kind::NotFitted;
         return part;

@@ -33,8 +33,8 @@ struct Columns {
     Header header;
     std::size_t value = 0;
     std::optional<std::size_t> references, tolerance, quantity;
-    std::optional<std::size_t> fitting; // a DNP, Fitted or Populate column
-    bool fittingSaysFitted = false;     // Fitted or Populate: "no" leaves the part off
+    std::optional<std::size_t> fitting; // a DNP, Fitted, Populate or Status column
+    Role fittingRole = Role::NotFitted;
 };
 
 // The columns of a header, judged by the rows that follow it as well; nullopt when no column is

@@ -462,6 +462,9 @@ void TestPartsList::rowsThatAreNoPartsAreSkipped_data()
         << "2:N 3:N 4:N 5:N 6:R";
     QTest::newRow("a DNP mark in a field of its own") << "Ref;Value;Field1\nR1;47;DNP\nR2;10k;\n"
                                                       << "2:N 3:R";
+    QTest::newRow("a Status column: KiBot's (DNF), not a part's lifecycle")
+        << "Ref,Value,Status\nR1,10k, (DNF)\nR2,10k,Approved\nR3,10k,\n"
+        << "2:N 3:R 4:R";
     QTest::newRow("a Fitted column")
         << "Designator,Comment,Fitted\nR1,10k,Not Fitted\nR2,10k,Fitted\nR3,10k,no\n"
         << "2:N 3:R 4:N";
