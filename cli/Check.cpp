@@ -7,6 +7,7 @@
 #include "Encoding.h"
 #include "PartsList.h"
 #include "ReferenceSet.h"
+#include "Spreadsheet.h"
 #include "SystemReason.h"
 #include "Values.h"
 
@@ -74,10 +75,10 @@ std::string binaryFileText(BinaryKind kind, std::string_view file, const Texts &
     const std::string name = fileName(file, texts);
     switch (kind) {
     case BinaryKind::Zip:
-        return texts.say("{file} is a zip archive, such as a spreadsheet (.xlsx, .ods), not a text "
-                         "parts list; save it as CSV",
-                         "{file} je archiv zip, například tabulka (.xlsx, .ods), ne textový "
-                         "seznam součástek; uložte jej jako CSV",
+        return texts.say("{file} is a zip archive, such as a spreadsheet (.xlsx, .ods); name it as "
+                         "a file to check it",
+                         "{file} je archiv zip, například tabulka (.xlsx, .ods); ke kontrole jej "
+                         "zadejte jako soubor",
                          "file"_a = name);
     case BinaryKind::OleCompound:
         return texts.say("{file} is an Excel 97 workbook (.xls), not a text parts list; save it as "
@@ -96,12 +97,10 @@ std::string binaryFileText(BinaryKind kind, std::string_view file, const Texts &
                      "{file} je binární soubor, ne textový seznam součástek", "file"_a = name);
 }
 
-// The values of one list: lines of a plain list, or rows of CSV under its header row.
-void checkList(DecodingInput &decoding, std::string_view file, char separator, CheckReport &report,
-               const Texts &texts, std::ostream &err, int &status)
+// The parts of a list, each reported; whether a header was found.
+bool readParts(PartsListReader &reader, std::string_view file, CheckReport &report,
+               const Texts &texts)
 {
-    std::istream in(&decoding);
-    PartsListReader reader(in, separator);
     PartsOfList parts(report);
     ListedPart listed;
     bool columnsReported = false;
@@ -119,8 +118,82 @@ void checkList(DecodingInput &decoding, std::string_view file, char separator, C
         }
         parts.take(entry);
     }
-    const RecordReader &records = reader.records();
     report.flush();
+    return reader.columns().has_value();
+}
+
+std::string headerWithoutValueText(std::string_view location, long line, const Texts &texts)
+{
+    return texts.say("{file}:{line}: the header names no column of values (Value, Comment, "
+                     "Designation, Name or Part)",
+                     "{file}:{line}: záhlaví neuvádí sloupec hodnot (Value, Comment, "
+                     "Designation, Name ani Part)",
+                     "file"_a = printable(location), "line"_a = line);
+}
+
+std::string noHeaderText(std::string_view file, const Texts &texts)
+{
+    return texts.say("{file}: no row is a header that names a column of values (Value, Comment, "
+                     "Designation, Name or Part)",
+                     "{file}: žádný řádek není záhlaví se sloupcem hodnot (Value, Comment, "
+                     "Designation, Name ani Part)",
+                     "file"_a = printable(file));
+}
+
+// A spreadsheet's first sheet with a header, its rows as a CSV export writes them; each part
+// located by file, sheet and row.
+void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts &texts,
+                      std::ostream &err, int &status)
+{
+    Spreadsheet spreadsheet(file);
+    bool found = false;
+    std::optional<std::string> withoutValue; // the first header that names no value column
+    for (std::size_t sheet = 0; sheet < spreadsheet.sheets().size() && !found; ++sheet) {
+        if (spreadsheet.problem())
+            break;
+        const std::string location = file + ":" + spreadsheet.sheets()[sheet];
+        const std::unique_ptr<std::streambuf> rows = spreadsheet.rows(sheet);
+        std::istream in(rows.get());
+        PartsListReader reader(in, ',');
+        found = readParts(reader, location, report, texts);
+        if (const auto line = reader.headerWithoutValue(); line && !found && !withoutValue)
+            withoutValue = headerWithoutValueText(location, *line, texts);
+    }
+    status = found && !spreadsheet.problem() ? status : 2;
+    if (const auto problem = spreadsheet.problem()) {
+        const std::string name = printable(file);
+        switch (*problem) {
+        case SpreadsheetProblem::NoSpreadsheet:
+            return writeMessage(err, texts.say("{file} is a zip archive that holds no spreadsheet "
+                                               "(.xlsx, .ods)",
+                                               "{file} je archiv zip bez tabulky (.xlsx, .ods)",
+                                               "file"_a = name));
+        case SpreadsheetProblem::TooLarge:
+            return writeMessage(
+                err,
+                texts.say("{file}: a part of the spreadsheet unpacks to more than {limit} "
+                          "MiB, or is packed more tightly than any spreadsheet; it is not read",
+                          "{file}: část tabulky se rozbalí na víc než {limit} MiB, nebo je "
+                          "zabalená těsněji než jakákoli tabulka; nečte se",
+                          "file"_a = name, "limit"_a = ZipArchive::defaultLimit >> 20));
+        case SpreadsheetProblem::Damaged:
+            return writeMessage(err, texts.say("{file}: the spreadsheet is damaged or cut short",
+                                               "{file}: tabulka je poškozená nebo neúplná",
+                                               "file"_a = name));
+        }
+    }
+    if (!found)
+        writeMessage(err, withoutValue ? *withoutValue : noHeaderText(file, texts));
+}
+
+// The values of one list: lines of a plain list, or rows of CSV under its header row.
+void checkList(DecodingInput &decoding, std::string_view file, char separator, CheckReport &report,
+               const Texts &texts, std::ostream &err, int &status)
+{
+    std::istream in(&decoding);
+    PartsListReader reader(in, separator);
+    readParts(reader, file, report, texts);
+    const RecordReader &records = reader.records();
     if (decoding.binary() != BinaryKind::None) {
         writeMessage(err, binaryFileText(decoding.binary(), file, texts));
         status = 2;
@@ -133,21 +206,23 @@ void checkList(DecodingInput &decoding, std::string_view file, char separator, C
                                     "file"_a = printable(file), "line"_a = *line));
         status = 2;
     } else if (const auto line = reader.headerWithoutValue(); line && !reader.columns()) {
-        writeMessage(err, texts.say("{file}:{line}: the header names no column of values (Value, "
-                                    "Comment, Designation, Name or Part)",
-                                    "{file}:{line}: záhlaví neuvádí sloupec hodnot (Value, "
-                                    "Comment, Designation, Name ani Part)",
-                                    "file"_a = printable(file), "line"_a = *line));
+        writeMessage(err, headerWithoutValueText(file, *line, texts));
         status = 2;
     } else if (!reader.isPlain() && !reader.columns()) {
-        writeMessage(err,
-                     texts.say("{file}: no row is a header that names a column of values (Value, "
-                               "Comment, Designation, Name or Part)",
-                               "{file}: žádný řádek není záhlaví se sloupcem hodnot (Value, "
-                               "Comment, Designation, Name ani Part)",
-                               "file"_a = printable(file)));
+        writeMessage(err, noHeaderText(file, texts));
         status = 2;
     }
+}
+
+// A file's first bytes, read and put back.
+std::string firstBytes(std::ifstream &stream)
+{
+    std::string start(4, '\0');
+    stream.read(start.data(), static_cast<std::streamsize>(start.size()));
+    start.resize(static_cast<std::size_t>(stream.gcount()));
+    stream.clear();
+    stream.seekg(0);
+    return start;
 }
 
 TextEncoding encodingAsked(const Arguments &arguments, const Texts &texts)
@@ -186,6 +261,10 @@ int checkCommand(const Call &call)
                 status = 2;
                 continue;
             }
+        }
+        if (file != "-" && startsAsZip(firstBytes(stream))) {
+            checkSpreadsheet(file, report, texts, err, status);
+            continue;
         }
         DecodingInput decoding((file == "-" ? call.in : stream).rdbuf(), encoding);
         checkList(decoding, file, separatorForFile(file, arguments.given(OptionName::Csv)), report,

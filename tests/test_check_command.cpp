@@ -31,6 +31,10 @@ private slots:
     void messagesSayWhatTheInputIs();
     void countsAgreeInNumber_data();
     void countsAgreeInNumber();
+    void spreadsheetsAnswerAsTheirCsvExport_data();
+    void spreadsheetsAnswerAsTheirCsvExport();
+    void spreadsheetsBeyondReadingAreNamed_data();
+    void spreadsheetsBeyondReadingAreNamed();
 
 private:
     static CodeCommandResult check(const QStringList &options, const QString &input)
@@ -344,8 +348,8 @@ void TestCheckCommand::messagesSayWhatTheInputIs_data()
     QTest::addColumn<QString>("err"); // the lines before the summary
     QTest::newRow("a spreadsheet")
         << QStringList{} << QByteArray("PK\x03\x04\x14\000\006\000xl/workbook.xml", 23) << 2
-        << "standard input is a zip archive, such as a spreadsheet (.xlsx, .ods), not a text "
-           "parts list; save it as CSV";
+        << "standard input is a zip archive, such as a spreadsheet (.xlsx, .ods); name it as a file "
+           "to check it";
     QTest::newRow("an Excel 97 workbook, whatever --csv says")
         << QStringList{"--csv"} << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") << 2
         << "standard input is an Excel 97 workbook (.xls), not a text parts list; save it as CSV";
@@ -400,6 +404,69 @@ void TestCheckCommand::countsAgreeInNumber()
         czech ? ohmilka::cli::Language::Czech : ohmilka::cli::Language::English,
         (QStringLiteral("10k\n") + QStringLiteral("100n\n").repeated(others)).toStdString());
     QVERIFY2(result.err.contains(summary), qPrintable(result.err));
+}
+
+void TestCheckCommand::spreadsheetsAnswerAsTheirCsvExport_data()
+{
+    QTest::addColumn<QString>("file"); // in tests/spreadsheets, beside its export FILE.csv
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("xlsx") << "bom.xlsx"
+                          << "BOM" << QStringList{};
+    QTest::newRow("xlsx, whatever --csv says") << "bom.xlsx"
+                                               << "BOM" << QStringList{"--csv"};
+    QTest::newRow("xlsx in JSON") << "bom.xlsx"
+                                  << "BOM" << QStringList{"--json"};
+    QTest::newRow("ods") << "bom.ods"
+                         << "BOM" << QStringList{};
+    QTest::newRow("ods in JSON") << "bom.ods"
+                                 << "BOM" << QStringList{"--json"};
+}
+
+// The same verdicts, summary and status as the sheet saved as CSV; each located by file, sheet
+// and row where the export has file and line.
+void TestCheckCommand::spreadsheetsAnswerAsTheirCsvExport()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, sheet);
+    QFETCH(QStringList, options);
+    const QString path = QStringLiteral(OHMILKA_SOURCE_DIR "/tests/spreadsheets/") + file;
+    const CodeCommandResult spreadsheet = check(QStringList{path} + options, {});
+    const CodeCommandResult exported = check(QStringList{path + ".csv"} + options, {});
+    QVERIFY(!spreadsheet.out.isEmpty());
+    QCOMPARE(spreadsheet.out, QString(exported.out).replace(path + ".csv", path + ':' + sheet));
+    QCOMPARE(spreadsheet.err, exported.err);
+    QCOMPARE(spreadsheet.status, exported.status);
+}
+
+void TestCheckCommand::spreadsheetsBeyondReadingAreNamed_data()
+{
+    QTest::addColumn<QString>("file"); // in tests/spreadsheets
+    QTest::addColumn<QString>("line");
+    QTest::newRow("packed absurdly tightly")
+        << "tight.xlsx"
+        << "FILE: a part of the spreadsheet unpacks to more than 256 MiB, or is packed more "
+           "tightly than any spreadsheet; it is not read";
+    QTest::newRow("cut short") << "cut-short.xlsx"
+                               << "FILE: the spreadsheet is damaged or cut short";
+    QTest::newRow("XML not well-formed") << "broken.xlsx"
+                                         << "FILE: the spreadsheet is damaged or cut short";
+    QTest::newRow("a zip of text")
+        << "notes.zip"
+        << "FILE is a zip archive that holds no spreadsheet (.xlsx, .ods)";
+}
+
+// One line naming the file and the reason, before the summary, and status 2.
+void TestCheckCommand::spreadsheetsBeyondReadingAreNamed()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, line);
+    const QString path = QStringLiteral(OHMILKA_SOURCE_DIR "/tests/spreadsheets/") + file;
+    const CodeCommandResult result = check({path}, {});
+    QCOMPARE(result.status, 2);
+    const QStringList lines = result.err.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.front(), "ohmilka-code: " + line.replace(QStringLiteral("FILE"), path));
 }
 
 QTEST_GUILESS_MAIN(TestCheckCommand)
