@@ -6,6 +6,7 @@
 #include "Encoding.h"
 #include "Networks.h"
 #include "PartsList.h"
+#include "Spreadsheet.h"
 #include "SystemReason.h"
 #include "Values.h"
 
@@ -22,6 +23,38 @@ std::string fileName(std::string_view file, const Texts &texts)
                        : printable(file);
 }
 
+// The values of the fitted resistors a reader lists.
+void takeValues(partslist::PartsListReader &reader, std::vector<Decimal> &values)
+{
+    for (partslist::ListedPart listed; reader.next(listed);) {
+        const partslist::Part &part = listed.part;
+        if (part.kind == partslist::Part::Kind::Resistor && part.parsed.value &&
+            part.secondValue.empty() && part.parsed.value->mantissa > 0)
+            values.push_back(*part.parsed.value);
+    }
+}
+
+// The values of a spreadsheet's first sheet with a header, as check reads it.
+std::vector<Decimal> spreadsheetValues(const std::string &file, const Texts &texts)
+{
+    partslist::Spreadsheet spreadsheet(file);
+    std::vector<Decimal> values;
+    for (std::size_t sheet = 0; sheet < spreadsheet.sheets().size() && !spreadsheet.problem();
+         ++sheet) {
+        const std::unique_ptr<std::streambuf> rows = spreadsheet.rows(sheet);
+        std::istream in(rows.get());
+        partslist::PartsListReader reader(in, ',');
+        takeValues(reader, values);
+        if (reader.columns())
+            break;
+    }
+    if (spreadsheet.problem())
+        texts.refuse("--stock: {file} cannot be read as a spreadsheet (see check {file})",
+                     "--stock: {file} nelze číst jako tabulku (viz check {file})",
+                     "file"_a = printable(file));
+    return values;
+}
+
 // The values of the fitted resistors of a plain list or any parts list check reads.
 std::vector<Decimal> stockValues(const std::string &file, const Call &call)
 {
@@ -34,28 +67,29 @@ std::vector<Decimal> stockValues(const std::string &file, const Call &call)
                          "--stock: nelze číst {file}: {reason}", "file"_a = fileName(file, texts),
                          "reason"_a = systemReason(errno));
     }
-    partslist::DecodingInput decoding((file == "-" ? call.in : stream).rdbuf(),
-                                      partslist::TextEncoding::Unknown);
-    std::istream in(&decoding);
-    partslist::PartsListReader reader(in, partslist::separatorForFile(file, false));
     std::vector<Decimal> values;
-    partslist::ListedPart listed;
-    while (reader.next(listed)) {
-        const partslist::Part &part = listed.part;
-        if (part.kind == partslist::Part::Kind::Resistor && part.parsed.value &&
-            part.secondValue.empty() && part.parsed.value->mantissa > 0)
-            values.push_back(*part.parsed.value);
+    if (char start[4]{}; file != "-" && stream.read(start, sizeof start) &&
+                         partslist::startsAsZip({start, sizeof start})) {
+        values = spreadsheetValues(file, texts);
+    } else {
+        stream.clear();
+        stream.seekg(0);
+        partslist::DecodingInput decoding((file == "-" ? call.in : stream).rdbuf(),
+                                          partslist::TextEncoding::Unknown);
+        std::istream in(&decoding);
+        partslist::PartsListReader reader(in, partslist::separatorForFile(file, false));
+        takeValues(reader, values);
+        if (const auto &error = reader.records().readError())
+            texts.refuse("--stock: cannot read {file}: {reason}",
+                         "--stock: nelze číst {file}: {reason}", "file"_a = fileName(file, texts),
+                         "reason"_a = error->message());
+        if (const auto line = reader.headerWithoutValue(); line && !reader.columns())
+            texts.refuse("--stock: {file}:{line}: the header names no column of values (Value, "
+                         "Comment, Designation, Name or Part)",
+                         "--stock: {file}:{line}: záhlaví neuvádí sloupec hodnot (Value, "
+                         "Comment, Designation, Name ani Part)",
+                         "file"_a = fileName(file, texts), "line"_a = *line);
     }
-    if (const auto &error = reader.records().readError())
-        texts.refuse("--stock: cannot read {file}: {reason}",
-                     "--stock: nelze číst {file}: {reason}", "file"_a = fileName(file, texts),
-                     "reason"_a = error->message());
-    if (const auto line = reader.headerWithoutValue(); line && !reader.columns())
-        texts.refuse("--stock: {file}:{line}: the header names no column of values (Value, "
-                     "Comment, Designation, Name or Part)",
-                     "--stock: {file}:{line}: záhlaví neuvádí sloupec hodnot (Value, Comment, "
-                     "Designation, Name ani Part)",
-                     "file"_a = fileName(file, texts), "line"_a = *line);
     if (values.empty())
         texts.refuse("--stock: {file} names no resistor value above 0",
                      "--stock: {file} neuvádí žádnou hodnotu odporu nad 0",

@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: MIT
 
 # Builds Ohmilka.exe for Windows from the same sources: first a static Qt from Debian's qt6-base
-# source with MinGW-w64 (once; kept in the cache folder), then the program and its tests against
-# it. Each stage logs to the cache folder's logs/; a run that was interrupted resumes at the stage
+# source with MinGW-w64 (once; kept in the cache folder), and zlib, minizip and expat from
+# Debian's sources (scripts/windows-libraries.sh), then the program and its tests against them.
+# Each stage logs to the cache folder's logs/; a run that was interrupted resumes at the stage
 # it stopped in. Then:  ctest --preset windows
 # With --32 it builds the 32-bit executable instead, in build/windows-32, against a second Qt:
 # then  ctest --preset windows-32  reads its version record back.
@@ -31,6 +32,7 @@ debian_arch=${arch//_/-}
 # source needs, and the display and Wine the checks of the Windows program run in.
 packages=(g++-mingw-w64-$debian_arch-posix binutils-mingw-w64-$debian_arch cmake ninja-build
           dpkg-dev qt6-base-dev qt6-base-dev-tools libfmt-dev fonts-liberation2 groff-base wine wine64
+          libminizip-dev zlib1g-dev libexpat1-dev
           wixl python3-gi gir1.2-libmsi-1.0
           xvfb openbox x11-utils xdotool wmctrl dbus at-spi2-core)
 missing=()
@@ -112,6 +114,9 @@ if [[ ! -f $qt/.complete ]]; then
     echo "$qt_version" >"$qt/.version"
     touch "$qt/.complete"
 fi
+
+stage "building zlib, minizip and expat from Debian's source into $qt" libraries
+logged libraries scripts/windows-libraries.sh "$arch" "$qt" "$cache/libraries-$arch"
 
 stage "building Ohmilka.exe and its tests" program
 logged program cmake --preset $preset

@@ -188,6 +188,14 @@ private slots:
         QCOMPARE(lines.value(0), "1 kΩ from the 2 values in " + list + ":");
         QCOMPARE(lines.value(1), QString("1 resistor: 4.7 kΩ, +370 %"));
         QCOMPARE(lines.value(2), QString("2 resistors: 4.7 kΩ ‖ 4.7 kΩ = 2.35 kΩ, +135 %"));
+        // A spreadsheet's parts list as well: 4k7, 5000, 5.0k (4.99 shown as 0.0"k") and 4.70
+        // (4.7 shown as 0.00) are three values.
+        const CodeCommandResult spreadsheet =
+            runCodeCommand({"combine", "5k", "--stock",
+                            OHMILKA_SOURCE_DIR "/tests/spreadsheets/bom.xlsx", "--parts", "1"});
+        QVERIFY2(spreadsheet.out.contains("from the 3 values in") &&
+                     spreadsheet.out.contains("1 resistor: 5 kΩ, 0 %"),
+                 qPrintable(spreadsheet.out + spreadsheet.err));
         const CodeCommandResult divider =
             runCodeCommand({"divider", "--ratio", "0.5", "--stock", list, "--count", "1"});
         QVERIFY2(divider.out.contains("top 4.7 kΩ, bottom 4.7 kΩ: 0.5, 0 % (0.495–0.505)"),

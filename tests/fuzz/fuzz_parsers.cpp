@@ -3,17 +3,20 @@
 
 // libFuzzer target: the value, colour-word and marking parsers on any bytes, and the same bytes,
 // split at NUL bytes, as the arguments of ohmilka-code and as bands to decode, and whole as a
-// parts list, a CSV bill of materials and UTF-16 text. Nothing may crash,
-// hang, or be accepted as a value that does not read back the same.
+// parts list, a CSV bill of materials, UTF-16 text and a spreadsheet (.xlsx, .ods). Nothing may
+// crash, hang, or be accepted as a value that does not read back the same.
 
 #include "Command.h"
 #include "Decimal.h"
+#include "PartsList.h"
 #include "ResistorCode.h"
 #include "SmdCode.h"
+#include "Spreadsheet.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -56,5 +59,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                                       {"check", "--csv", "--json"},
                                                       {"check", "--encoding", "utf-16le"}})
         check(list);
+    // The bytes as a spreadsheet: every sheet's rows read as check reads them, within a mebibyte.
+    if (partslist::startsAsZip(text)) {
+        partslist::Spreadsheet spreadsheet(text, 1 << 20);
+        for (std::size_t sheet = 0; sheet < spreadsheet.sheets().size(); ++sheet) {
+            const std::unique_ptr<std::streambuf> rows = spreadsheet.rows(sheet);
+            std::istream in(rows.get());
+            partslist::PartsListReader reader(in, ',');
+            for (partslist::ListedPart listed; reader.next(listed);)
+                ;
+        }
+    }
     return 0;
 }
