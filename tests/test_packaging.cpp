@@ -152,7 +152,7 @@ void TestPackaging::installPutsEverythingInItsPlace()
 
 // Built as Debian builds its own programs: full RELRO with immediate binding, the stack
 // protector, and every function of lintian's list of fortifiable ones imported in its checked
-// form only.
+// form only, but where a library linked in has no checked form to call.
 void TestPackaging::checkHardened(const QString &binary)
 {
     const Run segments = run(tool("readelf"), {"--program-headers", "--wide", binary});
@@ -170,10 +170,15 @@ void TestPackaging::checkHardened(const QString &binary)
     QVERIFY2(imported.contains(QStringLiteral("__stack_chk_fail")), qPrintable(binary));
     QFile list(QStringLiteral("/usr/share/lintian/data/binaries/hardened-functions"));
     QVERIFY2(list.open(QIODevice::ReadOnly | QIODevice::Text), "lintian's list is missing");
+    // minizip, linked statically from Debian's libminizip-dev, reads archives with fread into a
+    // buffer its caller passes: no compiler knows that buffer's size, so Debian's own hardened
+    // libminizip imports the plain fread as well.
+    const QStringList plainInALibrary{QStringLiteral("fread")};
     QStringList unchecked;
     for (const QByteArray &line : list.readAll().split('\n')) {
         const QString function = QString::fromLatin1(line.trimmed());
-        if (!function.isEmpty() && !function.startsWith(u'#') && imported.contains(function))
+        if (!function.isEmpty() && !function.startsWith(u'#') && imported.contains(function) &&
+            !plainInALibrary.contains(function))
             unchecked << function;
     }
     QVERIFY2(unchecked.isEmpty(),
