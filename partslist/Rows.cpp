@@ -185,7 +185,9 @@ std::optional<std::size_t> valueColumn(const Header &header, std::span<const Rec
                                        std::optional<std::size_t> references)
 {
     std::vector<std::size_t> candidates = columnsWith(header, Role::Value);
-    for (std::size_t i = 0; candidates.empty() && i < header.meanings.size(); ++i)
+    // Name (EasyEDA) or Part (OrCAD) where no value column is, beside the column of references:
+    // without one, Part is a Mouser cart's references ("R1, 3") and Name a description.
+    for (std::size_t i = 0; candidates.empty() && references && i < header.meanings.size(); ++i)
         if (header.meanings[i].mayBeValue && i != references)
             candidates.push_back(i);
     if (candidates.empty())
