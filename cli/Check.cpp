@@ -279,18 +279,28 @@ int checkCommand(const Call &call)
         writeMessage(err, texts.say("values are written as {}", "hodnoty se píší jako {}",
                                     valueForms(texts)));
     const Tally &tally = report.tally();
-    writeMessage(
-        err, texts.say("checked {checked}: {in} in series, {out} outside, {bad} unreadable; "
-                       "{unfitted} not fitted, {other} {skipped}",
-                       "zkontrolováno {checked}: v řadě {in}, mimo {out}, nečitelné {bad}; "
-                       "neosazené {unfitted}, {other} {skipped}",
-                       "checked"_a = tally.checked, "in"_a = tally.inSeries,
-                       "out"_a = tally.outside, "bad"_a = tally.unreadable,
-                       "unfitted"_a = tally.notFitted, "other"_a = tally.otherParts,
-                       "skipped"_a =
-                           texts.plural(tally.otherParts, "other part skipped",
-                                        "other parts skipped", "jiná součástka vynechána",
-                                        "jiné součástky vynechány", "jiných součástek vynecháno")));
+    std::string summary = texts.say(
+        "checked {checked}: {in} in series, {out} outside, {bad} unreadable; {unfitted} not "
+        "fitted, {other} {skipped}",
+        "zkontrolováno {checked}: v řadě {in}, mimo {out}, nečitelné {bad}; neosazené "
+        "{unfitted}, {other} {skipped}",
+        "checked"_a = tally.checked, "in"_a = tally.inSeries, "out"_a = tally.outside,
+        "bad"_a = tally.unreadable, "unfitted"_a = tally.notFitted, "other"_a = tally.otherParts,
+        "skipped"_a = texts.plural(tally.otherParts, "other part skipped", "other parts skipped",
+                                   "jiná součástka vynechána", "jiné součástky vynechány",
+                                   "jiných součástek vynecháno"));
+    // Lists with part numbers: how many disagree with their values, and how many were not read.
+    if (tally.partNumbers > 0)
+        summary +=
+            fmt::format("; {} {}, {} {}", tally.mismatches,
+                        texts.plural(tally.mismatches, "mismatch with its part number",
+                                     "mismatches with part numbers", "neshoda s objednacím číslem",
+                                     "neshody s objednacími čísly", "neshod s objednacími čísly"),
+                        tally.partNumbersNotRead,
+                        texts.plural(tally.partNumbersNotRead, "part number not decoded",
+                                     "part numbers not decoded", "objednací číslo nepřečteno",
+                                     "objednací čísla nepřečtena", "objednacích čísel nepřečteno"));
+    writeMessage(err, summary);
     return std::max(status, tally.status);
 }
 

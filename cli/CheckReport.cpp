@@ -4,6 +4,7 @@
 #include "CheckReport.h"
 
 #include "Json.h"
+#include "PartNumbers.h"
 #include "Readings.h"
 #include "Values.h"
 
@@ -115,14 +116,17 @@ void CheckReport::check(const Entry &entry)
         valueUnreadable_ = true;
         return unreadable(entry, valueProblemText(part.parsed.problem, part.value, texts_));
     }
-    const std::optional<int> tolerance = part.toleranceHundredths;
-    if (!part.tolerance.empty() &&
+    if (const std::optional<int> tolerance = part.toleranceHundredths;
+        !part.tolerance.empty() &&
         (!tolerance || *tolerance <= 0 || *tolerance > noToleranceBandHundredths))
         return unreadable(entry, texts_.say("tolerance {given} is no tolerance",
                                             "tolerance {given} není tolerance",
                                             "given"_a = quoted(part.tolerance)));
     const Decimal value = normalised(*part.parsed.value);
     ++tally_.checked;
+    std::optional<int> tolerance = part.toleranceHundredths;
+    if (disagreesWithPartNumber(entry, value, tolerance))
+        return;
     const VerdictKey key{value, tolerance.value_or(-1)};
     auto known = verdicts_.find(key);
     if (known == verdicts_.end()) {
@@ -144,6 +148,55 @@ void CheckReport::check(const Entry &entry)
              << '\n';
     else if (!verdict.member)
         out_ << where(entry) << verdict.text << '\n';
+}
+
+bool CheckReport::disagreesWithPartNumber(const Entry &entry, Decimal value,
+                                          std::optional<int> &tolerance)
+{
+    const partslist::Part &part = entry.part;
+    if (part.partNumber.empty())
+        return false;
+    ++tally_.partNumbers;
+    const std::optional<partslist::PartNumberReading> reading =
+        partslist::readPartNumber(part.partNumber);
+    if (!reading) {
+        ++tally_.partNumbersNotRead;
+        return false;
+    }
+    const std::optional<int> ordered = reading->toleranceHundredths;
+    const bool wider = tolerance && ordered && *ordered > *tolerance;
+    if (compare(reading->ohms, value) == 0 && !wider) {
+        tolerance = tolerance ? tolerance : ordered;
+        return false;
+    }
+    ++tally_.mismatches;
+    tally_.status = std::max(tally_.status, 1);
+    const Language language = texts_.language();
+    const auto withTolerance = [&](Decimal ohms, std::optional<int> hundredths) {
+        return ohmsText(ohms, language) +
+               (hundredths ? " " + toleranceText(*hundredths, language) : std::string());
+    };
+    if (json_) {
+        out_ << entryJson(entry, "mismatch")
+                    .number("ohms", value)
+                    .number("tolerance_percent",
+                            tolerance ? std::optional(percentOf(*tolerance)) : std::nullopt)
+                    .text("part_number", part.partNumber)
+                    .number("part_ohms", reading->ohms)
+                    .number("part_tolerance_percent",
+                            ordered ? std::optional(percentOf(*ordered)) : std::nullopt)
+                    .str()
+             << '\n';
+        return true;
+    }
+    out_ << where(entry)
+         << texts_.say("value {value}, but part number {number} is {part}",
+                       "hodnota {value}, ale objednací číslo {number} je {part}",
+                       "value"_a = withTolerance(value, tolerance),
+                       "number"_a = printable(part.partNumber),
+                       "part"_a = withTolerance(reading->ohms, ordered))
+         << '\n';
+    return true;
 }
 
 std::size_t CheckReport::VerdictHash::operator()(const VerdictKey &key) const

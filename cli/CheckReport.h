@@ -27,6 +27,7 @@ struct Entry {
 
 struct Tally {
     long checked = 0, inSeries = 0, outside = 0, unreadable = 0, notFitted = 0, otherParts = 0;
+    long partNumbers = 0, mismatches = 0, partNumbersNotRead = 0; // of checked parts
     int status = 0;
 };
 
@@ -64,6 +65,9 @@ private:
         std::size_t operator()(const VerdictKey &key) const;
     };
     Verdict verdictOn(Decimal value, std::optional<int> tolerance) const;
+    // Whether the part number says another resistance, or a wider tolerance, than the row;
+    // reported where it does. Where the row gives no tolerance, the part number's is taken.
+    bool disagreesWithPartNumber(const Entry &entry, Decimal value, std::optional<int> &tolerance);
 
     std::string where(const Entry &entry);
     void skipped(const Entry &entry, std::string_view result);

@@ -265,6 +265,8 @@ std::optional<Columns> columnsOf(Header header, std::span<const Record> rows)
         columns.tolerance = tolerance.front();
     if (const auto quantity = columnsWith(header, Role::Quantity); !quantity.empty())
         columns.quantity = quantity.front();
+    if (const auto partNumber = columnsWith(header, Role::PartNumber); !partNumber.empty())
+        columns.partNumber = partNumber.front();
     for (std::size_t i = 0; i < header.meanings.size() && !columns.fitting; ++i) {
         const Role role = header.meanings[i].role;
         if (role == Role::Fitted || role == Role::NotFitted || role == Role::Status) {
@@ -301,6 +303,7 @@ Part partInRow(const Record &fields, const Columns &columns)
         return part; // the header once more, under a second title
     part.references = referencesIn(references);
     part.cell = part.value = value;
+    part.partNumber = trimmed(cellOf(fields, columns.partNumber));
     if (!part.references.empty() && !namesAResistor(part.references)) {
         part.kind = Part::Kind::Other;
         return part;

@@ -32,7 +32,7 @@ std::optional<Header> headerIn(const Record &fields, long line);
 struct Columns {
     Header header;
     std::size_t value = 0;
-    std::optional<std::size_t> references, tolerance, quantity;
+    std::optional<std::size_t> references, tolerance, quantity, partNumber;
     std::optional<std::size_t> fitting; // a DNP, Fitted, Populate or Status column
     Role fittingRole = Role::NotFitted;
 };
@@ -55,6 +55,7 @@ struct Part {
     std::string secondValue; // a second value in the cell, which leaves it unreadable
     std::string tolerance;   // as the row writes it, "1%"; empty when it does not
     std::optional<int> toleranceHundredths; // none where the row writes none, or none that reads
+    std::string partNumber;                 // the maker's, where a column names it
 };
 
 Part partInRow(const Record &fields, const Columns &columns);

@@ -31,6 +31,8 @@ private slots:
     void messagesSayWhatTheInputIs();
     void countsAgreeInNumber_data();
     void countsAgreeInNumber();
+    void valuesAreHeldToTheirPartNumbers_data();
+    void valuesAreHeldToTheirPartNumbers();
     void spreadsheetsAnswerAsTheirCsvExport_data();
     void spreadsheetsAnswerAsTheirCsvExport();
     void spreadsheetsBeyondReadingAreNamed_data();
@@ -102,8 +104,8 @@ void TestCheckCommand::readsPartsListsAsToolsWriteThem_data()
                    "4.75 kΩ (−1 %) below and 4.87 kΩ (+1.5 %) above")
         << "checked 2: 1 in series, 1 outside, 0 unreadable; 0 not fitted, 2 other parts skipped";
     QTest::newRow("EasyEDA: UTF-16 with tabs, Name")
-        << "easyeda-utf16.csv" << 1
-        << outside("4: R3", "5 kΩ", "E24", "4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above")
+        << "easyeda-utf16.csv" << 1 // its part numbers make the parts ±1 %
+        << outside("4: R3", "5 kΩ", "E96 or E24", "4.99 kΩ (−0.2 %) below and 5.1 kΩ (+2 %) above")
         << "checked 2: 1 in series, 1 outside, 0 unreadable; 0 not fitted, 2 other parts skipped";
     QTest::newRow("KiBoM: statistics, and (DNF)")
         << "kibom.csv" << 1
@@ -348,7 +350,8 @@ void TestCheckCommand::messagesSayWhatTheInputIs_data()
     QTest::addColumn<QString>("err"); // the lines before the summary
     QTest::newRow("a spreadsheet")
         << QStringList{} << QByteArray("PK\x03\x04\x14\000\006\000xl/workbook.xml", 23) << 2
-        << "standard input is a zip archive, such as a spreadsheet (.xlsx, .ods); name it as a file "
+        << "standard input is a zip archive, such as a spreadsheet (.xlsx, .ods); name it as a "
+           "file "
            "to check it";
     QTest::newRow("an Excel 97 workbook, whatever --csv says")
         << QStringList{"--csv"} << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") << 2
@@ -467,6 +470,59 @@ void TestCheckCommand::spreadsheetsBeyondReadingAreNamed()
     const QStringList lines = result.err.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines.front(), "ohmilka-code: " + line.replace(QStringLiteral("FILE"), path));
+}
+
+void TestCheckCommand::valuesAreHeldToTheirPartNumbers_data()
+{
+    QTest::addColumn<QString>("row"); // under "Ref,Value,Tolerance,MPN"
+    QTest::addColumn<QString>("out"); // "" for a part in its series
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<int>("status");
+    const QString clean = "; 0 mismatches with part numbers, 0 part numbers not decoded";
+    QTest::newRow("the value the part number says") << "R1,10k,,RC0603FR-0710KL"
+                                                    << "" << clean << 0;
+    QTest::newRow("another value")
+        << "R1,22K,,ERJ-2RKF2002X"
+        << "-:2: R1: value 22 kΩ, but part number ERJ-2RKF2002X is 20 kΩ "
+           "±1 %\n"
+        << "; 1 mismatch with its part number, 0 part numbers not "
+           "decoded"
+        << 1;
+    QTest::newRow("a wider tolerance than the row's")
+        << "R2,10k,1%,RC0603JR-0710KL"
+        << "-:2: R2: value 10 kΩ ±1 %, but part number RC0603JR-0710KL is 10 kΩ ±5 %\n"
+        << "; 1 mismatch with its part number, 0 part numbers not decoded" << 1;
+    QTest::newRow("a narrower one is no fault") << "R2,10k,5%,RC0603FR-0710KL"
+                                                << "" << clean << 0;
+    QTest::newRow("the part's tolerance makes the series: 1 % is E96")
+        << "R3,15.4k,,RC0603FR-0715K4L"
+        << "" << clean << 0;
+    QTest::newRow("a jumper for 0 Ω") << "R4,0,,RC0402JR-070RL"
+                                      << "" << clean << 0;
+    QTest::newRow("a jumper where a value is")
+        << "R4,10k,,RK73Z1JTTD"
+        << "-:2: R4: value 10 kΩ, but part number RK73Z1JTTD is 0 Ω\n"
+        << "; 1 mismatch with its part number, 0 part numbers not decoded" << 1;
+    QTest::newRow("a part number of no known key is counted alone")
+        << "R5,10k,,ABC-123"
+        << ""
+        << "; 0 mismatches with part numbers, 1 part number not decoded" << 0;
+}
+
+// A part number that says another resistance, or a wider tolerance, is a mismatch whatever the
+// series; one that is not decoded is counted in the summary alone.
+void TestCheckCommand::valuesAreHeldToTheirPartNumbers()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, out);
+    QFETCH(QString, counts);
+    QFETCH(int, status);
+    const CodeCommandResult result = check({}, "Ref,Value,Tolerance,MPN\n" + row + "\n");
+    QCOMPARE(result.out, out);
+    QVERIFY2(result.err.trimmed().endsWith(counts), qPrintable(result.err));
+    QCOMPARE(result.status, status);
+    const CodeCommandResult json = check({"--json"}, "Ref,Value,Tolerance,MPN\n" + row + "\n");
+    QCOMPARE(json.out.contains(QStringLiteral("\"result\": \"mismatch\"")), status == 1);
 }
 
 QTEST_GUILESS_MAIN(TestCheckCommand)
