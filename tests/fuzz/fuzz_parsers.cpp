@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
-// libFuzzer target: the value, colour-word, marking and part-number parsers on any bytes, and the same bytes,
-// split at NUL bytes, as the arguments of ohmilka-code and as bands to decode, and whole as a
-// parts list, a CSV bill of materials, UTF-16 text and a spreadsheet (.xlsx, .ods). Nothing may
-// crash, hang, or be accepted as a value that does not read back the same.
+// libFuzzer target: the value, colour-word, marking and part-number parsers on any bytes, and
+// the same bytes, split at NUL bytes, as the arguments of ohmilka-code and as bands to decode,
+// and whole as a parts list, a CSV bill of materials, UTF-16 text and a spreadsheet (.xlsx,
+// .ods). Nothing may crash, hang, or be accepted as a value that does not read back the same.
 
 #include "Command.h"
 #include "Decimal.h"
