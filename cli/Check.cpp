@@ -4,7 +4,9 @@
 #include "Check.h"
 
 #include "CheckReport.h"
+#include "Design.h"
 #include "Encoding.h"
+#include "KicadNetlist.h"
 #include "PartsList.h"
 #include "ReferenceSet.h"
 #include "Spreadsheet.h"
@@ -186,6 +188,35 @@ void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts 
         writeMessage(err, withoutValue ? *withoutValue : noHeaderText(file, texts));
 }
 
+// A design's symbols as a parts list's rows, each located by the file and line that hold it.
+void checkDesign(const std::vector<DesignSymbol> &symbols, CheckReport &report)
+{
+    const std::optional<DesignTable> table = designTable(symbols);
+    if (!table)
+        return;
+    report.columns(symbols.empty() ? std::string_view() : symbols.front().file, table->columns);
+    PartsOfList parts(report);
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+        Entry entry{symbols[i].file, symbols[i].line, partInRow(table->rows[i], table->columns)};
+        parts.take(entry);
+    }
+    report.flush();
+}
+
+// KiCad's XML netlist: its components, those excluded from the BOM left out.
+void checkNetlist(std::ifstream &stream, const std::string &file, CheckReport &report,
+                  const Texts &texts, std::ostream &err, int &status)
+{
+    const NetlistReading netlist = readKicadNetlist(stream, file);
+    checkDesign(netlist.symbols, report);
+    if (netlist.broken) {
+        writeMessage(err, texts.say("{file}: the netlist is not well-formed XML",
+                                    "{file}: netlist není správně utvořené XML",
+                                    "file"_a = printable(file)));
+        status = 2;
+    }
+}
+
 // The values of one list: lines of a plain list, or rows of CSV under its header row.
 void checkList(DecodingInput &decoding, std::string_view file, char separator, CheckReport &report,
                const Texts &texts, std::ostream &err, int &status)
@@ -214,10 +245,10 @@ void checkList(DecodingInput &decoding, std::string_view file, char separator, C
     }
 }
 
-// A file's first bytes, read and put back.
+// A file's first bytes, read and put back: enough to tell a zip or an XML netlist.
 std::string firstBytes(std::ifstream &stream)
 {
-    std::string start(4, '\0');
+    std::string start(512, '\0');
     stream.read(start.data(), static_cast<std::streamsize>(start.size()));
     start.resize(static_cast<std::size_t>(stream.gcount()));
     stream.clear();
@@ -262,8 +293,12 @@ int checkCommand(const Call &call)
                 continue;
             }
         }
-        if (file != "-" && startsAsZip(firstBytes(stream))) {
+        if (const std::string start = file != "-" ? firstBytes(stream) : std::string();
+            startsAsZip(start)) {
             checkSpreadsheet(file, report, texts, err, status);
+            continue;
+        } else if (startsAsKicadNetlist(start)) {
+            checkNetlist(stream, file, report, texts, err, status);
             continue;
         }
         DecodingInput decoding((file == "-" ? call.in : stream).rdbuf(), encoding);

@@ -87,6 +87,16 @@ void RecordReader::split(char separator, Record &record) const
     splitRecord(tooLong_ ? std::string_view() : raw_, separator, record);
 }
 
+Record recordOf(std::span<const std::string> fields)
+{
+    Record record;
+    for (const std::string &field : fields) {
+        record.bytes_ += field;
+        record.ends_.push_back(static_cast<std::uint32_t>(record.bytes_.size()));
+    }
+    return record;
+}
+
 void splitRecord(std::string_view raw, char separator, Record &record)
 {
     record.bytes_.clear();

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <istream>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -40,6 +41,7 @@ private:
     friend void splitAligned(std::string_view raw, const std::vector<std::size_t> &starts,
                              Record &record);
     friend class RecordReader;
+    friend Record recordOf(std::span<const std::string> fields);
     std::string bytes_;
     std::vector<std::uint32_t> ends_; // where each field ends in bytes_
 };
@@ -47,6 +49,9 @@ private:
 // How a list's records part into fields: a separator, or one of these.
 inline constexpr char plainLines = 0;   // each line is one field
 inline constexpr char anySeparator = 1; // CSV parted by commas, semicolons or tabs, not known yet
+
+// A record of the given fields, as a design's symbols give them.
+Record recordOf(std::span<const std::string> fields);
 
 // A record as written, parted into fields at the separator.
 void splitRecord(std::string_view raw, char separator, Record &record);

@@ -50,6 +50,11 @@ bool XmlStream::feed(std::string_view piece, bool last)
     return XML_Parse(parser, piece.data(), static_cast<int>(piece.size()), last) == XML_STATUS_OK;
 }
 
+long XmlStream::line() const
+{
+    return static_cast<long>(XML_GetCurrentLineNumber(static_cast<XML_Parser>(parser_)));
+}
+
 std::string_view localName(std::string_view name)
 {
     const std::size_t colon = name.rfind(':');

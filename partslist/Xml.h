@@ -29,6 +29,8 @@ public:
 
     // false once the XML is not well-formed.
     bool feed(std::string_view piece, bool last);
+    // The line the parser stands on, from 1: in a handler, the line of the element it is given.
+    long line() const;
 
 private:
     void *parser_; // expat's XML_Parser

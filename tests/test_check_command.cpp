@@ -33,6 +33,8 @@ private slots:
     void countsAgreeInNumber();
     void valuesAreHeldToTheirPartNumbers_data();
     void valuesAreHeldToTheirPartNumbers();
+    void kicadNetlistsAreReadAsTheirBom_data();
+    void kicadNetlistsAreReadAsTheirBom();
     void spreadsheetsAnswerAsTheirCsvExport_data();
     void spreadsheetsAnswerAsTheirCsvExport();
     void spreadsheetsBeyondReadingAreNamed_data();
@@ -523,6 +525,41 @@ void TestCheckCommand::valuesAreHeldToTheirPartNumbers()
     QCOMPARE(result.status, status);
     const CodeCommandResult json = check({"--json"}, "Ref,Value,Tolerance,MPN\n" + row + "\n");
     QCOMPARE(json.out.contains(QStringLiteral("\"result\": \"mismatch\"")), status == 1);
+}
+
+void TestCheckCommand::kicadNetlistsAreReadAsTheirBom_data()
+{
+    QTest::addColumn<QString>("file"); // in tests/kicad
+    QTest::addColumn<QString>("out");  // FILE for the file's path
+    QTest::addColumn<QString>("summary");
+    const QString mismatch = "R1: value 22 kΩ, but part number ERJ-2RKF2002X is 20 kΩ ±1 %\n";
+    const QString outside =
+        "R7: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n";
+    // Version E (KiCad 8): the dnp property and a DNP field of x leave R3 and R6 off, an empty
+    // one leaves R5 on; R4, excluded from the BOM, is no part of it.
+    QTest::newRow("version E")
+        << "amplifier-e.xml"
+        << "FILE:24: " + mismatch + "FILE:65: " + outside
+        << "checked 4: 2 in series, 1 outside, 0 unreadable; 2 not fitted, 1 "
+           "other part skipped; 1 mismatch with its part number";
+    QTest::newRow("version D")
+        << "amplifier-d.xml"
+        << "FILE:8: " + mismatch + "FILE:19: " + outside
+        << "checked 2: 0 in series, 1 outside, 0 unreadable; 0 not fitted, 0 "
+           "other parts skipped; 1 mismatch with its part number";
+}
+
+// Each component where the netlist writes it, with the same parts as the design's BOM export.
+void TestCheckCommand::kicadNetlistsAreReadAsTheirBom()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, out);
+    QFETCH(QString, summary);
+    const QString path = QStringLiteral(OHMILKA_SOURCE_DIR "/tests/kicad/") + file;
+    const CodeCommandResult result = check({path}, {});
+    QCOMPARE(result.out, out.replace(QStringLiteral("FILE"), path));
+    QVERIFY2(result.err.contains(summary), qPrintable(result.err));
+    QCOMPARE(result.status, 1);
 }
 
 QTEST_GUILESS_MAIN(TestCheckCommand)

@@ -3,11 +3,13 @@
 
 // libFuzzer target: the value, colour-word, marking and part-number parsers on any bytes, and
 // the same bytes, split at NUL bytes, as the arguments of ohmilka-code and as bands to decode,
-// and whole as a parts list, a CSV bill of materials, UTF-16 text and a spreadsheet (.xlsx,
-// .ods). Nothing may crash, hang, or be accepted as a value that does not read back the same.
+// and whole as a parts list, a CSV bill of materials, UTF-16 text, a spreadsheet (.xlsx, .ods)
+// and a KiCad netlist. Nothing may crash, hang, or be accepted as a value that does not read back
+// the same.
 
 #include "Command.h"
 #include "Decimal.h"
+#include "KicadNetlist.h"
 #include "PartNumbers.h"
 #include "PartsList.h"
 #include "ResistorCode.h"
@@ -61,6 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                                       {"check", "--csv", "--json"},
                                                       {"check", "--encoding", "utf-16le"}})
         check(list);
+    // The bytes as KiCad's XML netlist.
+    if (partslist::startsAsKicadNetlist(text.substr(0, 512))) {
+        std::istringstream netlist{std::string(text)};
+        partslist::designTable(partslist::readKicadNetlist(netlist, "fuzz").symbols);
+    }
     // The bytes as a spreadsheet: every sheet's rows read as check reads them, within a mebibyte.
     if (partslist::startsAsZip(text)) {
         partslist::Spreadsheet spreadsheet(text, 1 << 20);

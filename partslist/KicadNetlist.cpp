@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "KicadNetlist.h"
+
+#include "Xml.h"
+
+namespace ohmilka::partslist {
+
+namespace {
+class Components : public XmlHandler
+{
+public:
+    Components(std::string_view file, NetlistReading &reading) : file_(file), reading_(reading) {}
+    void readFrom(const XmlStream &stream) { stream_ = &stream; }
+
+    void start(std::string_view name, const char **attributes) override
+    {
+        if (name == "comp") {
+            symbol_ = DesignSymbol{std::string(file_),
+                                   stream_->line(),
+                                   std::string(attribute(attributes, "ref")),
+                                   {},
+                                   {},
+                                   false};
+            excluded_ = false;
+            inComp_ = true;
+        } else if (!inComp_) {
+            return;
+        } else if (name == "value") {
+            text_ = &symbol_.value;
+        } else if (name == "field") {
+            symbol_.fields.emplace_back(attribute(attributes, "name"), std::string());
+            text_ = &symbol_.fields.back().second;
+        } else if (name == "property") {
+            const std::string_view property = attribute(attributes, "name");
+            excluded_ = excluded_ || property == "exclude_from_bom";
+            symbol_.notFitted = symbol_.notFitted || property == "dnp";
+        }
+    }
+    void end(std::string_view name) override
+    {
+        text_ = nullptr;
+        if (name != "comp" || !inComp_)
+            return;
+        inComp_ = false;
+        for (const auto &[field, text] : symbol_.fields)
+            if (field == "DNP" || field == "dnp")
+                symbol_.notFitted = symbol_.notFitted || dnpFieldSaysNotFitted(text);
+        if (!excluded_)
+            reading_.symbols.push_back(std::move(symbol_));
+    }
+    void text(std::string_view text) override
+    {
+        if (text_)
+            *text_ += text;
+    }
+
+private:
+    std::string_view file_;
+    NetlistReading &reading_;
+    const XmlStream *stream_ = nullptr;
+    DesignSymbol symbol_;
+    std::string *text_ = nullptr; // the text being read: the value's or a field's
+    bool inComp_ = false, excluded_ = false;
+};
+} // namespace
+
+bool startsAsKicadNetlist(std::string_view start)
+{
+    const std::size_t export_ = start.find("<export");
+    return export_ != std::string_view::npos &&
+           start.find("version=", export_) != std::string_view::npos;
+}
+
+NetlistReading readKicadNetlist(std::istream &in, std::string_view file)
+{
+    NetlistReading reading;
+    Components components(file, reading);
+    XmlStream stream(components);
+    components.readFrom(stream);
+    char piece[1 << 16];
+    while (in) {
+        in.read(piece, sizeof piece);
+        if (!stream.feed({piece, static_cast<std::size_t>(in.gcount())}, !in)) {
+            reading.broken = true;
+            break;
+        }
+    }
+    reading.broken = reading.broken || (in.bad());
+    return reading;
+}
+
+} // namespace ohmilka::partslist
