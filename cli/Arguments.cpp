@@ -12,7 +12,7 @@ namespace ohmilka::cli {
 
 namespace {
 using O = OptionName;
-constexpr std::array<OptionRow, 23> table{{
+constexpr std::array<OptionRow, 24> table{{
     {O::Json, "json", 0, false},
     {O::Lang, "lang", 0, true},
     {O::Help, "help", 'h', false},
@@ -36,6 +36,7 @@ constexpr std::array<OptionRow, 23> table{{
     {O::VrefTolerance, "vref-tolerance", 0, true},
     {O::Total, "total", 0, true},
     {O::Count, "count", 0, true},
+    {O::Output, "output", 0, true},
 }};
 // getopt_long's value for a long option: above every character, so that an unknown short
 // option's optopt is told apart from a known long one's.

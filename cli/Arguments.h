@@ -37,7 +37,8 @@ enum class OptionName {
     Vref,
     VrefTolerance,
     Total,
-    Count
+    Count,
+    Output
 };
 
 // Which commands take an option is the command table's to say.

@@ -278,7 +278,17 @@ int checkCommand(const Call &call)
     const Texts &texts = call.texts;
     std::ostream &err = call.err;
     const TextEncoding encoding = encodingAsked(arguments, texts);
-    CheckReport report(arguments, call.json, texts, call.out);
+    // --output: the report in a file, as Eeschema's BOM dialog runs a generator, without a shell.
+    std::ofstream written;
+    if (const auto &output = arguments.value(OptionName::Output)) {
+        written.open(*output, std::ios::binary | std::ios::trunc);
+        if (!written)
+            texts.refuse("--output: cannot write {file}: {reason}",
+                         "--output: nelze zapsat {file}: {reason}", "file"_a = printable(*output),
+                         "reason"_a = systemReason(errno));
+    }
+    std::ostream &out = written.is_open() ? written : call.out;
+    CheckReport report(arguments, call.json, texts, out);
     std::vector<std::string> files = arguments.operands;
     if (files.empty())
         files.emplace_back("-");
@@ -336,6 +346,9 @@ int checkCommand(const Call &call)
                                      "part numbers not decoded", "objednací číslo nepřečteno",
                                      "objednací čísla nepřečtena", "objednacích čísel nepřečteno"));
     writeMessage(err, summary);
+    if (written.is_open() && !written.flush())
+        texts.refuse("--output: cannot write {file}", "--output: nelze zapsat {file}",
+                     "file"_a = printable(*arguments.value(OptionName::Output)));
     return std::max(status, tally.status);
 }
 

@@ -22,7 +22,7 @@ constexpr std::array decodeOptions{O::Measured};
 constexpr std::array encodeOptions{O::Tolerance, O::Bands, O::Tempco, O::Smd};
 constexpr std::array seriesOptions{O::Series};
 constexpr std::array<OptionName, 0> smdOptions{};
-constexpr std::array checkOptions{O::Csv, O::Encoding, O::Series};
+constexpr std::array checkOptions{O::Csv, O::Encoding, O::Series, O::Output};
 constexpr std::array combineOptions{O::Series,    O::Stock, O::Exclude,
                                     O::Tolerance, O::Parts, O::Within};
 constexpr std::array dividerOptions{O::Ratio,         O::Vin,     O::Vout,      O::Vref,
@@ -57,11 +57,11 @@ constexpr std::array<UsageLine, 1> smdCzech{
     {{"smd ZNAČKA...", "přečte značky SMD: 472, 4701, 4R7, 01C"}}};
 constexpr std::array<UsageLine, 1> checkEnglish{
     {{"check [FILE...] [--csv] [--encoding utf-8|utf-16le|utf-16be|windows-1250]\n"
-      "[--series E24,E96]",
+      "[--series E24,E96] [--output FILE]",
       "check parts lists or BOMs of any EDA tool against the E series"}}};
 constexpr std::array<UsageLine, 1> checkCzech{
     {{"check [SOUBOR...] [--csv] [--encoding utf-8|utf-16le|utf-16be|windows-1250]\n"
-      "[--series E24,E96]",
+      "[--series E24,E96] [--output SOUBOR]",
       "zkontroluje seznamy součástek nebo BOM z návrhových programů proti řadám E"}}};
 
 constexpr std::array<UsageLine, 1> combineEnglish{

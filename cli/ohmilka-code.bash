@@ -17,7 +17,7 @@ _ohmilka_code()
         --series) COMPREPLY=($(compgen -W "E6 E12 E24 E48 E96 E192" -- "$current")); return ;;
         --encoding) COMPREPLY=($(compgen -W "utf-8 utf-16le utf-16be windows-1250" -- "$current")); return ;;
         --parts) COMPREPLY=($(compgen -W "1 2 3 4" -- "$current")); return ;;
-        --stock) COMPREPLY=($(compgen -f -- "$current")); return ;;
+        --stock|--output) COMPREPLY=($(compgen -f -- "$current")); return ;;
     esac
     local options="--json --lang --help -h --version"
     case $command in
@@ -29,7 +29,7 @@ _ohmilka_code()
         encode) COMPREPLY=($(compgen -W "--tolerance --bands --tempco --smd $options" -- "$current")) ;;
         series) COMPREPLY=($(compgen -W "--series $options" -- "$current")) ;;
         smd) COMPREPLY=($(compgen -W "$options" -- "$current")) ;;
-        check) COMPREPLY=($(compgen -f -W "--csv --encoding --series $options" -- "$current")) ;;
+        check) COMPREPLY=($(compgen -f -W "--csv --encoding --series --output $options" -- "$current")) ;;
         combine) COMPREPLY=($(compgen -W "--series --stock --exclude --tolerance --parts --within $options" -- "$current")) ;;
         divider) COMPREPLY=($(compgen -W "--ratio --vin --vout --vref --vref-tolerance --total --count
                                           --series --stock --exclude --tolerance --within $options" -- "$current")) ;;

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 // ohmilka-code as a process, as people and scripts start it: the locale from the environment,
@@ -17,6 +19,7 @@ private slots:
     void unreadableInputFailsWithOneLine_data();
     void unreadableInputFailsWithOneLine();
     void systemReasonsSpeakTheLocale();
+    void eeschemaRunsTheReadmesBomLine();
 };
 
 void TestCodeProcess::process_data()
@@ -120,6 +123,51 @@ void TestCodeProcess::unreadableInputFailsWithOneLine()
         QString::fromUtf8(process.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.value(0), "ohmilka-code: " + reason);
     QVERIFY(lines.value(1).startsWith(QStringLiteral("ohmilka-code: checked 0")));
+}
+
+// The README's command line for Eeschema's BOM dialog, run as Eeschema runs a generator: %I and
+// %O filled in, the words parted at spaces outside double quotes, and no shell.
+void TestCodeProcess::eeschemaRunsTheReadmesBomLine()
+{
+    QFile readme(QStringLiteral(OHMILKA_SOURCE_DIR "/README.md"));
+    QVERIFY(readme.open(QIODevice::ReadOnly | QIODevice::Text));
+    QString line;
+    for (const QString &text : QString::fromUtf8(readme.readAll()).split(u'\n'))
+        if (text.contains(QStringLiteral("\"%I\"")))
+            line = text.trimmed();
+    QVERIFY(line.startsWith(QStringLiteral("ohmilka-code ")));
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString netlist = folder.filePath(QStringLiteral("amplifier.xml"));
+    QVERIFY(
+        QFile::copy(QStringLiteral(OHMILKA_SOURCE_DIR "/tests/kicad/amplifier-e.xml"), netlist));
+    line.replace(QStringLiteral("%I"), netlist)
+        .replace(QStringLiteral("%O"), folder.filePath(QStringLiteral("amplifier")));
+    QStringList words;
+    QString word;
+    bool quoted = false;
+    for (const QChar c : line + u' ') {
+        if (c == u'"')
+            quoted = !quoted;
+        else if (c == u' ' && !quoted) {
+            if (!word.isEmpty())
+                words << word;
+            word.clear();
+        } else
+            word += c;
+    }
+    QProcess process;
+    process.start(QStringLiteral(OHMILKA_CODE), words.mid(1));
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 1); // a mismatch and a value outside its series
+    QVERIFY(process.readAllStandardOutput().isEmpty());
+    QVERIFY(
+        QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("checked 4")));
+    QFile report(folder.filePath(QStringLiteral("amplifier-check.txt")));
+    QVERIFY(report.open(QIODevice::ReadOnly | QIODevice::Text));
+    QVERIFY(QString::fromUtf8(report.readAll())
+                .contains(QStringLiteral(
+                    "R1: value 22 kΩ, but part number ERJ-2RKF2002X is 20 kΩ ±1 %")));
 }
 
 QTEST_GUILESS_MAIN(TestCodeProcess)
