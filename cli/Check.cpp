@@ -7,6 +7,7 @@
 #include "Design.h"
 #include "Encoding.h"
 #include "KicadNetlist.h"
+#include "KicadSchematic.h"
 #include "PartsList.h"
 #include "ReferenceSet.h"
 #include "Spreadsheet.h"
@@ -217,6 +218,27 @@ void checkNetlist(std::ifstream &stream, const std::string &file, CheckReport &r
     }
 }
 
+// A KiCad schematic from its root sheet through its hierarchy, each symbol where its sheet
+// writes it.
+void checkSchematic(const std::string &file, CheckReport &report, const Texts &texts,
+                    std::ostream &err, int &status)
+{
+    const SchematicReading schematic = readKicadSchematic(file);
+    checkDesign(schematic.symbols, report);
+    for (const SchematicProblem &problem : schematic.problems) {
+        status = 2;
+        if (problem.kind == SchematicProblem::Kind::Unreadable)
+            writeMessage(err,
+                         texts.say("cannot read {file}: {reason}", "nelze číst {file}: {reason}",
+                                   "file"_a = printable(problem.file),
+                                   "reason"_a = systemReason(problem.error)));
+        else
+            writeMessage(err, texts.say("{file}: the schematic is not well-formed",
+                                        "{file}: schéma není správně utvořené",
+                                        "file"_a = printable(problem.file)));
+    }
+}
+
 // The values of one list: lines of a plain list, or rows of CSV under its header row.
 void checkList(DecodingInput &decoding, std::string_view file, char separator, CheckReport &report,
                const Texts &texts, std::ostream &err, int &status)
@@ -309,6 +331,9 @@ int checkCommand(const Call &call)
             continue;
         } else if (startsAsKicadNetlist(start)) {
             checkNetlist(stream, file, report, texts, err, status);
+            continue;
+        } else if (startsAsKicadSchematic(start)) {
+            checkSchematic(file, report, texts, err, status);
             continue;
         }
         DecodingInput decoding((file == "-" ? call.in : stream).rdbuf(), encoding);

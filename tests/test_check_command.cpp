@@ -33,6 +33,8 @@ private slots:
     void countsAgreeInNumber();
     void valuesAreHeldToTheirPartNumbers_data();
     void valuesAreHeldToTheirPartNumbers();
+    void kicadSchematicsAreReadAsTheirBom_data();
+    void kicadSchematicsAreReadAsTheirBom();
     void kicadNetlistsAreReadAsTheirBom_data();
     void kicadNetlistsAreReadAsTheirBom();
     void spreadsheetsAnswerAsTheirCsvExport_data();
@@ -560,6 +562,46 @@ void TestCheckCommand::kicadNetlistsAreReadAsTheirBom()
     QCOMPARE(result.out, out.replace(QStringLiteral("FILE"), path));
     QVERIFY2(result.err.contains(summary), qPrintable(result.err));
     QCOMPARE(result.status, 1);
+}
+
+void TestCheckCommand::kicadSchematicsAreReadAsTheirBom_data()
+{
+    QTest::addColumn<QString>("root");      // in tests/kicad
+    QTest::addColumn<QStringList>("parts"); // line, references, result of each part, in order
+    QTest::addColumn<int>("status");
+    // KiCad 6: references from the root's symbol_instances; (in_bom no) and power symbols are
+    // left out.
+    QTest::newRow("flat, KiCad 6")
+        << "flat6/amplifier.kicad_sch" << QStringList{"17 R1 mismatch", "30 R2 outside"} << 1;
+    // KiCad 7: a sheet used twice gives its symbols twice, each with the reference of its
+    // instance on that path; a symbol copied from another project, with only that project's
+    // instances, is left out; (dnp yes) and a DNP field of x leave a part off.
+    QTest::newRow("hierarchical, a sheet used twice, KiCad 7")
+        << "hierarchy7/mixer.kicad_sch"
+        << QStringList{"9 R1 in_series",     "9 R101 in_series", "24 R102 not_fitted",
+                       "39 R103 not_fitted", "9 R201 in_series", "24 R202 not_fitted",
+                       "39 R203 not_fitted"}
+        << 0;
+}
+
+void TestCheckCommand::kicadSchematicsAreReadAsTheirBom()
+{
+    QFETCH(QString, root);
+    QFETCH(QStringList, parts);
+    QFETCH(int, status);
+    const QString path = QStringLiteral(OHMILKA_SOURCE_DIR "/tests/kicad/") + root;
+    const CodeCommandResult result = check({path, "--json"}, {});
+    QStringList found;
+    for (const QString &line : result.out.split(u'\n', Qt::SkipEmptyParts)) {
+        const QJsonObject part = QJsonDocument::fromJson(line.toUtf8()).object();
+        if (part.value("result").toString() != QLatin1String("columns"))
+            found << QStringLiteral("%1 %2 %3")
+                         .arg(part.value("line").toInt())
+                         .arg(part.value("references").toVariant().toStringList().join(u','),
+                              part.value("result").toString());
+    }
+    QCOMPARE(found, parts);
+    QCOMPARE(result.status, status);
 }
 
 QTEST_GUILESS_MAIN(TestCheckCommand)

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
-// libFuzzer target: the value, colour-word, marking and part-number parsers on any bytes, and
-// the same bytes, split at NUL bytes, as the arguments of ohmilka-code and as bands to decode,
-// and whole as a parts list, a CSV bill of materials, UTF-16 text, a spreadsheet (.xlsx, .ods)
-// and a KiCad netlist. Nothing may crash, hang, or be accepted as a value that does not read back
-// the same.
+// libFuzzer target: the value, colour-word, marking, part-number and S-expression parsers on any
+// bytes, and the same bytes, split at NUL bytes, as the arguments of ohmilka-code and as bands to
+// decode, and whole as a parts list, a CSV bill of materials, UTF-16 text, a spreadsheet (.xlsx,
+// .ods) and a KiCad netlist. Nothing may crash, hang, or be accepted as a value that does not
+// read back the same.
 
 #include "Command.h"
 #include "Decimal.h"
@@ -13,6 +13,7 @@
 #include "PartNumbers.h"
 #include "PartsList.h"
 #include "ResistorCode.h"
+#include "Sexpr.h"
 #include "SmdCode.h"
 #include "Spreadsheet.h"
 
@@ -40,6 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     code::parseColourWord(text);
     code::readSmdMarking(text);
     partslist::readPartNumber(text);
+    partslist::Sexpr::parse(std::string(text));
 
     std::vector<std::string_view> arguments;
     for (std::size_t start = 0; start <= text.size();) {
