@@ -23,6 +23,7 @@ std::optional<Sexpr> Sexpr::parse(std::string text)
     std::vector<std::uint32_t> open;      // the lists not yet closed
     std::vector<std::uint32_t> lastChild; // of each open list
     std::uint32_t line = 1;
+    nodes.reserve(all.size() / 8); // about one node in eight bytes of a KiCad file
     // Links a new node under the innermost open list.
     const auto add = [&](Node node) {
         const auto index = static_cast<std::uint32_t>(nodes.size());
@@ -62,25 +63,31 @@ std::optional<Sexpr> Sexpr::parse(std::string text)
         } else if (open.empty()) {
             return std::nullopt; // text before the first list
         } else if (c == '"') {
-            std::string unescaped;
-            bool escaped = false;
+            // The closing quote, past escaped ones; only a string with escapes is copied.
             std::size_t end = at + 1;
+            bool escaped = false;
             for (; end < all.size() && all[end] != '"'; ++end) {
-                if (all[end] == '\n')
-                    ++line;
-                if (all[end] == '\\' && end + 1 < all.size()) {
+                line += all[end] == '\n';
+                if (all[end] == '\\') {
                     escaped = true;
-                    const char next = all[++end];
-                    unescaped += next == 'n' ? '\n' : next == 't' ? '\t' : next;
-                } else {
-                    unescaped += all[end];
+                    ++end;
                 }
             }
             if (end >= all.size())
                 return std::nullopt; // a string never closed
             std::string_view value = all.substr(at + 1, end - at - 1);
-            if (escaped)
+            if (escaped) {
+                std::string unescaped;
+                for (std::size_t i = 0; i < value.size(); ++i) {
+                    char character = value[i];
+                    if (character == '\\' && i + 1 < value.size()) {
+                        character = value[++i];
+                        character = character == 'n' ? '\n' : character == 't' ? '\t' : character;
+                    }
+                    unescaped += character;
+                }
                 value = sexpr.unescaped_.emplace_back(std::move(unescaped));
+            }
             add({value, none, none, line, false});
             at = end + 1;
         } else {
