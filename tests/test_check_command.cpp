@@ -492,6 +492,11 @@ void TestCheckCommand::valuesAreHeldToTheirPartNumbers_data()
         << "; 1 mismatch with its part number, 0 part numbers not "
            "decoded"
         << 1;
+    // As a real board has it: 47k on the schematic, a 46.4 kΩ part ordered.
+    QTest::newRow("a neighbouring E96 part ordered")
+        << "R7,47k,,CR0603-FX-4642ELF"
+        << "-:2: R7: value 47 kΩ, but part number CR0603-FX-4642ELF is 46.4 kΩ ±1 %\n"
+        << "; 1 mismatch with its part number, 0 part numbers not decoded" << 1;
     QTest::newRow("a wider tolerance than the row's")
         << "R2,10k,1%,RC0603JR-0710KL"
         << "-:2: R2: value 10 kΩ ±1 %, but part number RC0603JR-0710KL is 10 kΩ ±5 %\n"
