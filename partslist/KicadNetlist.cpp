@@ -25,13 +25,14 @@ public:
                                    false};
             excluded_ = false;
             inComp_ = true;
+            into_ = Into::Nothing;
         } else if (!inComp_) {
             return;
         } else if (name == "value") {
-            text_ = &symbol_.value;
+            into_ = Into::Value;
         } else if (name == "field") {
             symbol_.fields.emplace_back(attribute(attributes, "name"), std::string());
-            text_ = &symbol_.fields.back().second;
+            into_ = Into::LastField;
         } else if (name == "property") {
             const std::string_view property = attribute(attributes, "name");
             excluded_ = excluded_ || property == "exclude_from_bom";
@@ -40,7 +41,7 @@ public:
     }
     void end(std::string_view name) override
     {
-        text_ = nullptr;
+        into_ = Into::Nothing;
         if (name != "comp" || !inComp_)
             return;
         inComp_ = false;
@@ -52,8 +53,10 @@ public:
     }
     void text(std::string_view text) override
     {
-        if (text_)
-            *text_ += text;
+        if (into_ == Into::Value)
+            symbol_.value += text;
+        else if (into_ == Into::LastField)
+            symbol_.fields.back().second += text;
     }
 
 private:
@@ -61,7 +64,8 @@ private:
     NetlistReading &reading_;
     const XmlStream *stream_ = nullptr;
     DesignSymbol symbol_;
-    std::string *text_ = nullptr; // the text being read: the value's or a field's
+    // Where text goes: named, not pointed at, as a field met inside a field moves the others.
+    enum class Into { Nothing, Value, LastField } into_ = Into::Nothing;
     bool inComp_ = false, excluded_ = false;
 };
 } // namespace
