@@ -182,6 +182,7 @@ bool CheckReport::disagreesWithPartNumber(const Entry &entry, Decimal value,
                     .number("tolerance_percent",
                             tolerance ? std::optional(percentOf(*tolerance)) : std::nullopt)
                     .text("part_number", part.partNumber)
+                    .text("part_family", reading->family)
                     .number("part_ohms", reading->ohms)
                     .number("part_tolerance_percent",
                             ordered ? std::optional(percentOf(*ordered)) : std::nullopt)
