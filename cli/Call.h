@@ -6,8 +6,8 @@
 // One call of ohmilka-code, as each command gets it: what was asked, in which language, and the
 // streams to read and write.
 
-#include "Arguments.h"
 #include "Messages.h"
+#include "OptionTable.h"
 
 #include <istream>
 #include <ostream>

@@ -6,9 +6,9 @@
 // What ohmilka-code check finds, part by part: a line for each value outside its series or
 // unreadable, or a JSON line for every part, and the counts of the summary.
 
-#include "Arguments.h"
 #include "Json.h"
 #include "Messages.h"
+#include "OptionTable.h"
 #include "Rows.h"
 
 #include <ostream>

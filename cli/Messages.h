@@ -3,8 +3,8 @@
 
 #pragma once
 
-// What ohmilka-code's commands share: messages in the call's language, refusals, and the lists
-// they name.
+// What ohmilka-code's commands share: messages in the call's language, refusals, and lists
+// written out.
 
 #include "ESeries.h"
 #include "Engine.h"
@@ -84,26 +84,6 @@ template <class Items> std::string listOf(const Items &items, std::string_view s
         list += item;
     }
     return list;
-}
-
-// The colours' English names, as JSON gives them.
-inline std::vector<std::string_view> englishNames(std::span<const Colour> colours)
-{
-    std::vector<std::string_view> names;
-    for (Colour colour : colours)
-        names.push_back(meaning(colour).english);
-    return names;
-}
-
-// "E96", "E24": the names of series by their sizes.
-inline std::vector<std::string_view> seriesNames(std::span<const int> sizes)
-{
-    std::vector<std::string_view> names;
-    for (int size : sizes)
-        for (const Series &series : allSeries())
-            if (series.size == size)
-                names.push_back(series.name);
-    return names;
 }
 
 } // namespace ohmilka::cli

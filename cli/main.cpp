@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
-#include "Command.h"
 #include "Console.h"
+#include "Run.h"
 
 #include <sys/stat.h>
 

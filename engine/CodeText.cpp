@@ -3,6 +3,8 @@
 
 #include "CodeText.h"
 
+#include "ESeries.h"
+
 namespace ohmilka::code {
 
 std::string_view decimalSeparator(Language language)
@@ -24,6 +26,24 @@ std::string colourList(std::span<const Colour> colours, Language language)
         list += colourName(colour, language);
     }
     return list;
+}
+
+std::vector<std::string_view> englishNames(std::span<const Colour> colours)
+{
+    std::vector<std::string_view> names;
+    for (Colour colour : colours)
+        names.push_back(meaning(colour).english);
+    return names;
+}
+
+std::vector<std::string_view> seriesNames(std::span<const int> sizes)
+{
+    std::vector<std::string_view> names;
+    for (int size : sizes)
+        for (const Series &series : allSeries())
+            if (series.size == size)
+                names.push_back(series.name);
+    return names;
 }
 
 std::string ohmsText(Decimal ohms, Language language)

@@ -10,6 +10,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ohmilka::code {
 
@@ -17,7 +18,9 @@ enum class Language { English, Czech };
 
 std::string_view decimalSeparator(Language language); // "." or ","
 std::string_view colourName(Colour colour, Language language);
-std::string colourList(std::span<const Colour> colours, Language language); // "red, gold"
+std::string colourList(std::span<const Colour> colours, Language language);  // "red, gold"
+std::vector<std::string_view> englishNames(std::span<const Colour> colours); // as JSON gives them
+std::vector<std::string_view> seriesNames(std::span<const int> sizes); // "E96", "E24" by sizes
 
 std::string ohmsText(Decimal ohms, Language language);               // "4,7 kΩ", "220 mΩ", "0 Ω"
 std::string percentText(int hundredths, std::string_view separator); // "0.25", "5"

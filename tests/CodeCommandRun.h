@@ -6,7 +6,7 @@
 // ohmilka-code called in-process, as its executable calls it, with string streams for its
 // standard input, output and error.
 
-#include "Command.h"
+#include "Run.h"
 
 #include <QByteArrayList>
 #include <QString>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "CodeCommandRun.h"
-#include "Commands.h"
+#include "CommandTable.h"
 #include "ESeries.h"
 #include "Json.h"
 #include "ResistorCode.h"

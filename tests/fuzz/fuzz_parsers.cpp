@@ -7,7 +7,7 @@
 // .ods) and a KiCad netlist. Nothing may crash, hang, or be accepted as a value that does not
 // read back the same.
 
-#include "Command.h"
+#include "Run.h"
 #include "Decimal.h"
 #include "KicadNetlist.h"
 #include "PartNumbers.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
-#include "Arguments.h"
+#include "OptionTable.h"
 
 #include <getopt.h>
 

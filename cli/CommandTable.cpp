@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
-#include "Commands.h"
+#include "CommandTable.h"
 
 #include "Check.h"
 #include "Combine.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
-#include "Options.h"
+#include "ArgumentCheck.h"
 
 #include "AsciiText.h"
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
-#include "Command.h"
+#include "Run.h"
 
+#include "ArgumentCheck.h"
 #include "Identity.h"
-#include "Options.h"
 #include "SystemReason.h"
 
 #include <fmt/format.h>

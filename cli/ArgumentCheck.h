@@ -6,7 +6,7 @@
 // ohmilka-code's options read and judged: the language they ask for, and what is wrong with
 // them, named in that language.
 
-#include "Commands.h"
+#include "CommandTable.h"
 
 #include <span>
 #include <string_view>
