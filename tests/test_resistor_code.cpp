@@ -46,7 +46,7 @@ QString englishWords(std::span<const Colour> bands)
 }
 } // namespace
 
-// The general colour code, its words, values as people write them, and the E series.
+// The general colour code and its words.
 class TestResistorCode : public QObject
 {
     Q_OBJECT
@@ -58,18 +58,12 @@ private slots:
     void decodesBands();
     void refusesBandsNamingTheBand_data();
     void refusesBandsNamingTheBand();
-    void readsValuesAsPeopleWriteThem_data();
-    void readsValuesAsPeopleWriteThem();
-    void refusesValuesThatAreNotClear_data();
-    void refusesValuesThatAreNotClear();
     void encodesValues_data();
     void encodesValues();
     void namesNearestMarkableValues_data();
     void namesNearestMarkableValues();
     void refusesConflictingRequests_data();
     void refusesConflictingRequests();
-    void placesValuesInSeries_data();
-    void placesValuesInSeries();
     void agreesWithTheWindowOnEveryFourBandCombination();
     void encodingThenDecodingGivesTheValueBack();
     void randomInputIsNeverMisread();
@@ -193,90 +187,6 @@ void TestResistorCode::refusesBandsNamingTheBand()
         QCOMPARE(int(std::get<DecodeError>(reading).role), role);
 }
 
-void TestResistorCode::readsValuesAsPeopleWriteThem_data()
-{
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<QString>("ohms");
-    for (const char *form : {"4700", "4k7", "4K7", "4,7k", "4.7k", "4.7 kΩ", "4.7kohm",
-                             "4.7 k\u2126", "4.7e3", "4.700k", " 4k7 "})
-        QTest::newRow(form) << form << "4700";
-    QTest::newRow("470R") << "470R"
-                          << "470";
-    QTest::newRow("0R22") << "0R22"
-                          << "0.22";
-    QTest::newRow("R22") << "R22"
-                         << "0.22";
-    QTest::newRow("milliohm") << "220m"
-                              << "0.22";
-    QTest::newRow("1M") << "1M"
-                        << "1000000";
-    QTest::newRow("2M2") << "2M2"
-                         << "2200000";
-    QTest::newRow("1G") << "1G"
-                        << "1000000000";
-    QTest::newRow("zero") << "0"
-                          << "0";
-    QTest::newRow("two decimals") << "4,75"
-                                  << "4.75";
-    QTest::newRow("negative exponent") << "47e-3"
-                                       << "0.047";
-    // After a leading 0, or with no digit before it, a mark never parts thousands.
-    QTest::newRow("shunt 0.010") << "0.010"
-                                 << "0.01";
-    QTest::newRow("shunt .976") << ".976"
-                                << "0.976";
-    QTest::newRow("shunt 0,015 Ω") << "0,015 Ω"
-                                   << "0.015";
-    QTest::newRow("SPICE mega") << "10meg"
-                                << "10000000";
-    QTest::newRow("SPICE mega in capitals") << "1MEG"
-                                            << "1000000";
-    QTest::newRow("milliohm with R") << "100mR"
-                                     << "0.1";
-    QTest::newRow("kOhm") << "10 kOhm"
-                          << "10000";
-    QTest::newRow("an ohm mark after a prefix mark") << "1K07R"
-                                                     << "1070";
-}
-
-void TestResistorCode::readsValuesAsPeopleWriteThem()
-{
-    QFETCH(QString, written);
-    QFETCH(QString, ohms);
-    const ParsedValue parsed = parseValue(written.toStdString());
-    QCOMPARE(text(parsed.value), ohms);
-}
-
-void TestResistorCode::refusesValuesThatAreNotClear_data()
-{
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<int>("problem");
-    QTest::newRow("empty") << "  " << int(ValueProblem::Empty);
-    QTest::newRow("negative") << "-4k7" << int(ValueProblem::Negative);
-    QTest::newRow("two prefixes") << "4k7k" << int(ValueProblem::SeveralPrefixes);
-    QTest::newRow("prefix on prefix") << "4.7kM" << int(ValueProblem::SeveralPrefixes);
-    QTest::newRow("thousands comma") << "1,000" << int(ValueProblem::Ambiguous);
-    QTest::newRow("thousands point") << "4.700" << int(ValueProblem::Ambiguous);
-    QTest::newRow("thousands comma after 4") << "4,700" << int(ValueProblem::Ambiguous);
-    QTest::newRow("thousands after 10") << "10.000 ohm" << int(ValueProblem::Ambiguous);
-    QTest::newRow("garbage") << "abc" << int(ValueProblem::NotAValue);
-    QTest::newRow("trailing garbage") << "4k7x" << int(ValueProblem::NotAValue);
-    QTest::newRow("mark without digits") << "4." << int(ValueProblem::NotAValue);
-    QTest::newRow("E is an exponent, not an ohm mark") << "330E" << int(ValueProblem::NotAValue);
-    QTest::newRow("an ohm mark after one") << "0R22R" << int(ValueProblem::NotAValue);
-    QTest::newRow("huge exponent") << "1e999" << int(ValueProblem::OutOfRange);
-    QTest::newRow("too many digits") << "1234567890123456789" << int(ValueProblem::TooManyDigits);
-}
-
-void TestResistorCode::refusesValuesThatAreNotClear()
-{
-    QFETCH(QString, written);
-    QFETCH(int, problem);
-    const ParsedValue parsed = parseValue(written.toStdString());
-    QVERIFY2(!parsed.value, qPrintable(text(parsed.value)));
-    QCOMPARE(int(parsed.problem), problem);
-}
-
 void TestResistorCode::encodesValues_data()
 {
     QTest::addColumn<QString>("value");
@@ -383,47 +293,6 @@ void TestResistorCode::refusesConflictingRequests()
     const auto encoded = encode(request);
     QVERIFY(std::holds_alternative<EncodeConflict>(encoded));
     QCOMPARE(int(std::get<EncodeConflict>(encoded)), conflict);
-}
-
-void TestResistorCode::placesValuesInSeries_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<bool>("member");
-    QTest::addColumn<QString>("below");
-    QTest::addColumn<QString>("above");
-    QTest::newRow("E24 between members") << 24 << "5k" << false << "4700"
-                                         << "5100";
-    QTest::newRow("E24 member") << 24 << "4k7" << true << "4300"
-                                << "5100";
-    QTest::newRow("E24 across the decade") << 24 << "9.5k" << false << "9100"
-                                           << "10000";
-    QTest::newRow("E6 member at the decade") << 6 << "100" << true << "68"
-                                             << "150";
-    QTest::newRow("E12 below 1.2") << 12 << "1.15" << false << "1"
-                                   << "1.2";
-    QTest::newRow("E96 4.7k") << 96 << "4k7" << false << "4640"
-                              << "4750";
-    QTest::newRow("E192 9.20, not 9.19") << 192 << "9.2" << true << "9.09"
-                                         << "9.31";
-    QTest::newRow("E48 more digits") << 48 << "1.0501" << false << "1.05"
-                                     << "1.1";
-}
-
-void TestResistorCode::placesValuesInSeries()
-{
-    QFETCH(int, size);
-    QFETCH(QString, value);
-    QFETCH(bool, member);
-    QFETCH(QString, below);
-    QFETCH(QString, above);
-    const ParsedValue parsed = parseValue(value.toStdString());
-    QVERIFY2(parsed.value, qPrintable(value));
-    const SeriesPosition position = seriesPosition(size, *parsed.value);
-    QCOMPARE(position.member, member);
-    QCOMPARE(text(position.below), below);
-    QCOMPARE(text(position.above), above);
-    QCOMPARE(seriesDecade(size).size(), std::size_t(size));
 }
 
 // Every combination the window recognises in all four bands reads the same here, compared at the

@@ -53,8 +53,6 @@ private slots:
     void writesEachSystemsMarking_data();
     void writesEachSystemsMarking();
     void everyE96ValueRoundTrips();
-    void percentDifferences_data();
-    void percentDifferences();
 };
 
 void TestSmdCode::readsEveryMarking_data()
@@ -185,50 +183,6 @@ void TestSmdCode::everyE96ValueRoundTrips()
             ++checked;
         }
     QCOMPARE(checked, 5 * 96);
-}
-
-void TestSmdCode::percentDifferences_data()
-{
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("other");
-    QTest::addColumn<QString>("percent");
-    QTest::newRow("E24 below 5 k") << "5k"
-                                   << "4k7"
-                                   << "-6";
-    QTest::newRow("E24 above 5 k") << "5k"
-                                   << "5k1"
-                                   << "2";
-    QTest::newRow("E96 below 4.7 k") << "4k7"
-                                     << "4k64"
-                                     << "-1.3";
-    QTest::newRow("E96 above 4.7 k") << "4k7"
-                                     << "4k75"
-                                     << "1.1";
-    QTest::newRow("a half rounds up") << "2k"
-                                      << "2001"
-                                      << "0.1";
-    QTest::newRow("a half rounds down below") << "2k"
-                                              << "1999"
-                                              << "-0.1";
-    QTest::newRow("across units") << "0R22"
-                                  << "1k"
-                                  << "454445.5";
-}
-
-void TestSmdCode::percentDifferences()
-{
-    QFETCH(QString, value);
-    QFETCH(QString, other);
-    QFETCH(QString, percent);
-    Decimal from, to;
-    RETURN_IF_FAILED(from = valueOf(value));
-    RETURN_IF_FAILED(to = valueOf(other));
-    const Decimal difference = percentDifference(from, to);
-    const QString written =
-        (difference.mantissa < 0 ? "-" : "") +
-        text({difference.mantissa < 0 ? -difference.mantissa : difference.mantissa,
-              difference.exponent});
-    QCOMPARE(written, percent);
 }
 
 QTEST_GUILESS_MAIN(TestSmdCode)
