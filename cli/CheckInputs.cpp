@@ -1,0 +1,264 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "CheckInputs.h"
+
+#include "Design.h"
+#include "KicadNetlist.h"
+#include "KicadSchematic.h"
+#include "PartsList.h"
+#include "ReferenceSet.h"
+#include "Spreadsheet.h"
+#include "SystemReason.h"
+
+namespace ohmilka::cli {
+
+using namespace partslist;
+
+namespace {
+// One list's parts, each reference once: KiCad's grouped export lists a part on its own and
+// again in its group.
+class PartsOfList
+{
+public:
+    explicit PartsOfList(CheckReport &report) : report_(report) {}
+
+    void take(Entry &entry)
+    {
+        Part &part = entry.part;
+        if (!part.references.empty()) {
+            std::erase_if(part.references,
+                          [&](const std::string &reference) { return !seen_.insert(reference); });
+            if (part.references.empty())
+                return;
+        }
+        switch (part.kind) {
+        case Part::Kind::Resistor:
+            return report_.check(entry);
+        case Part::Kind::NotFitted:
+            return report_.notFitted(entry);
+        case Part::Kind::Other:
+            return report_.otherPart(entry);
+        case Part::Kind::None:
+            return;
+        }
+    }
+
+private:
+    CheckReport &report_;
+    ReferenceSet seen_;
+};
+
+// What a file is when it is no text, and what to do with it.
+std::string binaryFileText(BinaryKind kind, std::string_view file, const Texts &texts)
+{
+    const std::string name = fileName(file, texts);
+    switch (kind) {
+    case BinaryKind::Zip:
+        return texts.say("{file} is a zip archive, such as a spreadsheet (.xlsx, .ods); name it as "
+                         "a file to check it",
+                         "{file} je archiv zip, například tabulka (.xlsx, .ods); ke kontrole jej "
+                         "zadejte jako soubor",
+                         "file"_a = name);
+    case BinaryKind::OleCompound:
+        return texts.say("{file} is an Excel 97 workbook (.xls), not a text parts list; save it as "
+                         "CSV",
+                         "{file} je sešit Excelu 97 (.xls), ne textový seznam součástek; uložte "
+                         "jej jako CSV",
+                         "file"_a = name);
+    case BinaryKind::Pdf:
+        return texts.say("{file} is a PDF document, not a text parts list",
+                         "{file} je dokument PDF, ne textový seznam součástek", "file"_a = name);
+    case BinaryKind::Other:
+    case BinaryKind::None:
+        break;
+    }
+    return texts.say("{file} is a binary file, not a text parts list",
+                     "{file} je binární soubor, ne textový seznam součástek", "file"_a = name);
+}
+
+// The parts of a list, each reported; whether a header was found.
+bool readParts(PartsListReader &reader, std::string_view file, CheckReport &report,
+               const Texts &texts)
+{
+    PartsOfList parts(report);
+    ListedPart listed;
+    bool columnsReported = false;
+    while (reader.next(listed)) {
+        if (!columnsReported && reader.columns()) {
+            report.columns(file, *reader.columns());
+            columnsReported = true;
+        }
+        Entry entry{file, listed.line, std::move(listed.part)};
+        if (listed.tooLong) {
+            report.unreadable(entry, texts.say("the line is longer than {limit} bytes",
+                                               "řádek je delší než {limit} bajtů",
+                                               "limit"_a = reader.records().limit()));
+            continue;
+        }
+        parts.take(entry);
+    }
+    report.flush();
+    return reader.columns().has_value();
+}
+
+std::string headerWithoutValueText(std::string_view location, long line, const Texts &texts)
+{
+    return texts.say("{file}:{line}: the header names no column of values (Value, Comment, "
+                     "Designation, Name or Part)",
+                     "{file}:{line}: záhlaví neuvádí sloupec hodnot (Value, Comment, "
+                     "Designation, Name ani Part)",
+                     "file"_a = printable(location), "line"_a = line);
+}
+
+std::string noHeaderText(std::string_view file, const Texts &texts)
+{
+    return texts.say("{file}: no row is a header that names a column of values (Value, Comment, "
+                     "Designation, Name or Part)",
+                     "{file}: žádný řádek není záhlaví se sloupcem hodnot (Value, Comment, "
+                     "Designation, Name ani Part)",
+                     "file"_a = printable(file));
+}
+
+// A design's symbols as a parts list's rows, each located by the file and line that hold it.
+void checkDesign(const std::vector<DesignSymbol> &symbols, CheckReport &report)
+{
+    const std::optional<DesignTable> table = designTable(symbols);
+    if (!table)
+        return;
+    report.columns(symbols.empty() ? std::string_view() : symbols.front().file, table->columns);
+    PartsOfList parts(report);
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+        Entry entry{symbols[i].file, symbols[i].line, partInRow(table->rows[i], table->columns)};
+        parts.take(entry);
+    }
+    report.flush();
+}
+} // namespace
+
+// A file as messages about the whole of it name it.
+std::string fileName(std::string_view file, const Texts &texts)
+{
+    return file == "-" ? std::string(texts.pick("standard input", "standardní vstup"))
+                       : printable(file);
+}
+
+// A file that cannot be opened or read: what was found in it so far, then the system's reason.
+void reportUnreadableFile(std::string_view file, std::string_view reason, CheckReport &report,
+                          const Texts &texts, std::ostream &err)
+{
+    report.flush();
+    writeMessage(err, texts.say("cannot read {file}: {reason}", "nelze číst {file}: {reason}",
+                                "file"_a = fileName(file, texts), "reason"_a = reason));
+}
+
+// A spreadsheet's first sheet with a header, its rows as a CSV export writes them; each part
+// located by file, sheet and row.
+void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts &texts,
+                      std::ostream &err, int &status)
+{
+    Spreadsheet spreadsheet(file);
+    bool found = false;
+    std::optional<std::string> withoutValue; // the first header that names no value column
+    for (std::size_t sheet = 0; sheet < spreadsheet.sheets().size() && !found; ++sheet) {
+        if (spreadsheet.problem())
+            break;
+        const std::string location = file + ":" + spreadsheet.sheets()[sheet];
+        const std::unique_ptr<std::streambuf> rows = spreadsheet.rows(sheet);
+        std::istream in(rows.get());
+        PartsListReader reader(in, ',');
+        found = readParts(reader, location, report, texts);
+        if (const auto line = reader.headerWithoutValue(); line && !found && !withoutValue)
+            withoutValue = headerWithoutValueText(location, *line, texts);
+    }
+    status = found && !spreadsheet.problem() ? status : 2;
+    if (const auto problem = spreadsheet.problem()) {
+        const std::string name = printable(file);
+        switch (*problem) {
+        case SpreadsheetProblem::NoSpreadsheet:
+            return writeMessage(err, texts.say("{file} is a zip archive that holds no spreadsheet "
+                                               "(.xlsx, .ods)",
+                                               "{file} je archiv zip bez tabulky (.xlsx, .ods)",
+                                               "file"_a = name));
+        case SpreadsheetProblem::TooLarge:
+            return writeMessage(
+                err,
+                texts.say("{file}: a part of the spreadsheet unpacks to more than {limit} "
+                          "MiB, or is packed more tightly than any spreadsheet; it is not read",
+                          "{file}: část tabulky se rozbalí na víc než {limit} MiB, nebo je "
+                          "zabalená těsněji než jakákoli tabulka; nečte se",
+                          "file"_a = name, "limit"_a = ZipArchive::defaultLimit >> 20));
+        case SpreadsheetProblem::Damaged:
+            return writeMessage(err, texts.say("{file}: the spreadsheet is damaged or cut short",
+                                               "{file}: tabulka je poškozená nebo neúplná",
+                                               "file"_a = name));
+        }
+    }
+    if (!found)
+        writeMessage(err, withoutValue ? *withoutValue : noHeaderText(file, texts));
+}
+
+// KiCad's XML netlist: its components, those excluded from the BOM left out.
+void checkNetlist(std::ifstream &stream, const std::string &file, CheckReport &report,
+                  const Texts &texts, std::ostream &err, int &status)
+{
+    const NetlistReading netlist = readKicadNetlist(stream, file);
+    checkDesign(netlist.symbols, report);
+    if (netlist.broken) {
+        writeMessage(err, texts.say("{file}: the netlist is not well-formed XML",
+                                    "{file}: netlist není správně utvořené XML",
+                                    "file"_a = printable(file)));
+        status = 2;
+    }
+}
+
+// A KiCad schematic from its root sheet through its hierarchy, each symbol where its sheet
+// writes it.
+void checkSchematic(const std::string &file, CheckReport &report, const Texts &texts,
+                    std::ostream &err, int &status)
+{
+    const SchematicReading schematic = readKicadSchematic(file);
+    checkDesign(schematic.symbols, report);
+    for (const SchematicProblem &problem : schematic.problems) {
+        status = 2;
+        if (problem.kind == SchematicProblem::Kind::Unreadable)
+            writeMessage(err,
+                         texts.say("cannot read {file}: {reason}", "nelze číst {file}: {reason}",
+                                   "file"_a = printable(problem.file),
+                                   "reason"_a = systemReason(problem.error)));
+        else
+            writeMessage(err, texts.say("{file}: the schematic is not well-formed",
+                                        "{file}: schéma není správně utvořené",
+                                        "file"_a = printable(problem.file)));
+    }
+}
+
+// The values of one list: lines of a plain list, or rows of CSV under its header row.
+void checkList(DecodingInput &decoding, std::string_view file, char separator, CheckReport &report,
+               const Texts &texts, std::ostream &err, int &status)
+{
+    std::istream in(&decoding);
+    PartsListReader reader(in, separator);
+    readParts(reader, file, report, texts);
+    const RecordReader &records = reader.records();
+    if (decoding.binary() != BinaryKind::None) {
+        writeMessage(err, binaryFileText(decoding.binary(), file, texts));
+        status = 2;
+    } else if (const auto &error = records.readError()) {
+        reportUnreadableFile(file, error->message(), report, texts, err);
+        status = 2;
+    } else if (const auto line = records.unclosedQuote()) {
+        writeMessage(err, texts.say("{file}:{line}: the quote that opens here is never closed",
+                                    "{file}:{line}: uvozovky otevřené zde se nikde neuzavírají",
+                                    "file"_a = printable(file), "line"_a = *line));
+        status = 2;
+    } else if (const auto line = reader.headerWithoutValue(); line && !reader.columns()) {
+        writeMessage(err, headerWithoutValueText(file, *line, texts));
+        status = 2;
+    } else if (!reader.isPlain() && !reader.columns()) {
+        writeMessage(err, noHeaderText(file, texts));
+        status = 2;
+    }
+}
+
+} // namespace ohmilka::cli

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// The kinds of input check reads, each into the report: text lists (plain, CSV, aligned
+// tables), spreadsheets, KiCad's XML netlists and schematics. Each names what went wrong on err
+// and raises status to 2 where it cannot be read.
+
+#include "CheckReport.h"
+#include "Encoding.h"
+
+#include <fstream>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace ohmilka::cli {
+
+// A file as messages about the whole of it name it: standard input for "-".
+std::string fileName(std::string_view file, const Texts &texts);
+
+// A file that cannot be opened or read: what was found in it so far, then the system's reason.
+void reportUnreadableFile(std::string_view file, std::string_view reason, CheckReport &report,
+                          const Texts &texts, std::ostream &err);
+
+// The values of one list: lines of a plain list, or rows of CSV under its header row.
+void checkList(partslist::DecodingInput &decoding, std::string_view file, char separator,
+               CheckReport &report, const Texts &texts, std::ostream &err, int &status);
+
+// A spreadsheet's first sheet with a header, its rows as a CSV export writes them.
+void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts &texts,
+                      std::ostream &err, int &status);
+
+// KiCad's XML netlist: its components, those excluded from the BOM left out.
+void checkNetlist(std::ifstream &stream, const std::string &file, CheckReport &report,
+                  const Texts &texts, std::ostream &err, int &status);
+
+// A KiCad schematic from its root sheet through its hierarchy.
+void checkSchematic(const std::string &file, CheckReport &report, const Texts &texts,
+                    std::ostream &err, int &status);
+
+} // namespace ohmilka::cli
