@@ -135,12 +135,7 @@ std::size_t toleranceEnd(std::string_view text, std::size_t at, bool percentRequ
 // "F": in capitals, as after a value a small k or m is a prefix.
 std::optional<int> toleranceOfLetter(std::string_view text)
 {
-    if (text.size() != 1)
-        return std::nullopt;
-    const auto letter =
-        std::find_if(toleranceLetters.begin(), toleranceLetters.end(),
-                     [&](const ToleranceLetter &known) { return known.letter == text[0]; });
-    return letter == toleranceLetters.end() ? std::nullopt : std::optional(letter->hundredths);
+    return text.size() == 1 ? toleranceOfIecLetter(text[0]) : std::nullopt;
 }
 
 // "1/4W", "0.25W", "250mW", "2 W": where a power rating that starts at `at` ends, or at.
@@ -317,6 +312,14 @@ CellValue readValueCell(std::string_view text)
                 return after;
     }
     return read;
+}
+
+std::optional<int> toleranceOfIecLetter(char letter)
+{
+    const auto known =
+        std::find_if(toleranceLetters.begin(), toleranceLetters.end(),
+                     [&](const ToleranceLetter &row) { return row.letter == letter; });
+    return known == toleranceLetters.end() ? std::nullopt : std::optional(known->hundredths);
 }
 
 std::optional<int> readToleranceCell(std::string_view cell)

@@ -25,6 +25,9 @@ struct CellValue {
 
 CellValue readValueCell(std::string_view cell);
 
+// IEC 60062's letter for a tolerance, in capitals ("F" is ±1 %): hundredths of a percent.
+std::optional<int> toleranceOfIecLetter(char letter);
+
 // A Tolerance column's cell: "1%", "±1%", "+/-1%", "± 1 %", "1", or IEC 60062's letter code
 // ("F" is ±1 %). Hundredths of a percent; nullopt when it is none of these.
 std::optional<int> readToleranceCell(std::string_view cell);

@@ -4,6 +4,7 @@
 #include "PartNumbers.h"
 
 #include "AsciiText.h"
+#include "CellValue.h"
 
 #include <algorithm>
 #include <array>
@@ -69,24 +70,14 @@ private:
 
 constexpr std::string_view digits = "0123456789";
 
-// Tolerance letters in hundredths of a per cent, as the makers' keys give them.
+// A tolerance letter that a maker's key allows: IEC 60062's, and KOA's and Bourns' A for
+// ±0.05 %.
 std::optional<int> toleranceOfLetter(char letter, std::string_view allowed)
 {
-    static constexpr std::array<std::pair<char, int>, 9> letters{{{'W', 5},
-                                                                  {'A', 5},
-                                                                  {'B', 10},
-                                                                  {'C', 25},
-                                                                  {'D', 50},
-                                                                  {'F', 100},
-                                                                  {'G', 200},
-                                                                  {'J', 500},
-                                                                  {'K', 1000}}};
+    constexpr int aHundredths = 5;
     if (allowed.find(letter) == std::string_view::npos)
         return std::nullopt;
-    for (const auto &[known, hundredths] : letters)
-        if (known == letter)
-            return hundredths;
-    return std::nullopt;
+    return letter == 'A' ? std::optional(aHundredths) : toleranceOfIecLetter(letter);
 }
 
 // "10K", "4K7", "470R", "10K0", "0R", "0K332", "1M": R, K or M as the decimal point.
@@ -242,7 +233,7 @@ Reading koa(Fields fields)
                    toleranceOfLetter(*tolerance, "ABCDFGJ"), thin ? "KOA RN73" : "KOA RK73", false);
 }
 
-// Samsung RC: RC1608F103CS. Samsung Electro-Mechanics' chip resistor specification, "Part
+// Samsung RC: RC1608F103CS. Samsung Electro-Mechanics' chip resistor data sheet, "Part
 // numbering": size in millimetres, tolerance D/F/J, resistance of three or four digits (000 a
 // jumper), packing CS/ES/AS.
 Reading samsung(Fields fields)
