@@ -136,13 +136,6 @@ void checkDesign(const std::vector<DesignSymbol> &symbols, CheckReport &report)
 }
 } // namespace
 
-// A file as messages about the whole of it name it.
-std::string fileName(std::string_view file, const Texts &texts)
-{
-    return file == "-" ? std::string(texts.pick("standard input", "standardní vstup"))
-                       : printable(file);
-}
-
 // A file that cannot be opened or read: what was found in it so far, then the system's reason.
 void reportUnreadableFile(std::string_view file, std::string_view reason, CheckReport &report,
                           const Texts &texts, std::ostream &err)

@@ -17,9 +17,6 @@
 
 namespace ohmilka::cli {
 
-// A file as messages about the whole of it name it: standard input for "-".
-std::string fileName(std::string_view file, const Texts &texts);
-
 // A file that cannot be opened or read: what was found in it so far, then the system's reason.
 void reportUnreadableFile(std::string_view file, std::string_view reason, CheckReport &report,
                           const Texts &texts, std::ostream &err);

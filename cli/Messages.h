@@ -69,6 +69,13 @@ inline void writeMessage(std::ostream &err, std::string_view line)
     err << "ohmilka-code: " << line << '\n';
 }
 
+// A file as messages about the whole of it name it: standard input for "-".
+inline std::string fileName(std::string_view file, const Texts &texts)
+{
+    return file == "-" ? std::string(texts.pick("standard input", "standardní vstup"))
+                       : printable(file);
+}
+
 // Input quoted in a message, safe for a terminal.
 inline std::string quoted(std::string_view text)
 {

@@ -17,12 +17,6 @@
 namespace ohmilka::cli {
 
 namespace {
-std::string fileName(std::string_view file, const Texts &texts)
-{
-    return file == "-" ? std::string(texts.pick("standard input", "standardní vstup"))
-                       : printable(file);
-}
-
 // The values of the fitted resistors a reader lists.
 void takeValues(partslist::PartsListReader &reader, std::vector<Decimal> &values)
 {
