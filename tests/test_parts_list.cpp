@@ -367,7 +367,7 @@ void TestPartsList::columnsAreJudgedByTheirCells_data()
 {
     QTest::addColumn<QString>("csv");        // the header, then the rows
     QTest::addColumn<QString>("references"); // the label of each column taken, "" for none
-    QTest::addColumn<QString>("value"); // "" where the header names none
+    QTest::addColumn<QString>("value");      // "" where the header names none
     QTest::newRow("Eagle: Part beside Value is the reference")
         << "Part,Value,Device\nR1,10k,R-EU\nBUTC,SKHH,SKHH\nR2,1k,R-EU"
         << "Part"

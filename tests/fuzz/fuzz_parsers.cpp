@@ -7,12 +7,12 @@
 // .ods) and a KiCad netlist. Nothing may crash, hang, or be accepted as a value that does not
 // read back the same.
 
-#include "Run.h"
 #include "Decimal.h"
 #include "KicadNetlist.h"
 #include "PartNumbers.h"
 #include "PartsList.h"
 #include "ResistorCode.h"
+#include "Run.h"
 #include "Sexpr.h"
 #include "SmdCode.h"
 #include "Spreadsheet.h"
