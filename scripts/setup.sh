@@ -22,7 +22,7 @@ packages=(
     dbus at-spi2-core python3-pyatspi            # ... and a screen reader's view of the program
     orca speech-dispatcher                       # ... and what the screen reader says
     libfmt-dev               # ohmilka-code words its messages with {fmt}
-    libminizip-dev libexpat1-dev  # ... and reads spreadsheets, zips of XML
+    libminizip-dev zlib1g-dev libexpat1-dev  # ... and reads spreadsheets, zips of XML
     reuse                    # the tests check every file's licence and copyright notice
     zip diffoscope-minimal   # scripts/release.sh packs the Windows files; the tests compare builds
     clang libclang-rt-dev    # the tests run the parsers under libFuzzer
