@@ -20,9 +20,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display and writes its number once it accepts clients.
+# Xvfb picks a free display and writes its number once it accepts clients. It listens on its
+# socket file alone: the abstract socket of the same name is shared by every root on the machine,
+# so that a session in a fresh root would reach the display of one running beside it.
 mkfifo "$folder/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" >"$folder/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -nolisten local 3>"$folder/display" \
+    >"$folder/xvfb.log" 2>&1 &
 server=$!
 read -r -t 10 number <"$folder/display" || { echo "Xvfb did not start:" >&2; cat "$folder/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$number"
