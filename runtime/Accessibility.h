@@ -27,6 +27,11 @@ void markAsPressable(QWidget *control, QAccessible::Role role, const QString &na
 // speak a description that changes on the focused control. The same words again are told again.
 void announceThrough(QWidget *control, const QString &words);
 
+// Tells assistive technology, before the window shows, that it opens. Where a screen reader
+// takes the pointer press that opened the window only once the window is already active (Orca
+// 43), it would name the window no more: this names it then, and is silent otherwise.
+void announceOpening(QWidget *window);
+
 // Assistive technology does not see the widget: it only draws on its container's surface.
 void markAsDrawing(QWidget *widget);
 

@@ -15,4 +15,9 @@ void announceThrough(QWidget *control, const QString &words)
     control->setAccessibleDescription(words);
 }
 
+void announceOpening(QWidget *)
+{
+    // UI Automation names an opening window in its own focus event.
+}
+
 } // namespace ohmilka

@@ -18,4 +18,9 @@ void announceThrough(QWidget *control, const QString &words)
     QAccessible::updateAccessibility(&announcement);
 }
 
+void announceOpening(QWidget *)
+{
+    // Qt names an opening window in its own activation event, which Orca 48 speaks.
+}
+
 } // namespace ohmilka

@@ -112,6 +112,7 @@ void Form::Show(ShowStyle style)
     QEventLoop loop;
     connect(this, &Form::hidden, &loop, &QEventLoop::quit);
     QPointer<Form> self(this);
+    announceOpening(this);
     show();
     if (self && isVisible())
         loop.exec(QEventLoop::DialogExec);

@@ -91,10 +91,10 @@ class Orca:
             with open(errors, errors="replace") as stderr:
                 raise Failure(f"Orca did not start: {stderr.read().strip()[-500:]}")
 
-    def phrases(self, since):
+    def phrases(self, since, until="99"):
         try:
             with open(self.log, encoding="utf-8", errors="replace") as log:
-                return [said for at, said in SPEECH.findall(log.read()) if at >= since]
+                return [said for at, said in SPEECH.findall(log.read()) if since <= at < until]
         except FileNotFoundError:
             return []
 
@@ -129,6 +129,11 @@ class Orca:
                 return any(at >= since for at in done.findall(log.read()))
         wait_for(f"Orca to handle {what}", seen)
 
+    def busy(self):
+        """Orca held still, as a screen reader busy with earlier events: what happens meanwhile
+        waits in its queue until the block ends."""
+        return Paused(self.processes[-1].pid)
+
     def end(self):
         """Orca first, then speech-dispatcher with its speech module: each with its group."""
         for process in reversed(self.processes):
@@ -140,14 +145,24 @@ class Orca:
                 process.wait()
 
 
+class Paused:
+    def __init__(self, pid):
+        self.pid = pid
+
+    def __enter__(self):
+        os.kill(self.pid, signal.SIGSTOP)
+
+    def __exit__(self, *failure):
+        os.kill(self.pid, signal.SIGCONT)
+
+
 def now():
     return datetime.datetime.now().strftime("%H:%M:%S.%f")
 
 
 def click(accessible, orca):
     """A pointer click in the middle of the control, where AT-SPI places it. The button goes up
-    once Orca has taken in its press: Orca gives a press to whatever window is active when it
-    gets to it, so a palette that opened meanwhile would take the focus unannounced."""
+    once Orca has taken in its press, so that Orca handles the press before what it opens."""
     x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     pressed = now()
     desktop.run("xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "mousedown", "1")
@@ -155,14 +170,39 @@ def click(accessible, orca):
     desktop.run("xdotool", "mouseup", "1")
 
 
-def check(program, orca, separator, start):
-    orca.heard("the main window's name", start, desktop.MAIN)
+def click_while_busy(accessible, orca, done):
+    """A quick click while Orca is busy: Orca takes in the press only once the click has done
+    its work (done returns), as it does when it lags behind a user."""
+    x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    with orca.busy():
+        desktop.run("xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
+        return done()
+
+
+def said_once(orca, what, since, until):
+    """Orca said the text once in the time, not again."""
+    times = sum(what in phrase for phrase in orca.phrases(since, until))
+    if times != 1:
+        raise Failure(f"Orca said '{what}' {times} times")
+
+
+def check(program, orca, separator, start, lagging):
+    """A user's way through the program; with lagging, Orca lags behind each band's and the
+    button's click."""
+    if not lagging:
+        # Orca 43 takes a window that becomes active after one of its own commands' keys, as the
+        # flat review at the end of a check, for a side effect of its key grab, and names it not.
+        orca.heard("the main window's name", start, desktop.MAIN)
     # Then band 1, which has the focus, and its state: a user listens to the end before acting.
     orca.heard("the first band's colour", start, "nenastaveno")
     for band, colour in CHOICES:
         opened = now()
-        click(find(program.main, "push button", f"{band}. proužek"), orca)
-        chooser = program.window(palette(band))
+        opener = find(program.main, "push button", f"{band}. proužek")
+        if lagging:
+            chooser = click_while_busy(opener, orca, lambda: program.window(palette(band)))
+        else:
+            click(opener, orca)
+            chooser = program.window(palette(band))
         orca.heard(f"band {band}'s palette", opened, palette(band))
         # As a user who does not choose within 2 s would: Orca 48 would speak the band's colour
         # as it was when it last spoke it.
@@ -170,6 +210,7 @@ def check(program, orca, separator, start):
         step = now()
         click(find(chooser, "push button", colour), orca)
         program.gone(chooser)
+        said_once(orca, palette(band), opened, step)
         # The band's name, when Orca returns to it; on a busy machine Orca 48 may take the main
         # window's late deactivation for a return before the choice, and then, still on the
         # band, speaks only the new colour.
@@ -179,13 +220,17 @@ def check(program, orca, separator, start):
     button = find(program.main, "push button", "Vypočítej ->")
     for press in ("first", "second"):
         step = now()
-        click(button, orca)
+        if lagging:
+            click_while_busy(button, orca, lambda: None)
+        else:
+            click(button, orca)
         orca.heard(f"the result after the {press} press", step, result)
-    # Flat review: the current line is the button's, the next one the result row.
-    step = now()
-    for key in ("KP_Up", "KP_Page_Up"):
-        desktop.run("xdotool", "key", key)
-    orca.heard("the result row in flat review", step, result)
+    if lagging:
+        # Flat review: the current line is the button's, the next one the result row.
+        step = now()
+        for key in ("KP_Up", "KP_Page_Up"):
+            desktop.run("xdotool", "key", key)
+        orca.heard("the result row in flat review", step, result)
 
 
 def main():
@@ -194,9 +239,12 @@ def main():
     with tempfile.TemporaryDirectory() as folder:
         orca = Orca(folder, locale)
         try:
-            start = now()
-            desktop.run_check(program_path, lambda program: check(program, orca, separator, start),
-                              LC_ALL=locale)
+            # Twice in one Orca session, as a user starts the program again.
+            for lagging in (False, True):
+                start = now()
+                desktop.run_check(
+                    program_path, lambda program: check(program, orca, separator, start, lagging),
+                    LC_ALL=locale)
         except Exception:
             for phrase in orca.phrases(""):
                 print("Orca said:", phrase)
