@@ -12,6 +12,7 @@ in the file says little.
 The check looks for the program's own texts in the phrases, never Orca's words, which follow
 the locale. Waits are bounded; nothing asserts how long anything takes.
 """
+import contextlib
 import datetime
 import importlib.util
 import os
@@ -23,7 +24,7 @@ import tempfile
 import time
 
 import desktop_test as desktop
-from desktop_test import Failure, find, palette, wait_for
+from desktop_test import Failure, find, has_state, palette, wait_for
 
 import pyatspi
 
@@ -129,10 +130,15 @@ class Orca:
                 return any(at >= since for at in done.findall(log.read()))
         wait_for(f"Orca to handle {what}", seen)
 
+    @contextlib.contextmanager
     def busy(self):
         """Orca held still, as a screen reader busy with earlier events: what happens meanwhile
         waits in its queue until the block ends."""
-        return Paused(self.processes[-1].pid)
+        os.kill(self.processes[-1].pid, signal.SIGSTOP)
+        try:
+            yield
+        finally:
+            os.kill(self.processes[-1].pid, signal.SIGCONT)
 
     def end(self):
         """Orca first, then speech-dispatcher with its speech module: each with its group."""
@@ -143,17 +149,6 @@ class Orca:
             except subprocess.TimeoutExpired:
                 os.killpg(process.pid, signal.SIGKILL)
                 process.wait()
-
-
-class Paused:
-    def __init__(self, pid):
-        self.pid = pid
-
-    def __enter__(self):
-        os.kill(self.pid, signal.SIGSTOP)
-
-    def __exit__(self, *failure):
-        os.kill(self.pid, signal.SIGCONT)
 
 
 def now():
@@ -221,7 +216,8 @@ def check(program, orca, separator, start, lagging):
     for press in ("first", "second"):
         step = now()
         if lagging:
-            click_while_busy(button, orca, lambda: None)
+            click_while_busy(button, orca, lambda: wait_for(
+                "the button to take the focus", lambda: has_state(button, pyatspi.STATE_FOCUSED)))
         else:
             click(button, orca)
         orca.heard(f"the result after the {press} press", step, result)
