@@ -157,8 +157,7 @@ bool CheckReport::disagreesWithPartNumber(const Entry &entry, Decimal value,
     if (part.partNumber.empty())
         return false;
     ++tally_.partNumbers;
-    const std::optional<partslist::PartNumberReading> reading =
-        partslist::readPartNumber(part.partNumber);
+    const std::optional<partslist::PartNumberReading> &reading = part.ordered;
     if (!reading) {
         ++tally_.partNumbersNotRead;
         return false;

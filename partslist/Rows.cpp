@@ -329,6 +329,8 @@ Part partInRow(const Record &fields, const Columns &columns)
         part.tolerance = tolerance;
         part.toleranceHundredths = readToleranceCell(tolerance);
     }
+    if (part.kind == Part::Kind::Resistor && !part.partNumber.empty())
+        part.ordered = readPartNumber(part.partNumber);
     return part;
 }
 

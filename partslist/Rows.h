@@ -9,6 +9,7 @@
 
 #include "CellValue.h"
 #include "Labels.h"
+#include "PartNumbers.h"
 #include "Records.h"
 
 #include <optional>
@@ -54,8 +55,9 @@ struct Part {
     ParsedValue parsed;      // value, read
     std::string secondValue; // a second value in the cell, which leaves it unreadable
     std::string tolerance;   // as the row writes it, "1%"; empty when it does not
-    std::optional<int> toleranceHundredths; // none where the row writes none, or none that reads
-    std::string partNumber;                 // the maker's, where a column names it
+    std::optional<int> toleranceHundredths;   // none where the row writes none, or none that reads
+    std::string partNumber;                   // the maker's, where a column names it
+    std::optional<PartNumberReading> ordered; // what a resistor's part number says, where read
 };
 
 Part partInRow(const Record &fields, const Columns &columns);
