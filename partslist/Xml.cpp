@@ -52,7 +52,12 @@ bool XmlStream::feed(std::string_view piece, bool last)
 
 long XmlStream::line() const
 {
-    return static_cast<long>(XML_GetCurrentLineNumber(static_cast<XML_Parser>(parser_)));
+    const auto parser = static_cast<XML_Parser>(parser_);
+#if XML_MAJOR_VERSION > 2 || (XML_MAJOR_VERSION == 2 && XML_MINOR_VERSION >= 9)
+    return static_cast<long>(XML_GetCurrentLineNumber64(parser)); // the older one is deprecated
+#else
+    return static_cast<long>(XML_GetCurrentLineNumber(parser));
+#endif
 }
 
 std::string_view localName(std::string_view name)
