@@ -153,17 +153,12 @@ void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts 
     Spreadsheet spreadsheet(file);
     bool found = false;
     std::optional<std::string> withoutValue; // the first header that names no value column
-    for (std::size_t sheet = 0; sheet < spreadsheet.sheets().size() && !found; ++sheet) {
-        if (spreadsheet.problem())
-            break;
-        const std::string location = file + ":" + spreadsheet.sheets()[sheet];
-        const std::unique_ptr<std::streambuf> rows = spreadsheet.rows(sheet);
-        std::istream in(rows.get());
-        PartsListReader reader(in, ',');
+    readSheetsToHeader(spreadsheet, [&](PartsListReader &reader, const std::string &sheet) {
+        const std::string location = file + ":" + sheet;
         found = readParts(reader, location, report, texts);
         if (const auto line = reader.headerWithoutValue(); line && !found && !withoutValue)
             withoutValue = headerWithoutValueText(location, *line, texts);
-    }
+    });
     status = found && !spreadsheet.problem() ? status : 2;
     if (const auto problem = spreadsheet.problem()) {
         const std::string name = printable(file);

@@ -33,15 +33,10 @@ std::vector<Decimal> spreadsheetValues(const std::string &file, const Texts &tex
 {
     partslist::Spreadsheet spreadsheet(file);
     std::vector<Decimal> values;
-    for (std::size_t sheet = 0; sheet < spreadsheet.sheets().size() && !spreadsheet.problem();
-         ++sheet) {
-        const std::unique_ptr<std::streambuf> rows = spreadsheet.rows(sheet);
-        std::istream in(rows.get());
-        partslist::PartsListReader reader(in, ',');
-        takeValues(reader, values);
-        if (reader.columns())
-            break;
-    }
+    partslist::readSheetsToHeader(spreadsheet,
+                                  [&](partslist::PartsListReader &reader, const std::string &) {
+                                      takeValues(reader, values);
+                                  });
     if (spreadsheet.problem())
         texts.refuse("--stock: {file} cannot be read as a spreadsheet (see check {file})",
                      "--stock: {file} nelze číst jako tabulku (viz check {file})",

@@ -166,4 +166,19 @@ bool PartsListReader::next(ListedPart &listed)
     return false;
 }
 
+void readSheetsToHeader(
+    Spreadsheet &spreadsheet,
+    const std::function<void(PartsListReader &, const std::string &sheet)> &read)
+{
+    for (std::size_t sheet = 0; sheet < spreadsheet.sheets().size() && !spreadsheet.problem();
+         ++sheet) {
+        const std::unique_ptr<std::streambuf> rows = spreadsheet.rows(sheet);
+        std::istream in(rows.get());
+        PartsListReader reader(in, ',');
+        read(reader, spreadsheet.sheets()[sheet]);
+        if (reader.columns())
+            return;
+    }
+}
+
 } // namespace ohmilka::partslist

@@ -9,8 +9,10 @@
 
 #include "Records.h"
 #include "Rows.h"
+#include "Spreadsheet.h"
 
 #include <deque>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <vector>
@@ -78,5 +80,11 @@ private:
     Ahead current_;
     bool currentAhead_ = false; // from ahead_, not from records_
 };
+
+// A spreadsheet's sheets in workbook order, up to the first with a header, each read as its CSV
+// export writes it through a reader that read drains; stops at the first problem.
+void readSheetsToHeader(
+    Spreadsheet &spreadsheet,
+    const std::function<void(PartsListReader &, const std::string &sheet)> &read);
 
 } // namespace ohmilka::partslist
