@@ -13,8 +13,10 @@ namespace {
 constexpr std::string_view dnpLabel = "DNP";
 }
 
-bool dnpFieldSaysNotFitted(std::string_view text)
+bool fieldSaysNotFitted(std::string_view name, std::string_view text)
 {
+    if (name != "DNP" && name != "dnp")
+        return false;
     text = trimmed(text);
     return isWord(text, "dnp") || isWord(text, "x") || isWord(text, "yes") || text == "1";
 }

@@ -24,8 +24,9 @@ struct DesignSymbol {
     bool notFitted = false;
 };
 
-// "DNP", "x", "yes" or "1" in a DNP field: not fitted; empty: fitted.
-bool dnpFieldSaysNotFitted(std::string_view text);
+// A field named DNP that says "DNP", "x", "yes" or "1": not fitted; empty, or another field:
+// fitted as far as it says.
+bool fieldSaysNotFitted(std::string_view name, std::string_view text);
 
 // The symbols as a parts list: Reference, Value, every field by its name, DNP.
 struct DesignTable {

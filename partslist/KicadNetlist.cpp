@@ -46,8 +46,7 @@ public:
             return;
         inComp_ = false;
         for (const auto &[field, text] : symbol_.fields)
-            if (field == "DNP" || field == "dnp")
-                symbol_.notFitted = symbol_.notFitted || dnpFieldSaysNotFitted(text);
+            symbol_.notFitted = symbol_.notFitted || fieldSaysNotFitted(field, text);
         if (!excluded_)
             reading_.symbols.push_back(std::move(symbol_));
     }

@@ -120,8 +120,7 @@ private:
                     found.value = text;
                 else if (name != "Reference")
                     found.fields.emplace_back(name, text);
-                if (name == "DNP" || name == "dnp")
-                    found.notFitted = found.notFitted || dnpFieldSaysNotFitted(text);
+                found.notFitted = found.notFitted || fieldSaysNotFitted(name, text);
             }
             reading_.symbols.push_back(std::move(found));
         }
