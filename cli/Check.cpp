@@ -8,6 +8,7 @@
 #include "KicadNetlist.h"
 #include "KicadSchematic.h"
 #include "PartsList.h"
+#include "ReportOutput.h"
 #include "Spreadsheet.h"
 #include "SystemReason.h"
 #include "Values.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fstream>
+#include <iterator>
 
 namespace ohmilka::cli {
 
@@ -54,20 +56,14 @@ int checkCommand(const Call &call)
     const Texts &texts = call.texts;
     std::ostream &err = call.err;
     const TextEncoding encoding = encodingAsked(arguments, texts);
-    // --output: the report in a file, as Eeschema's BOM dialog runs a generator, without a shell.
-    std::ofstream written;
-    if (const auto &output = arguments.value(OptionName::Output)) {
-        written.open(*output, std::ios::binary | std::ios::trunc);
-        if (!written)
-            texts.refuse("--output: cannot write {file}: {reason}",
-                         "--output: nelze zapsat {file}: {reason}", "file"_a = printable(*output),
-                         "reason"_a = systemReason(errno));
-    }
-    std::ostream &out = written.is_open() ? written : call.out;
-    CheckReport report(arguments, call.json, texts, out);
     std::vector<std::string> files = arguments.operands;
     if (files.empty())
         files.emplace_back("-");
+    // --output: the report in a file, as Eeschema's BOM dialog runs a generator, without a shell.
+    ReportOutput output(arguments.value(OptionName::Output), files, call.out, err, texts);
+    std::ostream &out = output.stream();
+    CheckReport report(arguments, call.json, texts, out);
+    std::vector<std::string> sheets; // the sheets of schematics, beside the files named
     int status = 0;
     for (const std::string &file : files) {
         std::ifstream stream;
@@ -87,7 +83,8 @@ int checkCommand(const Call &call)
             checkNetlist(stream, file, report, texts, err, status);
             continue;
         } else if (startsAsKicadSchematic(start)) {
-            checkSchematic(file, report, texts, err, status);
+            std::ranges::move(checkSchematic(file, report, texts, err, status),
+                              std::back_inserter(sheets));
             continue;
         }
         DecodingInput decoding((file == "-" ? call.in : stream).rdbuf(), encoding);
@@ -124,10 +121,12 @@ int checkCommand(const Call &call)
                         texts.plural(tally.partNumbersNotRead, "part number not decoded",
                                      "part numbers not decoded", "objednací číslo nepřečteno",
                                      "objednací čísla nepřečtena", "objednacích čísel nepřečteno"));
+    out.flush(); // a report on standard error stands before its summary
     writeMessage(err, summary);
-    if (written.is_open() && !written.flush())
-        texts.refuse("--output: cannot write {file}", "--output: nelze zapsat {file}",
-                     "file"_a = printable(*arguments.value(OptionName::Output)));
+    if (!output.finish(sheets, status == 2))
+        writeMessage(err, texts.say("--output: {file} is left as it was, as the run failed",
+                                    "--output: {file} zůstává, jak byl, protože běh selhal",
+                                    "file"_a = printable(*arguments.value(OptionName::Output))));
     return std::max(status, tally.status);
 }
 

@@ -202,10 +202,10 @@ void checkNetlist(std::ifstream &stream, const std::string &file, CheckReport &r
 
 // A KiCad schematic from its root sheet through its hierarchy, each symbol where its sheet
 // writes it.
-void checkSchematic(const std::string &file, CheckReport &report, const Texts &texts,
-                    std::ostream &err, int &status)
+std::vector<std::string> checkSchematic(const std::string &file, CheckReport &report,
+                                        const Texts &texts, std::ostream &err, int &status)
 {
-    const SchematicReading schematic = readKicadSchematic(file);
+    SchematicReading schematic = readKicadSchematic(file);
     checkDesign(schematic.symbols, report);
     for (const SchematicProblem &problem : schematic.problems) {
         status = 2;
@@ -219,6 +219,7 @@ void checkSchematic(const std::string &file, CheckReport &report, const Texts &t
                                         "{file}: schéma není správně utvořené",
                                         "file"_a = printable(problem.file)));
     }
+    return std::move(schematic.files);
 }
 
 // The values of one list: lines of a plain list, or rows of CSV under its header row.

@@ -14,6 +14,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ohmilka::cli {
 
@@ -33,8 +34,8 @@ void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts 
 void checkNetlist(std::ifstream &stream, const std::string &file, CheckReport &report,
                   const Texts &texts, std::ostream &err, int &status);
 
-// A KiCad schematic from its root sheet through its hierarchy.
-void checkSchematic(const std::string &file, CheckReport &report, const Texts &texts,
-                    std::ostream &err, int &status);
+// A KiCad schematic from its root sheet through its hierarchy; the files of its sheets.
+std::vector<std::string> checkSchematic(const std::string &file, CheckReport &report,
+                                        const Texts &texts, std::ostream &err, int &status);
 
 } // namespace ohmilka::cli

@@ -54,6 +54,7 @@ private:
             reading_.problems.push_back({SchematicProblem::Kind::Unreadable, file, errno});
             return nullptr;
         }
+        reading_.files.push_back(file);
         std::ostringstream text;
         text << in.rdbuf();
         if (std::optional<Sexpr> sexpr = Sexpr::parse(std::move(text).str());

@@ -27,6 +27,7 @@ struct SchematicProblem {
 struct SchematicReading {
     std::vector<DesignSymbol> symbols;
     std::vector<SchematicProblem> problems;
+    std::vector<std::string> files; // each sheet file read, once
 };
 
 SchematicReading readKicadSchematic(const std::string &root);
