@@ -5,13 +5,16 @@
 
 #include "Values.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace ohmilka::cli {
 
 namespace {
 constexpr int displayDigits = 6, errorDigits = 3, jsonDigits = 15;
-}
+constexpr std::array<std::string_view, 6> loadPrefixes{"p", "n", "µ", "m", "", "k"};
+} // namespace
 
 std::string roundedOhmsText(double ohms, Language language)
 {
@@ -36,6 +39,17 @@ std::string ohmsRangeText(double least, double most, Language language)
                            decimalSeparator(language));
     };
     return inUpperPrefix(least) + "–" + inUpperPrefix(most) + " " + std::string(upper.prefix) + "Ω";
+}
+
+std::string loadText(double amount, std::string_view unit, Language language)
+{
+    const Decimal rounded = normalised(roundedDecimal(amount, errorDigits));
+    if (rounded.mantissa == 0)
+        return "0 " + std::string(unit);
+    const int order = digitCount(rounded.mantissa) - 1 + rounded.exponent;
+    const int step = std::clamp((order >= 0 ? order : order - 2) / 3, -4, 1);
+    return decimalText(inPrefix(rounded, 3 * step), decimalSeparator(language)) + " " +
+           std::string(loadPrefixes[static_cast<std::size_t>(step + 4)]) + std::string(unit);
 }
 
 std::string errorText(double error, Language language)

@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace ohmilka::cli {
 
@@ -20,6 +21,9 @@ std::string voltsText(double volts, Language language);
 std::string roundedNumberText(double number, Language language);
 // A range in the prefix of its upper end: "14.63–16.17 kΩ".
 std::string ohmsRangeText(double least, double most, Language language);
+// A current or a power, three significant digits in the prefix that suits it: "362 mA",
+// "4.7 µW".
+std::string loadText(double amount, std::string_view unit, Language language);
 // A relative error in per cent, three significant digits: "−0.0649 %", "0 %".
 std::string errorText(double error, Language language);
 

@@ -76,12 +76,14 @@ constexpr std::array<UsageLine, 1> dividerEnglish{
     {{"divider --ratio R | --vin V --vout V | --vref V --vout V [--vref-tolerance PERCENT]\n"
       "[--total MIN..MAX] [--count N] [--series E96 | --stock FILE]\n"
       "[--exclude VALUE,...] [--tolerance PERCENT] [--within PERCENT]",
-      "the best pairs for a ratio or an output voltage"}}};
+      "the best pairs for a ratio or an output voltage,\n"
+      "totalling 1k..1M unless --total says otherwise"}}};
 constexpr std::array<UsageLine, 1> dividerCzech{
     {{"divider --ratio R | --vin V --vout V | --vref V --vout V [--vref-tolerance PROCENTA]\n"
       "[--total MIN..MAX] [--count N] [--series E96 | --stock SOUBOR]\n"
       "[--exclude HODNOTA,...] [--tolerance PROCENTA] [--within PROCENTA]",
-      "nejlepší dvojice pro poměr nebo výstupní napětí"}}};
+      "nejlepší dvojice pro poměr nebo výstupní napětí,\n"
+      "se součtem 1k..1M, neurčí-li jiný --total"}}};
 
 constexpr std::array<CommandRow, 7> table{{
     {"decode", decodeCommand, decodeOptions, decodeEnglish, decodeCzech},

@@ -14,6 +14,8 @@ namespace ohmilka::cli {
 
 namespace {
 constexpr int defaultCount = 5, mostCount = 100;
+// From a series, unless --total says otherwise: dividers that draw neither amperes nor nothing.
+constexpr Decimal defaultLeastTotal{1, 3}, defaultMostTotal{1, 6};
 // With stock and no --tolerance: the parts' tolerance the range is given at.
 constexpr int stockToleranceHundredths = 100;
 
@@ -99,6 +101,32 @@ double outputAt(const Ask &ask, double ratio)
     return approximate(ask.vref) / ratio;
 }
 
+// The voltage across the divider: the input, or the regulator's output; none for a ratio.
+std::optional<double> voltsAcross(const Ask &ask)
+{
+    switch (ask.mode) {
+    case Mode::Ratio:
+        return std::nullopt;
+    case Mode::Unloaded:
+        return approximate(ask.vin);
+    case Mode::Feedback:
+        break;
+    }
+    return approximate(ask.vout);
+}
+
+// What a divider draws and burns at its nominal values.
+struct Load {
+    double amperes, topWatts, bottomWatts;
+};
+
+Load loadOf(double volts, const Divider &divider)
+{
+    const double top = approximate(divider.top), bottom = approximate(divider.bottom);
+    const double amperes = volts / (top + bottom);
+    return {amperes, amperes * amperes * top, amperes * amperes * bottom};
+}
+
 std::string outputText(const Ask &ask, double output, Language language)
 {
     return ask.mode == Mode::Ratio ? roundedNumberText(output, language)
@@ -132,26 +160,37 @@ int dividerCommand(const Call &call)
     const Language language = texts.language();
     const Ask ask = askOf(call);
     DividerGoal goal = goalOf(ask);
-    std::optional<ValueRange> total;
-    if (call.arguments.given(OptionName::Total)) {
-        total = valueRangeOption(call, OptionName::Total);
-        goal.leastTotal = total->least;
-        goal.mostTotal = total->most;
-    }
     const int count = call.arguments.given(OptionName::Count)
                           ? countOption(call, OptionName::Count, 1, mostCount)
                           : defaultCount;
     const std::optional<double> within = withinAsked(call);
     const PartsOnHand parts = partsOnHand(call);
+    std::optional<ValueRange> total;
+    if (call.arguments.given(OptionName::Total))
+        total = valueRangeOption(call, OptionName::Total);
+    else if (!parts.fromStock)
+        total = ValueRange{defaultLeastTotal, defaultMostTotal};
+    if (total) {
+        goal.leastTotal = total->least;
+        goal.mostTotal = total->most;
+    }
     const int tolerance = parts.toleranceHundredths.value_or(stockToleranceHundredths);
     const std::vector<Divider> dividers =
         nearestDividers(parts.values, goal, static_cast<std::size_t>(count));
-    if (dividers.empty())
-        texts.refuse("--total: no two values of {source} add up to {least} to {most}",
-                     "--total: žádné dvě hodnoty z {source} nedávají součet {least} až {most}",
-                     "source"_a = sourceText(parts, texts),
-                     "least"_a = ohmsText(total->least, language),
-                     "most"_a = ohmsText(total->most, language));
+    if (dividers.empty()) {
+        writeMessage(
+            call.err,
+            texts.say("--total: no two values of {source} add up to {least} to {most}; "
+                      "the nearest total is {nearest}",
+                      "--total: žádné dvě hodnoty z {source} nedávají součet {least} až "
+                      "{most}; nejbližší součet je {nearest}",
+                      "source"_a = sourceText(parts, texts),
+                      "least"_a = ohmsText(total->least, language),
+                      "most"_a = ohmsText(total->most, language),
+                      "nearest"_a = ohmsText(nearestTotal(parts.values, total->least, total->most),
+                                             language)));
+        return 1;
+    }
     const double ratio = approximate(goal.numerator) / approximate(goal.denominator);
     if (!call.json) {
         std::string header =
@@ -166,6 +205,7 @@ int dividerCommand(const Call &call)
             header += ", Vref ±" + roundedNumberText(ask.vrefTolerance * 100, language) + " %";
         call.out << header << ":\n";
     }
+    const std::optional<double> volts = voltsAcross(ask);
     double nearest = HUGE_VAL;
     for (const Divider &divider : dividers) {
         nearest = std::min(nearest, std::fabs(divider.error));
@@ -179,30 +219,45 @@ int dividerCommand(const Call &call)
             most *= 1 + ask.vrefTolerance;
         }
         const double output = outputAt(ask, divider.ratio);
+        const Load load = loadOf(volts.value_or(0), divider);
+        const auto loadNumber = [&](double amount) {
+            return volts ? std::optional(jsonNumber(amount)) : std::nullopt;
+        };
         if (call.json) {
-            JsonObject object;
-            object.number("top", divider.top)
-                .number("bottom", divider.bottom)
-                .number("ratio", jsonNumber(divider.ratio));
-            if (ask.mode != Mode::Ratio)
-                object.number("vout", jsonNumber(output));
-            call.out << object.number("error", jsonNumber(divider.error))
+            call.out << JsonObject()
+                            .number("top", divider.top)
+                            .number("bottom", divider.bottom)
+                            .number("ratio", jsonNumber(divider.ratio))
+                            .number("vout", ask.mode == Mode::Ratio
+                                                ? std::nullopt
+                                                : std::optional(jsonNumber(output)))
+                            .number("error", jsonNumber(divider.error))
                             .number("tolerance_percent", percentOf(tolerance))
                             .number("min", jsonNumber(least))
                             .number("max", jsonNumber(most))
+                            .number("current_amperes", loadNumber(load.amperes))
+                            .number("top_watts", loadNumber(load.topWatts))
+                            .number("bottom_watts", loadNumber(load.bottomWatts))
                             .str()
                      << '\n';
             continue;
         }
-        call.out << texts.say("top {top}, bottom {bottom}: {output}, {error} ({least}–{most})",
-                              "horní {top}, dolní {bottom}: {output}, {error} ({least}–{most})",
-                              "top"_a = ohmsText(divider.top, language),
-                              "bottom"_a = ohmsText(divider.bottom, language),
-                              "output"_a = outputText(ask, output, language),
-                              "error"_a = errorText(divider.error, language),
-                              "least"_a = roundedNumberText(least, language),
-                              "most"_a = outputText(ask, most, language))
-                 << '\n';
+        std::string line =
+            texts.say("top {top}, bottom {bottom}: {output}, {error} ({least}–{most})",
+                      "horní {top}, dolní {bottom}: {output}, {error} ({least}–{most})",
+                      "top"_a = ohmsText(divider.top, language),
+                      "bottom"_a = ohmsText(divider.bottom, language),
+                      "output"_a = outputText(ask, output, language),
+                      "error"_a = errorText(divider.error, language),
+                      "least"_a = roundedNumberText(least, language),
+                      "most"_a = outputText(ask, most, language));
+        if (volts)
+            line += texts.say(", {current}: top {top}, bottom {bottom}",
+                              ", {current}: horní {top}, dolní {bottom}",
+                              "current"_a = loadText(load.amperes, "A", language),
+                              "top"_a = loadText(load.topWatts, "W", language),
+                              "bottom"_a = loadText(load.bottomWatts, "W", language));
+        call.out << line << '\n';
     }
     return nearEnoughStatus(call, within, nearest);
 }

@@ -3,6 +3,7 @@
 
 #include "PartsOnHand.h"
 
+#include "Answers.h"
 #include "Encoding.h"
 #include "Networks.h"
 #include "PartsList.h"
@@ -123,9 +124,21 @@ PartsOnHand partsOnHand(const Call &call)
         parts.toleranceHundredths =
             parts.toleranceHundredths.value_or(chosen.front().toleranceHundredths);
     }
-    if (const auto &excluded = arguments.value(OptionName::Exclude))
-        for (Decimal value : valueList(*excluded, texts))
-            std::erase_if(parts.values, [&](Decimal part) { return compare(part, value) == 0; });
+    if (const auto &excluded = arguments.value(OptionName::Exclude)) {
+        const std::vector<Decimal> searched = parts.values;
+        const std::string source = sourceText(parts, texts);
+        for (Decimal value : valueList(*excluded, searched, OptionName::Exclude, texts)) {
+            const auto same = [&](Decimal part) { return compare(part, value) == 0; };
+            if (std::ranges::none_of(searched, same))
+                writeMessage(call.err,
+                             texts.say("--exclude: {value} is none of {source}; it leaves nothing "
+                                       "out",
+                                       "--exclude: {value} není žádná z {source}; nic nevynechává",
+                                       "value"_a = ohmsText(value, texts.language()),
+                                       "source"_a = source));
+            std::erase_if(parts.values, same);
+        }
+    }
     if (parts.values.empty())
         texts.refuse("--exclude leaves no value", "--exclude nenechává žádnou hodnotu");
     if (parts.values.size() > maxNetworkValues)

@@ -133,14 +133,63 @@ int countOption(const Call &call, OptionName option, int least, int most)
     return *count;
 }
 
-std::vector<Decimal> valueList(std::string_view text, const Texts &texts)
+namespace {
+bool isMember(std::span<const Decimal> members, Decimal value)
 {
-    std::vector<Decimal> values;
+    return std::binary_search(members.begin(), members.end(), value,
+                              [](Decimal a, Decimal b) { return compare(a, b) < 0; });
+}
+
+// The words of a list: parted by spaces and semicolons, then by commas.
+std::vector<std::string_view> listWords(std::string_view text)
+{
+    std::vector<std::string_view> words;
     while (!text.empty()) {
-        const std::size_t end = std::min(text.find_first_of(", "), text.size());
-        if (end > 0)
-            values.push_back(valueOf(std::string(text.substr(0, end)), texts));
+        const std::size_t end = std::min(text.find_first_of(", ;"), text.size());
+        words.push_back(text.substr(0, end));
+        if (end < text.size() && text[end] != ',')
+            words.emplace_back(); // no comma joins across a space or semicolon
         text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return words;
+}
+} // namespace
+
+std::vector<Decimal> valueList(std::string_view text, std::span<const Decimal> members,
+                               OptionName option, const Texts &texts)
+{
+    const std::vector<std::string_view> words = listWords(text);
+    std::vector<Decimal> values;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string_view word = words[i];
+        if (word.empty())
+            continue;
+        // 4,7k: a decimal comma where that reading is a member and the split one is not.
+        if (i + 1 < words.size() && isDigit(word.back()) && !words[i + 1].empty() &&
+            isDigit(words[i + 1].front())) {
+            const std::string joined = std::string(word) + "," + std::string(words[i + 1]);
+            if (const ParsedValue whole = parseValue(joined);
+                whole.value && isMember(members, *whole.value)) {
+                const ParsedValue left = parseValue(word), right = parseValue(words[i + 1]);
+                if (left.value && right.value && isMember(members, *left.value) &&
+                    isMember(members, *right.value))
+                    texts.refuse(
+                        "--{option}: {given} may be {one} or {first} and {second}; write {point} "
+                        "or {parted}",
+                        "--{option}: {given} může být {one}, nebo {first} a {second}; napište "
+                        "{point}, nebo {parted}",
+                        "option"_a = optionRow(option).longName, "given"_a = quoted(joined),
+                        "one"_a = ohmsText(*whole.value, texts.language()),
+                        "first"_a = ohmsText(*left.value, texts.language()),
+                        "second"_a = ohmsText(*right.value, texts.language()),
+                        "point"_a = std::string(word) + "." + std::string(words[i + 1]),
+                        "parted"_a = std::string(word) + ";" + std::string(words[i + 1]));
+                values.push_back(*whole.value);
+                ++i;
+                continue;
+            }
+        }
+        values.push_back(valueOf(std::string(word), texts));
     }
     return values;
 }

@@ -8,6 +8,7 @@
 #include "Call.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,8 +52,12 @@ Decimal percentOption(const Call &call, OptionName option);
 // A whole number from least to most.
 int countOption(const Call &call, OptionName option, int least, int most);
 
-// Values parted by commas or spaces, "10k,4k7 1M", each refused with its reason.
-std::vector<Decimal> valueList(std::string_view text, const Texts &texts);
+// Values parted by commas, semicolons or spaces, "10k,4k7;1M", each refused with its reason. A
+// comma between two digits is a decimal comma where that reading gives one of the members
+// (ascending) and the two values either side of it are not both members: 4,7k is 4.7 kΩ in
+// E24, 100,220 two values. Where both readings are members (1,2k), the option is refused.
+std::vector<Decimal> valueList(std::string_view text, std::span<const Decimal> members,
+                               OptionName option, const Texts &texts);
 
 // Bounds of a sum of resistances, "10k..1M", both included.
 struct ValueRange {

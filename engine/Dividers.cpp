@@ -56,6 +56,12 @@ public:
         ratio_ = approximate(goal.numerator) / approximate(goal.denominator);
         for (Decimal value : values_)
             ohms_.push_back(approximate(value));
+        if (!ohms_.empty()) {
+            const double least =
+                goal.leastTotal ? approximate(*goal.leastTotal) : 2 * ohms_.front();
+            const double most = goal.mostTotal ? approximate(*goal.mostTotal) : 2 * ohms_.back();
+            middleTotal_ = std::sqrt(least * most);
+        }
     }
 
     std::vector<Divider> nearest(std::size_t count)
@@ -148,12 +154,33 @@ private:
         return key(a) < key(b);
     }
 
+    bool sameRatio(const Entry &entry, std::size_t top, std::size_t bottom) const
+    {
+        const double a = ohms_[entry.bottom] * ohms_[top], b = ohms_[bottom] * ohms_[entry.top];
+        return std::fabs(a - b) <= nearTie(0) * a &&
+               exact_[entry.bottom] * exact_[top] == exact_[bottom] * exact_[entry.top];
+    }
+
+    double offMiddle(std::size_t top, std::size_t bottom) const
+    {
+        return std::fabs(std::log((ohms_[top] + ohms_[bottom]) / middleTotal_));
+    }
+
     void offer(std::size_t top, std::size_t bottom, std::size_t count)
     {
         const double error = this->error(top, bottom);
         if (kept_.size() == count &&
             std::fabs(error) > std::fabs(kept_.back().error) + nearTie(std::fabs(error)))
             return;
+        // A ratio kept already: this pair stands for it where its total is nearer the middle.
+        if (const auto same =
+                std::find_if(kept_.begin(), kept_.end(),
+                             [&](const Entry &e) { return sameRatio(e, top, bottom); });
+            same != kept_.end()) {
+            if (offMiddle(top, bottom) >= offMiddle(same->top, same->bottom))
+                return;
+            kept_.erase(same);
+        }
         Entry entry{top, bottom, error, exactError(top, bottom)};
         const auto at =
             std::upper_bound(kept_.begin(), kept_.end(), entry,
@@ -171,14 +198,42 @@ private:
     BigNatural leastTotal_, mostTotal_, numerator_, denominator_;
     double ratio_;
     std::vector<double> ohms_;
+    double middleTotal_ = 1;
     std::vector<Entry> kept_;
 };
+
+// a + b, exact: the values of a search are far within 18 digits in one unit.
+Decimal sum(Decimal a, Decimal b)
+{
+    const int unit = std::min(a.exponent, b.exponent);
+    return normalised(
+        {a.mantissa * powerOfTen(a.exponent - unit) + b.mantissa * powerOfTen(b.exponent - unit),
+         unit});
+}
 } // namespace
 
 std::vector<Divider> nearestDividers(std::span<const Decimal> values, const DividerGoal &goal,
                                      std::size_t count)
 {
     return DividerSearch(sortedDistinct(values), goal).nearest(count);
+}
+
+Decimal nearestTotal(std::span<const Decimal> values, Decimal least, Decimal most)
+{
+    const std::vector<Decimal> sorted = sortedDistinct(values);
+    const double low = approximate(least), high = approximate(most);
+    Decimal nearest = sum(sorted.front(), sorted.front());
+    double nearestOff = HUGE_VAL;
+    for (std::size_t i = 0; i < sorted.size(); ++i)
+        for (std::size_t j = i; j < sorted.size(); ++j) {
+            const double total = approximate(sorted[i]) + approximate(sorted[j]);
+            const double off = total < low ? low / total : total > high ? total / high : 1;
+            if (off < nearestOff) {
+                nearestOff = off;
+                nearest = sum(sorted[i], sorted[j]);
+            }
+        }
+    return nearest;
 }
 
 RatioRange ratioRange(double top, double bottom, double tolerance)

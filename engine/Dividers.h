@@ -31,9 +31,15 @@ struct Divider {
 };
 
 // The count dividers nearest the goal, best first: the least relative error, compared exactly;
-// ties go to fewer distinct values, then to the lower total. Values above zero.
+// ties go to fewer distinct values, then to the lower total. Values above zero. Each has a ratio
+// of its own: of the pairs with one ratio (10k over 20k, 100k over 200k), the one whose total
+// lies nearest the geometric middle of the totals allowed stands for them all.
 std::vector<Divider> nearestDividers(std::span<const Decimal> values, const DividerGoal &goal,
                                      std::size_t count);
+
+// Where no pair adds up to a total within the bounds: the total of two values nearest them, by
+// ratio. Values above zero, at least one.
+Decimal nearestTotal(std::span<const Decimal> values, Decimal least, Decimal most);
 
 // The ratio at the worst case, each resistor off by up to ±tolerance (a fraction) either way.
 struct RatioRange {

@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -51,14 +52,19 @@ private slots:
             << "combine 15.4k --series E6 --within 0.5" << false
             << "2 resistors: 330 Ω + 15 kΩ = 15.33 kΩ, −0.455 % (12.264–18.396 kΩ)" << 0;
         QTest::newRow("ratio") << "divider --ratio 0.25 --series E12 --count 1" << false
-                               << "top 10 Ω, bottom 3.3 Ω: 0.24812, −0.752 % (0.212598–0.287411)"
+                               << "top 10 kΩ, bottom 3.3 kΩ: 0.24812, −0.752 % (0.212598–0.287411)"
                                << 0;
-        QTest::newRow("unloaded, Czech")
+        QTest::newRow("unloaded, Czech, with its current and power")
             << "divider --vin 5 --vout 3V3 --count 1 --lang cs" << true
-            << "horní 4,7 Ω, dolní 9,1 Ω: 3,2971 V, −0,0878 % (3,18299–3,40763 V)" << 0;
+            << "horní 4,7 kΩ, dolní 9,1 kΩ: 3,2971 V, −0,0878 % (3,18299–3,40763 V), 362 µA: horní "
+               "617 µW, dolní 1,19 mW"
+            << 0;
         QTest::newRow("regulator, none within")
             << "divider --vref 0.8 --vout 3.3 --series E96 --total 10k..1M --count 1 --within 0.5"
-            << false << "top 35.7 kΩ, bottom 11.5 kΩ: 3.28348 V, −0.501 % (3.2343–3.33365 V)" << 1;
+            << false
+            << "top 35.7 kΩ, bottom 11.5 kΩ: 3.28348 V, −0.501 % (3.2343–3.33365 V), 69.9 µA: top "
+               "175 µW, bottom 56.2 µW"
+            << 1;
     }
     void answersAreWrittenAsUsersReadThem()
     {
@@ -103,8 +109,6 @@ private slots:
                                                    << "--vref-tolerance goes with --vref";
         QTest::newRow("total upside down") << "divider --ratio 0.5 --total 1M..10k"
                                            << "--total: '1M..10k' ends below its start";
-        QTest::newRow("no pair in the total") << "divider --ratio 0.5 --total 1..1.5"
-                                              << "--total: no two values of E24";
         QTest::newRow("everything excluded") << "combine 1k --stock - --exclude 1k"
                                              << "--exclude leaves no value";
         QTest::newRow("stock without a value column")
@@ -122,6 +126,143 @@ private slots:
         const CodeCommandResult result = runCodeCommand(words(arguments), Language::English, input);
         QCOMPARE(result.status, 2);
         QVERIFY2(result.err.startsWith("ohmilka-code: " + message), qPrintable(result.err));
+    }
+
+    void listsReadADecimalCommaWhereItNamesAPart_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("stock"); // standard input, for --stock -
+        QTest::addColumn<QString>("line");  // of the answers; none for a refusal
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<int>("status");
+        QTest::newRow("4,7k is a part of E24; 4 Ω is none")
+            << "combine 9,4k --exclude 4,7k --parts 2"
+            << ""
+            << "2 resistors: 300 Ω + 9.1 kΩ = 9.4 kΩ, 0 % (8.93–9.87 kΩ)"
+            << "" << 0;
+        QTest::newRow("100,220: three digits after the comma, two values")
+            << "combine 320 --exclude 100,220 --parts 2 --series E12"
+            << ""
+            << "2 resistors: 470 Ω ‖ 1 kΩ = 319.728 Ω, −0.085 % (287.755–351.701 Ω)"
+            << "" << 0;
+        QTest::newRow("1,2k: both readings are parts")
+            << "combine 9.4k --exclude 1,2k"
+            << ""
+            << ""
+            << "ohmilka-code: --exclude: '1,2k' may be 1.2 kΩ or 1 Ω and 2 kΩ; write 1.2k or 1;2k\n"
+            << 2;
+        QTest::newRow("neither reading is a part: named")
+            << "combine 10k --exclude 4,3k --series E6 --parts 1"
+            << ""
+            << "1 resistor: 10 kΩ, 0 % (8–12 kΩ)"
+            << "ohmilka-code: --exclude: 4 Ω is none of E6, 1 Ω to 10 MΩ; it leaves nothing out\n"
+               "ohmilka-code: --exclude: 3 kΩ is none of E6, 1 Ω to 10 MΩ; it leaves nothing out\n"
+            << 0;
+        QTest::newRow("semicolons and spaces part values too")
+            << "combine 9.4k --exclude 4k7;9k1 --parts 1"
+            << ""
+            << "1 resistor: 10 kΩ, +6.38 % (9.5–10.5 kΩ)"
+            << "" << 0;
+        QTest::newRow("a stock's part, in Czech")
+            << "combine 9,4k --stock - --exclude 4,7k --parts 1 --lang cs"
+            << "4k7\n10k\n"
+            << "1 odpor: 10 kΩ, +6,38 %"
+            << "" << 0;
+        QTest::newRow("no part of the stock")
+            << "combine 9.4k --stock - --exclude 2k2 --parts 1"
+            << "4k7\n10k\n"
+            << "1 resistor: 10 kΩ, +6.38 %"
+            << "ohmilka-code: --exclude: 2.2 kΩ is none of the 2 values in standard input; it "
+               "leaves nothing out\n"
+            << 0;
+    }
+    void listsReadADecimalCommaWhereItNamesAPart()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, stock);
+        QFETCH(QString, line);
+        QFETCH(QString, err);
+        QFETCH(int, status);
+        const CodeCommandResult result = runCodeCommand(
+            words(arguments), arguments.contains("--lang cs") ? Language::Czech : Language::English,
+            stock.toStdString());
+        QCOMPARE(result.err, err);
+        QCOMPARE(result.status, status);
+        if (!line.isEmpty())
+            QVERIFY2(result.out.split(u'\n').contains(line), qPrintable(result.out));
+    }
+
+    void dividersAreOnesADesignerBuilds_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("stock");
+        QTest::addColumn<QString>("first"); // the first answer's line
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<int>("status");
+        QTest::newRow("a series: totals of 1 kΩ to 1 MΩ")
+            << "divider --vin 5 --vout 3.3 --count 1"
+            << ""
+            << "top 4.7 kΩ, bottom 9.1 kΩ: 3.2971 V, −0.0878 % (3.18299–3.40763 V), 362 µA: top "
+               "617 µW, bottom 1.19 mW"
+            << "" << 0;
+        QTest::newRow("a regulator's current is the output's")
+            << "divider --vref 0.8 --vout 3.3 --count 1"
+            << ""
+            << "top 75 kΩ, bottom 24 kΩ: 3.3 V, 0 % (3.0619–3.56316 V), 33.3 µA: top 83.3 µW, "
+               "bottom 26.7 µW"
+            << "" << 0;
+        QTest::newRow("a stock sets its own totals")
+            << "divider --ratio 0.5 --stock - --count 1"
+            << "10\n22\n"
+            << "top 10 Ω, bottom 10 Ω: 0.5, 0 % (0.495–0.505)"
+            << "" << 0;
+        QTest::newRow("no pair in the total: the nearest named")
+            << "divider --ratio 0.5 --total 1..1.5"
+            << ""
+            << ""
+            << "ohmilka-code: --total: no two values of E24, 1 Ω to 10 MΩ add up to 1 Ω to 1.5 Ω; "
+               "the nearest total is 2 Ω\n"
+            << 1;
+        QTest::newRow("no pair of a stock in the total")
+            << "divider --ratio 0.5 --stock - --total 1M..2M"
+            << "1k\n10k\n"
+            << ""
+            << "ohmilka-code: --total: no two values of the 2 values in standard input add up to "
+               "1 MΩ to 2 MΩ; the nearest total is 20 kΩ\n"
+            << 1;
+    }
+    void dividersAreOnesADesignerBuilds()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, stock);
+        QFETCH(QString, first);
+        QFETCH(QString, err);
+        QFETCH(int, status);
+        const CodeCommandResult result =
+            runCodeCommand(words(arguments), Language::English, stock.toStdString());
+        QCOMPARE(result.err, err);
+        QCOMPARE(result.status, status);
+        QCOMPARE(result.out.split(u'\n').value(1), first);
+    }
+
+    // --count answers: each a ratio of its own, every total within the default bounds.
+    void everyCountedDividerHasARatioOfItsOwn()
+    {
+        const CodeCommandResult result =
+            runCodeCommand(words("divider --ratio 0.5 --series E12 --count 20 --json"));
+        QCOMPARE(result.status, 0);
+        QSet<double> ratios;
+        const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 20);
+        for (int i = 0; i < lines.size(); ++i) {
+            const QJsonObject pair = jsonLine(result.out, i);
+            const double total = pair.value("top").toDouble() + pair.value("bottom").toDouble();
+            QVERIFY2(total >= 1e3 && total <= 1e6, qPrintable(lines[i]));
+            ratios.insert(pair.value("ratio").toDouble());
+            QVERIFY(pair.contains("vout") && pair.value("vout").isNull());
+            QVERIFY(pair.value("current_amperes").isNull());
+        }
+        QCOMPARE(ratios.size(), 20);
     }
 
     void combineJsonNamesPartsFormAndRange()

@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <numeric>
+#include <set>
 
 using namespace ohmilka;
 using namespace ohmilka::code;
@@ -24,11 +27,24 @@ std::vector<Decimal> seriesFrom1Ohm(int size, int decades)
     return values;
 }
 
-// The errors of every pair within the bounds, least first, by brute force.
+// A value in hundredths of an ohm, as every test value is a whole number of them.
+std::int64_t hundredths(Decimal value)
+{
+    return std::llround(approximate(value) * 100);
+}
+
+// The ratio of bottom to top in lowest terms: one key for a pair and its copies.
+std::pair<std::int64_t, std::int64_t> ratioKey(Decimal top, Decimal bottom)
+{
+    const std::int64_t t = hundredths(top), b = hundredths(bottom), divisor = std::gcd(t, b);
+    return {b / divisor, t / divisor};
+}
+
+// The errors of every ratio of a pair within the bounds, least first, by brute force.
 std::vector<double> everyError(const std::vector<Decimal> &values, const DividerGoal &goal)
 {
     const double asked = approximate(goal.numerator) / approximate(goal.denominator);
-    std::vector<double> errors;
+    std::map<std::pair<std::int64_t, std::int64_t>, double> errorOfRatio;
     for (Decimal top : values)
         for (Decimal bottom : values) {
             const double t = approximate(top), b = approximate(bottom);
@@ -36,9 +52,12 @@ std::vector<double> everyError(const std::vector<Decimal> &values, const Divider
                 (goal.mostTotal && t + b > approximate(*goal.mostTotal) * (1 + 1e-12)))
                 continue;
             const double ratio = b / (t + b);
-            errors.push_back(
-                std::fabs(goal.aim == DividerAim::Ratio ? ratio / asked - 1 : asked / ratio - 1));
+            errorOfRatio[ratioKey(top, bottom)] =
+                std::fabs(goal.aim == DividerAim::Ratio ? ratio / asked - 1 : asked / ratio - 1);
         }
+    std::vector<double> errors;
+    for (const auto &[ratio, error] : errorOfRatio)
+        errors.push_back(error);
     std::sort(errors.begin(), errors.end());
     return errors;
 }
@@ -90,8 +109,10 @@ private slots:
         const std::vector<double> errors = everyError(values, goal);
         const std::vector<Divider> found = nearestDividers(values, goal, 8);
         QCOMPARE(found.size(), std::min<std::size_t>(8, errors.size()));
+        std::set<std::pair<std::int64_t, std::int64_t>> ratios;
         for (std::size_t i = 0; i < found.size(); ++i) {
             const Divider &divider = found[i];
+            QVERIFY(ratios.insert(ratioKey(divider.top, divider.bottom)).second);
             QVERIFY2(
                 std::fabs(std::fabs(divider.error) - errors[i]) <= 1e-12,
                 qPrintable(QString("#%1: %2, best %3").arg(i).arg(divider.error).arg(errors[i])));
@@ -102,16 +123,75 @@ private slots:
         }
     }
 
+    void totalBoundsAreIncluded_data()
+    {
+        QTest::addColumn<int>("leastTotal");
+        QTest::addColumn<int>("mostTotal");
+        QTest::addColumn<double>("total");
+        // 3 kΩ over 1 kΩ is 4 kΩ, on the lower bound; 6 kΩ over 2 kΩ is 8 kΩ, on the upper.
+        QTest::newRow("the lower bound") << 4000 << 5000 << 4000.0;
+        QTest::newRow("the upper bound") << 7000 << 8000 << 8000.0;
+    }
     void totalBoundsAreIncluded()
     {
-        // 1 kΩ + 3 kΩ is 4 kΩ, on the lower bound; 2 kΩ + 6 kΩ is 8 kΩ, on the upper.
+        QFETCH(int, leastTotal);
+        QFETCH(int, mostTotal);
+        QFETCH(double, total);
         const std::vector<Decimal> values{{1, 3}, {2, 3}, {3, 3}, {6, 3}};
-        const DividerGoal goal{{1, 0}, {4, 0}, DividerAim::Ratio, Decimal{4, 3}, Decimal{8, 3}};
-        const std::vector<Divider> found = nearestDividers(values, goal, 2);
-        QCOMPARE(found.size(), std::size_t{2});
-        QCOMPARE(approximate(found[0].top) + approximate(found[0].bottom), 4000.0);
-        QCOMPARE(approximate(found[1].top) + approximate(found[1].bottom), 8000.0);
+        const DividerGoal goal{
+            {1, 0}, {4, 0}, DividerAim::Ratio, Decimal{leastTotal, 0}, Decimal{mostTotal, 0}};
+        const std::vector<Divider> found = nearestDividers(values, goal, 1);
+        QCOMPARE(found.size(), std::size_t{1});
+        QCOMPARE(approximate(found[0].top) + approximate(found[0].bottom), total);
         QCOMPARE(found[0].error, 0.0);
+    }
+
+    void copiesOfARatioStandOnceAtTheMiddleTotal_data()
+    {
+        QTest::addColumn<int>("leastTotal"); // Ω; 0 for none
+        QTest::addColumn<int>("mostTotal");
+        QTest::addColumn<double>("top");
+        // 1k over 2k, and its copies a decade and two up; the middle of 2 kΩ to 400 kΩ is 28 kΩ.
+        QTest::newRow("no bounds: the middle of the values") << 0 << 0 << 10e3;
+        QTest::newRow("bounds above the middle") << 100'000 << 1'000'000 << 100e3;
+        QTest::newRow("bounds that hold one copy") << 1000 << 5000 << 1e3;
+    }
+    void copiesOfARatioStandOnceAtTheMiddleTotal()
+    {
+        QFETCH(int, leastTotal);
+        QFETCH(int, mostTotal);
+        QFETCH(double, top);
+        const std::vector<Decimal> values{{1, 3}, {2, 3}, {1, 4}, {2, 4}, {1, 5}, {2, 5}};
+        DividerGoal goal{{2, 0}, {3, 0}, DividerAim::Ratio, {}, {}};
+        if (leastTotal > 0) {
+            goal.leastTotal = Decimal{leastTotal, 0};
+            goal.mostTotal = Decimal{mostTotal, 0};
+        }
+        const std::vector<Divider> found = nearestDividers(values, goal, 20);
+        QCOMPARE(found.front().error, 0.0);
+        QCOMPARE(approximate(found.front().top), top);
+        QCOMPARE(approximate(found.front().bottom), 2 * top);
+        for (std::size_t i = 1; i < found.size(); ++i)
+            QVERIFY(found[i].error != 0.0);
+    }
+
+    void nearestTotalIsTheNearestByRatio_data()
+    {
+        QTest::addColumn<int>("leastTotal");
+        QTest::addColumn<int>("mostTotal");
+        QTest::addColumn<double>("total");
+        QTest::newRow("below every pair") << 1 << 1 << 2000.0;
+        QTest::newRow("above every pair") << 50'000 << 60'000 << 20e3;
+        QTest::newRow("between, nearer below") << 3000 << 5000 << 2000.0;   // 1.5 against 2.2
+        QTest::newRow("between, nearer above") << 15'000 << 16'000 << 20e3; // 1.36 against 1.25
+    }
+    void nearestTotalIsTheNearestByRatio()
+    {
+        QFETCH(int, leastTotal);
+        QFETCH(int, mostTotal);
+        QFETCH(double, total);
+        const std::vector<Decimal> values{{1, 3}, {1, 4}};
+        QCOMPARE(approximate(nearestTotal(values, {leastTotal, 0}, {mostTotal, 0})), total);
     }
 
     void ratioRangeIsTheWorstCaseOfEveryCorner_data()
