@@ -172,8 +172,12 @@ bool CheckReport::disagreesWithPartNumber(const Entry &entry, Decimal value,
     tally_.status = std::max(tally_.status, 1);
     const Language language = texts_.language();
     const auto withTolerance = [&](Decimal ohms, std::optional<int> hundredths) {
-        return ohmsText(ohms, language) +
-               (hundredths ? " " + toleranceText(*hundredths, language) : std::string());
+        std::string text = ohmsText(ohms, language);
+        if (hundredths) { // not " " + …: GCC 12's false -Wrestrict alarm
+            text += ' ';
+            text += toleranceText(*hundredths, language);
+        }
+        return text;
     };
     if (json_) {
         out_ << entryJson(entry, "mismatch")

@@ -87,8 +87,10 @@ int smdCommand(const Call &call)
         std::vector<JsonObject> readings;
         for (const SmdReading &reading : decoded.readings) {
             std::string text = ohmsText(reading.ohms, texts.language());
-            if (reading.toleranceHundredths)
-                text += " " + toleranceText(*reading.toleranceHundredths, texts.language());
+            if (reading.toleranceHundredths) { // not " " + …: GCC 12's false -Wrestrict alarm
+                text += ' ';
+                text += toleranceText(*reading.toleranceHundredths, texts.language());
+            }
             const std::string_view system = systemName(reading.system, texts);
             texts_.push_back(fmt::format("{} ({})", text, system));
             std::optional<Decimal> tolerance;

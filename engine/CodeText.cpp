@@ -93,17 +93,25 @@ std::string readingText(const Reading &reading, Language language)
     if (reading.toleranceHundredths) {
         const Prefixed nominal = withPrefix(reading.ohms);
         const int tolerance = *reading.toleranceHundredths;
-        text +=
-            " " + toleranceText(tolerance, language) + " (" +
-            decimalText(inPrefix(lowestWithin(reading.ohms, tolerance), nominal.prefixExponent),
-                        separator) +
-            "–" +
-            decimalText(inPrefix(highestWithin(reading.ohms, tolerance), nominal.prefixExponent),
-                        separator) +
-            " " + std::string(nominal.prefix) + "Ω)";
+        // Appended piece by piece: once inlined, GCC 12 takes a chain of temporaries for
+        // overlapping copies, a false -Wrestrict alarm that -Werror turns into an error.
+        text += ' ';
+        text += toleranceText(tolerance, language);
+        text += " (";
+        text += decimalText(inPrefix(lowestWithin(reading.ohms, tolerance), nominal.prefixExponent),
+                            separator);
+        text += "–";
+        text += decimalText(
+            inPrefix(highestWithin(reading.ohms, tolerance), nominal.prefixExponent), separator);
+        text += ' ';
+        text += nominal.prefix;
+        text += "Ω)";
     }
-    if (reading.tempcoPpm)
-        text += ", " + std::to_string(*reading.tempcoPpm) + " ppm/K";
+    if (reading.tempcoPpm) {
+        text += ", ";
+        text += std::to_string(*reading.tempcoPpm);
+        text += " ppm/K";
+    }
     return text;
 }
 

@@ -3,6 +3,7 @@
 
 #include "KicadSchematic.h"
 
+#include "FilePath.h"
 #include "Sexpr.h"
 
 #include <cerrno>
@@ -33,7 +34,9 @@ public:
                  entry = schematic->next(instances, "path", entry))
                 rootReferences_[std::string(schematic->argument(entry, 0))] =
                     std::string(schematic->value(entry, "reference"));
-        visit(root, "/" + std::string(schematic->value(schematic->root(), "uuid")), "", 0);
+        std::string path = "/"; // not "/" + …, which GCC 12 takes for overlapping copies
+        path += schematic->value(schematic->root(), "uuid");
+        visit(root, path, "", 0);
         return std::move(reading_);
     }
 
@@ -49,7 +52,7 @@ private:
         if (const auto known = files_.find(file); known != files_.end())
             return known->second.get();
         std::unique_ptr<Sexpr> &slot = files_[file];
-        std::ifstream in(file, std::ios::binary);
+        std::ifstream in(filePath(file), std::ios::binary);
         if (!in) {
             reading_.problems.push_back({SchematicProblem::Kind::Unreadable, file, errno});
             return nullptr;

@@ -96,7 +96,7 @@ std::string withThousands(std::string digits)
     const std::size_t point = std::min(digits.find('.'), digits.size());
     const std::size_t first = digits.front() == '-' ? 1 : 0;
     for (std::size_t at = point; at > first + 3; at -= 3)
-        digits.insert(at - 3, ",");
+        digits.insert(at - 3, 1, ','); // a character, not a string: GCC 12's -Wrestrict
     return digits;
 }
 } // namespace

@@ -8,10 +8,12 @@
 namespace ohmilka::partslist {
 
 namespace {
-// The hash's high half, never 0: where probing starts, and what is compared before the texts.
+// The hash's high half (the whole of a 32-bit one), never 0: where probing starts, and what is
+// compared before the texts.
 std::uint32_t tagOf(std::string_view text)
 {
-    const auto tag = static_cast<std::uint32_t>(std::hash<std::string_view>{}(text) >> 32);
+    const std::uint64_t hash = std::hash<std::string_view>{}(text);
+    const auto tag = static_cast<std::uint32_t>(sizeof(std::size_t) > 4 ? hash >> 32 : hash);
     return tag == 0 ? 1u : tag;
 }
 } // namespace
