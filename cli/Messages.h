@@ -81,6 +81,12 @@ inline std::string quoted(std::string_view text)
 {
     return fmt::format("'{}'", printable(text));
 }
+// Before std::quoted, which argument-dependent lookup finds for a std::string where <iomanip>
+// is included.
+inline std::string quoted(const std::string &text)
+{
+    return quoted(std::string_view(text));
+}
 
 template <class Items> std::string listOf(const Items &items, std::string_view separator = ", ")
 {

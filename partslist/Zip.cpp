@@ -3,6 +3,8 @@
 
 #include "Zip.h"
 
+#include "FilePath.h"
+
 #include <minizip/unzip.h>
 
 #include <algorithm>
@@ -62,11 +64,56 @@ int ZCALLBACK memoryError(voidpf, voidpf)
 {
     return 0;
 }
+
+// minizip's file functions over a file opened by its path as the system takes it (wide on
+// Windows, where minizip's own fopen takes narrow names alone); the stream is the std::ifstream.
+voidpf ZCALLBACK openFile(voidpf opaque, const void *, int)
+{
+    return static_cast<std::ifstream *>(opaque)->is_open() ? opaque : nullptr;
+}
+
+uLong ZCALLBACK readFile(voidpf, voidpf stream, void *buffer, uLong size)
+{
+    auto &file = *static_cast<std::ifstream *>(stream);
+    file.read(static_cast<char *>(buffer), static_cast<std::streamsize>(size));
+    return static_cast<uLong>(file.gcount());
+}
+
+ZPOS64_T ZCALLBACK tellFile(voidpf, voidpf stream)
+{
+    auto &file = *static_cast<std::ifstream *>(stream);
+    file.clear(file.rdstate() & std::ios::badbit); // a short read at the end is no error
+    const std::streamoff at = file.tellg();
+    return at < 0 ? static_cast<ZPOS64_T>(-1) : static_cast<ZPOS64_T>(at);
+}
+
+long ZCALLBACK seekFile(voidpf, voidpf stream, ZPOS64_T offset, int origin)
+{
+    auto &file = *static_cast<std::ifstream *>(stream);
+    file.clear(file.rdstate() & std::ios::badbit);
+    const std::ios::seekdir from = origin == ZLIB_FILEFUNC_SEEK_SET   ? std::ios::beg
+                                   : origin == ZLIB_FILEFUNC_SEEK_CUR ? std::ios::cur
+                                                                      : std::ios::end;
+    return file.seekg(static_cast<std::streamoff>(offset), from) ? 0 : -1;
+}
+
+int ZCALLBACK closeFile(voidpf, voidpf)
+{
+    return 0; // the archive's member closes it
+}
+
+int ZCALLBACK fileError(voidpf, voidpf stream)
+{
+    return static_cast<std::ifstream *>(stream)->bad() ? 1 : 0;
+}
 } // namespace
 
 ZipArchive::ZipArchive(const std::string &path, std::uint64_t limit)
-    : archive_(unzOpen64(path.c_str())), limit_(limit)
+    : file_(filePath(path), std::ios::binary), limit_(limit)
 {
+    zlib_filefunc64_def functions{openFile, readFile,  writeMemory, tellFile,
+                                  seekFile, closeFile, fileError,   &file_};
+    archive_ = unzOpen2_64(path.c_str(), &functions);
     if (!archive_)
         problem_ = ZipProblem::NotZip;
 }

@@ -8,6 +8,7 @@
 // it is read, never after; so is one packed tighter than any real file is.
 
 #include <cstdint>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,6 +57,7 @@ public:
 private:
     void closeEntry();
 
+    std::ifstream file_; // for an archive on disk
     ZipInMemory memory_;
     void *archive_ = nullptr; // minizip's unzFile
     std::uint64_t limit_;
