@@ -5,6 +5,7 @@
 
 #include "CheckInputs.h"
 #include "CheckReport.h"
+#include "FilePath.h"
 #include "KicadNetlist.h"
 #include "KicadSchematic.h"
 #include "PartsList.h"
@@ -68,7 +69,7 @@ int checkCommand(const Call &call)
     for (const std::string &file : files) {
         std::ifstream stream;
         if (file != "-") {
-            stream.open(file, std::ios::binary);
+            stream.open(filePath(file), std::ios::binary);
             if (!stream) {
                 reportUnreadableFile(file, systemReason(errno), report, texts, err);
                 status = 2;

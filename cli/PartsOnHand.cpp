@@ -5,6 +5,7 @@
 
 #include "Answers.h"
 #include "Encoding.h"
+#include "FilePath.h"
 #include "Networks.h"
 #include "PartsList.h"
 #include "Spreadsheet.h"
@@ -51,7 +52,7 @@ std::vector<Decimal> stockValues(const std::string &file, const Call &call)
     const Texts &texts = call.texts;
     std::ifstream stream;
     if (file != "-") {
-        stream.open(file, std::ios::binary);
+        stream.open(partslist::filePath(file), std::ios::binary);
         if (!stream)
             texts.refuse("--stock: cannot read {file}: {reason}",
                          "--stock: nelze číst {file}: {reason}", "file"_a = fileName(file, texts),

@@ -11,10 +11,11 @@ project=$PWD
 
 usage() {
     cat >&2 <<'TEXT'
-scripts/fresh-debian.sh suite RELEASE [--package-to DIR] [--lintian DEB]
+scripts/fresh-debian.sh suite RELEASE [--package-to DIR] [--lintian DEB] [--windows-code]
     clones this repository's HEAD into a fresh root and runs the README's test command
     there; --package-to also builds the package and copies it to DIR, --lintian judges a
-    package with that release's lintian
+    package with that release's lintian, --windows-code builds ohmilka-code.exe (64- and
+    32-bit, without Qt) and runs its checks under Wine
 scripts/fresh-debian.sh install RELEASE DEB
     installs the package with apt into a fresh root and starts both programs
 
@@ -85,11 +86,12 @@ inside() {
 
 case $mode in
 suite)
-    package_to="" lintian_deb=""
+    package_to="" lintian_deb="" windows_code=""
     while [[ $# -gt 0 ]]; do
         case $1 in
         --package-to) package_to=$2; shift 2 ;;
         --lintian) lintian_deb=$(realpath "$2"); shift 2 ;;
+        --windows-code) windows_code=yes; shift ;;
         *) usage ;;
         esac
     done
@@ -101,6 +103,10 @@ suite)
         inside 'cd /root/ohmilka && cmake --workflow --preset package >/dev/null'
         mkdir -p "$package_to"
         cp "$root"/root/ohmilka/build/package/ohmilka_*.deb "$package_to/"
+    fi
+    if [[ -n $windows_code ]]; then
+        echo "Debian $release: ohmilka-code.exe for Windows, and its checks under Wine"
+        inside 'cd /root/ohmilka && scripts/build-windows-code.sh && scripts/build-windows-code.sh --32'
     fi
     if [[ -n $lintian_deb ]]; then
         cp "$lintian_deb" "$root/tmp/"
