@@ -186,9 +186,10 @@ constexpr std::array<ExitStatusRow, 3> exitStatuses{{
     {0, "done; series answers 0 whether or not the value is a member",
      "hotovo; series vrací 0, ať hodnota do řady patří, nebo ne"},
     {1,
-     "a value outside its series, no reading left, no marking that fits, or no answer near enough",
-     "hodnota mimo svou řadu, žádné čtení nezbylo, nehodí se žádné označení, nebo žádná odpověď "
-     "není dost blízko"},
+     "a value outside its series, no reading left, no marking that fits, no answer near enough, "
+     "or no divider within its total",
+     "hodnota mimo svou řadu, žádné čtení nezbylo, nehodí se žádné označení, žádná odpověď není "
+     "dost blízko, nebo žádný dělič v mezích součtu"},
     {2, "a usage or input error, or output that could not be written, named in one line",
      "chyba použití nebo vstupu, nebo výstup, který nešlo zapsat, pojmenované jedním řádkem"},
 }};
