@@ -20,15 +20,7 @@ debian_arch=${arch//_/-}
 packages=(g++-mingw-w64-$debian_arch-posix binutils-mingw-w64-$debian_arch cmake dpkg-dev
           libfmt-dev libminizip-dev zlib1g-dev libexpat1-dev)
 [[ $bits == 64 ]] && packages+=(wine wine64)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-    sudo=""; [[ $(id -u) -eq 0 ]] || sudo=sudo
-    echo "== installing ${missing[*]}"
-    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+scripts/install-packages.sh "${packages[@]}"
 
 cache=$HOME/.cache/ohmilka # the windows-code presets find the libraries here
 echo "== zlib, minizip and expat from Debian's sources for $arch"

@@ -35,15 +35,8 @@ packages=(g++-mingw-w64-$debian_arch-posix binutils-mingw-w64-$debian_arch cmake
           libminizip-dev zlib1g-dev libexpat1-dev
           wixl python3-gi gir1.2-libmsi-1.0
           xvfb openbox x11-utils xdotool wmctrl dbus at-spi2-core)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-    sudo=""; [[ $(id -u) -eq 0 ]] || sudo=sudo
-    stage "installing ${missing[*]}" packages
-    logged packages $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+stage "installing what is missing of ${packages[*]}" packages
+logged packages scripts/install-packages.sh "${packages[@]}"
 
 # The Windows Qt is built from the source of the machine's own Qt: 6.4.2 on Debian 12, 6.8 on
 # Debian 13. The cache records which version it holds, and a Qt of another one is built anew.
