@@ -35,7 +35,7 @@ packages=(g++-mingw-w64-$debian_arch-posix binutils-mingw-w64-$debian_arch cmake
           libminizip-dev zlib1g-dev libexpat1-dev
           wixl python3-gi gir1.2-libmsi-1.0
           xvfb openbox x11-utils xdotool wmctrl dbus at-spi2-core)
-stage "installing what is missing of ${packages[*]}" packages
+stage "installing the packages that are missing" packages
 logged packages scripts/install-packages.sh "${packages[@]}"
 
 # The Windows Qt is built from the source of the machine's own Qt: 6.4.2 on Debian 12, 6.8 on
