@@ -124,10 +124,7 @@ int checkCommand(const Call &call)
                                      "objednací čísla nepřečtena", "objednacích čísel nepřečteno"));
     out.flush(); // a report on standard error stands before its summary
     writeMessage(err, summary);
-    if (!output.finish(sheets, status == 2))
-        writeMessage(err, texts.say("--output: {file} is left as it was, as the run failed",
-                                    "--output: {file} zůstává, jak byl, protože běh selhal",
-                                    "file"_a = printable(*arguments.value(OptionName::Output))));
+    output.finish(sheets, status == 2);
     return std::max(status, tally.status);
 }
 

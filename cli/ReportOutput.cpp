@@ -26,7 +26,7 @@ bool sameFile(const std::string &a, const std::string &b)
 ReportOutput::ReportOutput(const std::optional<std::string> &file,
                            std::span<const std::string> inputs, std::ostream &standardOutput,
                            std::ostream &standardError, const Texts &texts)
-    : file_(file), texts_(texts), stream_(&standardOutput)
+    : file_(file), texts_(texts), err_(standardError), stream_(&standardOutput)
 {
     if (!file_)
         return;
@@ -58,24 +58,27 @@ void ReportOutput::refuseIfRead(std::span<const std::string> inputs) const
                           "output"_a = printable(*file_), "input"_a = printable(input));
 }
 
-bool ReportOutput::finish(std::span<const std::string> alsoRead, bool failed)
+void ReportOutput::finish(std::span<const std::string> alsoRead, bool failed)
 {
     if (!file_)
-        return true;
+        return;
     refuseIfRead(alsoRead);
     if (stream_ != &whole_) {
         if (!stream_->flush())
             texts_.refuse("--output: cannot write {file}", "--output: nelze zapsat {file}",
                           "file"_a = printable(*file_));
-        return true;
+        return;
     }
-    if (failed)
-        return false;
+    if (failed) {
+        writeMessage(err_, texts_.say("--output: {file} is left as it was, as the run failed",
+                                      "--output: {file} zůstává, jak byl, protože běh selhal",
+                                      "file"_a = printable(*file_)));
+        return;
+    }
     if (const auto reason = replaceFileContents(*file_, whole_.view()))
         texts_.refuse("--output: cannot write {file}: {reason}; it is left as it was",
                       "--output: nelze zapsat {file}: {reason}; zůstává, jak byl",
                       "file"_a = printable(*file_), "reason"_a = *reason);
-    return true;
 }
 
 } // namespace ohmilka::cli

@@ -27,15 +27,16 @@ public:
                  std::ostream &standardOutput, std::ostream &standardError, const Texts &texts);
     std::ostream &stream() { return *stream_; }
     // The report is whole: refused where a file read since (a schematic's sheet) is the output,
-    // or where the file cannot be written or replaced. A run that failed replaces no file:
-    // false where a report was kept back for that.
-    bool finish(std::span<const std::string> alsoRead, bool failed);
+    // or where the file cannot be written or replaced. A run that failed replaces no file, and
+    // says so.
+    void finish(std::span<const std::string> alsoRead, bool failed);
 
 private:
     void refuseIfRead(std::span<const std::string> inputs) const;
 
     std::optional<std::string> file_;
     const Texts &texts_;
+    std::ostream &err_;
     std::ofstream direct_;
     std::ostringstream whole_;
     std::ostream *stream_;

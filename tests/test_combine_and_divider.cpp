@@ -199,12 +199,6 @@ private slots:
         QTest::addColumn<QString>("first"); // the first answer's line
         QTest::addColumn<QString>("err");
         QTest::addColumn<int>("status");
-        QTest::newRow("a series: totals of 1 kΩ to 1 MΩ")
-            << "divider --vin 5 --vout 3.3 --count 1"
-            << ""
-            << "top 4.7 kΩ, bottom 9.1 kΩ: 3.2971 V, −0.0878 % (3.18299–3.40763 V), 362 µA: top "
-               "617 µW, bottom 1.19 mW"
-            << "" << 0;
         QTest::newRow("a regulator's current is the output's")
             << "divider --vref 0.8 --vout 3.3 --count 1"
             << ""
