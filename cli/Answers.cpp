@@ -14,6 +14,8 @@ namespace ohmilka::cli {
 namespace {
 constexpr int displayDigits = 6, errorDigits = 3, jsonDigits = 15;
 constexpr std::array<std::string_view, 6> loadPrefixes{"p", "n", "µ", "m", "", "k"};
+// The range of seriesMembers.
+constexpr Decimal seriesLeast{1, 0}, seriesMost{1, 7};
 } // namespace
 
 std::string roundedOhmsText(double ohms, Language language)
@@ -64,14 +66,30 @@ Decimal jsonNumber(double number)
 
 std::string sourceText(const PartsOnHand &parts, const Texts &texts)
 {
+    const Language language = texts.language();
     if (!parts.fromStock)
-        return texts.say("{series}, 1 Ω to 10 MΩ", "řady {series}, 1 Ω až 10 MΩ",
-                         "series"_a = parts.source);
+        return texts.say("{series}, {least} to {most}", "řady {series}, {least} až {most}",
+                         "series"_a = parts.source, "least"_a = ohmsText(seriesLeast, language),
+                         "most"_a = ohmsText(seriesMost, language));
     const std::size_t count = parts.values.size();
     const std::string_view pattern = texts.plural(
         static_cast<long>(count), "the {count} value in {file}", "the {count} values in {file}",
         "{count} hodnoty v {file}", "{count} hodnot v {file}", "{count} hodnot v {file}");
     return fmt::format(fmt::runtime(pattern), "count"_a = count, "file"_a = parts.source);
+}
+
+JsonObject sourceJson(const PartsOnHand &parts)
+{
+    JsonObject json;
+    if (parts.fromStock)
+        json.null("series").text("stock", parts.source).null("least_ohms").null("most_ohms");
+    else
+        json.text("series", parts.source)
+            .null("stock")
+            .number("least_ohms", seriesLeast)
+            .number("most_ohms", seriesMost);
+    return json.number("values", Decimal{static_cast<std::int64_t>(parts.values.size()), 0})
+        .numbers("excluded", parts.excluded);
 }
 
 std::optional<double> withinAsked(const Call &call)
@@ -85,11 +103,19 @@ int nearEnoughStatus(const Call &call, std::optional<double> within, double near
 {
     if (!within || nearest <= *within)
         return 0;
-    writeMessage(
-        call.err,
-        call.texts.say("no answer is within {within}", "žádná odpověď není v mezích {within}",
-                       "within"_a =
-                           "±" + roundedNumberText(*within * 100, call.texts.language()) + " %"));
+    const std::string reason = call.texts.say(
+        "no answer is within {within}", "žádná odpověď není v mezích {within}",
+        "within"_a = "±" + roundedNumberText(*within * 100, call.texts.language()) + " %");
+    writeMessage(call.err, reason);
+    if (call.json)
+        call.out << JsonObject()
+                        .text("result", "none")
+                        .text("reason", reason)
+                        .number("within_percent", jsonNumber(*within * 100))
+                        .number("nearest_error", jsonNumber(nearest))
+                        .text("text", reason)
+                        .str()
+                 << '\n';
     return 1;
 }
 

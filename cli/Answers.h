@@ -30,14 +30,16 @@ std::string errorText(double error, Language language);
 // A number for JSON, with 15 significant digits.
 Decimal jsonNumber(double number);
 
-// "E24" or "the 37 values in stock.csv", after "from".
+// "E24, 1 Ω to 10 MΩ" or "the 37 values in stock.csv", after "from".
 std::string sourceText(const PartsOnHand &parts, const Texts &texts);
+// The same facts for JSON: the series or the stock file, the number of values and their range.
+JsonObject sourceJson(const PartsOnHand &parts);
 
 // --within, when given: the largest error, as a fraction, that counts as near enough.
 std::optional<double> withinAsked(const Call &call);
 
-// The status of answers whose nearest error is nearest: 0, or 1 with a line on standard error
-// when --within asks for nearer.
+// The status of answers whose nearest error is nearest: 0, or 1 when --within asks for nearer,
+// with a line on standard error and, in JSON, an object of result "none".
 int nearEnoughStatus(const Call &call, std::optional<double> within, double nearest);
 
 } // namespace ohmilka::cli

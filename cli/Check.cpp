@@ -63,7 +63,7 @@ int checkCommand(const Call &call)
     // --output: the report in a file, as Eeschema's BOM dialog runs a generator, without a shell.
     ReportOutput output(arguments.value(OptionName::Output), files, call.out, err, texts);
     std::ostream &out = output.stream();
-    CheckReport report(arguments, call.json, texts, out);
+    CheckReport report(arguments, call.json, texts, out, err);
     std::vector<std::string> sheets; // the sheets of schematics, beside the files named
     int status = 0;
     for (const std::string &file : files) {
@@ -71,26 +71,26 @@ int checkCommand(const Call &call)
         if (file != "-") {
             stream.open(filePath(file), std::ios::binary);
             if (!stream) {
-                reportUnreadableFile(file, systemReason(errno), report, texts, err);
+                reportUnreadableFile(file, systemReason(errno), report, texts);
                 status = 2;
                 continue;
             }
         }
         if (const std::string start = file != "-" ? firstBytes(stream) : std::string();
             startsAsZip(start)) {
-            checkSpreadsheet(file, report, texts, err, status);
+            checkSpreadsheet(file, report, texts, status);
             continue;
         } else if (startsAsKicadNetlist(start)) {
-            checkNetlist(stream, file, report, texts, err, status);
+            checkNetlist(stream, file, report, texts, status);
             continue;
         } else if (startsAsKicadSchematic(start)) {
-            std::ranges::move(checkSchematic(file, report, texts, err, status),
+            std::ranges::move(checkSchematic(file, report, texts, status),
                               std::back_inserter(sheets));
             continue;
         }
         DecodingInput decoding((file == "-" ? call.in : stream).rdbuf(), encoding);
         checkList(decoding, file, separatorForFile(file, arguments.given(OptionName::Csv)), report,
-                  texts, err, status);
+                  texts, status);
         if (const auto guessed = decoding.guessedOtherThanUtf8())
             writeMessage(err, texts.say("{file} is not UTF-8; it was read as {encoding}",
                                         "{file} není v UTF-8; byl přečten jako {encoding}",
@@ -100,32 +100,9 @@ int checkCommand(const Call &call)
     if (report.valueUnreadable())
         writeMessage(err, texts.say("values are written as {}", "hodnoty se píší jako {}",
                                     valueForms(texts)));
-    const Tally &tally = report.tally();
-    std::string summary = texts.say(
-        "checked {checked}: {in} in series, {out} outside, {bad} unreadable; {unfitted} not "
-        "fitted, {other} {skipped}",
-        "zkontrolováno {checked}: v řadě {in}, mimo {out}, nečitelné {bad}; neosazené "
-        "{unfitted}, {other} {skipped}",
-        "checked"_a = tally.checked, "in"_a = tally.inSeries, "out"_a = tally.outside,
-        "bad"_a = tally.unreadable, "unfitted"_a = tally.notFitted, "other"_a = tally.otherParts,
-        "skipped"_a = texts.plural(tally.otherParts, "other part skipped", "other parts skipped",
-                                   "jiná součástka vynechána", "jiné součástky vynechány",
-                                   "jiných součástek vynecháno"));
-    // Lists with part numbers: how many disagree with their values, and how many were not read.
-    if (tally.partNumbers > 0)
-        summary +=
-            fmt::format("; {} {}, {} {}", tally.mismatches,
-                        texts.plural(tally.mismatches, "mismatch with its part number",
-                                     "mismatches with part numbers", "neshoda s objednacím číslem",
-                                     "neshody s objednacími čísly", "neshod s objednacími čísly"),
-                        tally.partNumbersNotRead,
-                        texts.plural(tally.partNumbersNotRead, "part number not decoded",
-                                     "part numbers not decoded", "objednací číslo nepřečteno",
-                                     "objednací čísla nepřečtena", "objednacích čísel nepřečteno"));
-    out.flush(); // a report on standard error stands before its summary
-    writeMessage(err, summary);
+    report.summarise();
     output.finish(sheets, status == 2);
-    return std::max(status, tally.status);
+    return std::max(status, report.tally().status);
 }
 
 } // namespace ohmilka::cli

@@ -138,17 +138,16 @@ void checkDesign(const std::vector<DesignSymbol> &symbols, CheckReport &report)
 
 // A file that cannot be opened or read: what was found in it so far, then the system's reason.
 void reportUnreadableFile(std::string_view file, std::string_view reason, CheckReport &report,
-                          const Texts &texts, std::ostream &err)
+                          const Texts &texts)
 {
-    report.flush();
-    writeMessage(err, texts.say("cannot read {file}: {reason}", "nelze číst {file}: {reason}",
-                                "file"_a = fileName(file, texts), "reason"_a = reason));
+    report.fileProblem(file,
+                       texts.say("cannot read {file}: {reason}", "nelze číst {file}: {reason}",
+                                 "file"_a = fileName(file, texts), "reason"_a = reason));
 }
 
 // A spreadsheet's first sheet with a header, its rows as a CSV export writes them; each part
 // located by file, sheet and row.
-void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts &texts,
-                      std::ostream &err, int &status)
+void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts &texts, int &status)
 {
     Spreadsheet spreadsheet(file);
     bool found = false;
@@ -164,38 +163,38 @@ void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts 
         const std::string name = printable(file);
         switch (*problem) {
         case SpreadsheetProblem::NoSpreadsheet:
-            return writeMessage(err, texts.say("{file} is a zip archive that holds no spreadsheet "
-                                               "(.xlsx, .ods)",
-                                               "{file} je archiv zip bez tabulky (.xlsx, .ods)",
-                                               "file"_a = name));
+            return report.fileProblem(
+                file, texts.say("{file} is a zip archive that holds no spreadsheet "
+                                "(.xlsx, .ods)",
+                                "{file} je archiv zip bez tabulky (.xlsx, .ods)", "file"_a = name));
         case SpreadsheetProblem::TooLarge:
-            return writeMessage(
-                err,
+            return report.fileProblem(
+                file,
                 texts.say("{file}: a part of the spreadsheet unpacks to more than {limit} "
                           "MiB, or is packed more tightly than any spreadsheet; it is not read",
                           "{file}: část tabulky se rozbalí na víc než {limit} MiB, nebo je "
                           "zabalená těsněji než jakákoli tabulka; nečte se",
                           "file"_a = name, "limit"_a = ZipArchive::defaultLimit >> 20));
         case SpreadsheetProblem::Damaged:
-            return writeMessage(err, texts.say("{file}: the spreadsheet is damaged or cut short",
-                                               "{file}: tabulka je poškozená nebo neúplná",
-                                               "file"_a = name));
+            return report.fileProblem(
+                file, texts.say("{file}: the spreadsheet is damaged or cut short",
+                                "{file}: tabulka je poškozená nebo neúplná", "file"_a = name));
         }
     }
     if (!found)
-        writeMessage(err, withoutValue ? *withoutValue : noHeaderText(file, texts));
+        report.fileProblem(file, withoutValue ? *withoutValue : noHeaderText(file, texts));
 }
 
 // KiCad's XML netlist: its components, those excluded from the BOM left out.
 void checkNetlist(std::ifstream &stream, const std::string &file, CheckReport &report,
-                  const Texts &texts, std::ostream &err, int &status)
+                  const Texts &texts, int &status)
 {
     const NetlistReading netlist = readKicadNetlist(stream, file);
     checkDesign(netlist.symbols, report);
     if (netlist.broken) {
-        writeMessage(err, texts.say("{file}: the netlist is not well-formed XML",
-                                    "{file}: netlist není správně utvořené XML",
-                                    "file"_a = printable(file)));
+        report.fileProblem(file, texts.say("{file}: the netlist is not well-formed XML",
+                                           "{file}: netlist není správně utvořené XML",
+                                           "file"_a = printable(file)));
         status = 2;
     }
 }
@@ -203,49 +202,50 @@ void checkNetlist(std::ifstream &stream, const std::string &file, CheckReport &r
 // A KiCad schematic from its root sheet through its hierarchy, each symbol where its sheet
 // writes it.
 std::vector<std::string> checkSchematic(const std::string &file, CheckReport &report,
-                                        const Texts &texts, std::ostream &err, int &status)
+                                        const Texts &texts, int &status)
 {
     SchematicReading schematic = readKicadSchematic(file);
     checkDesign(schematic.symbols, report);
     for (const SchematicProblem &problem : schematic.problems) {
         status = 2;
         if (problem.kind == SchematicProblem::Kind::Unreadable)
-            writeMessage(err,
-                         texts.say("cannot read {file}: {reason}", "nelze číst {file}: {reason}",
-                                   "file"_a = printable(problem.file),
-                                   "reason"_a = systemReason(problem.error)));
+            report.fileProblem(problem.file, texts.say("cannot read {file}: {reason}",
+                                                       "nelze číst {file}: {reason}",
+                                                       "file"_a = printable(problem.file),
+                                                       "reason"_a = systemReason(problem.error)));
         else
-            writeMessage(err, texts.say("{file}: the schematic is not well-formed",
-                                        "{file}: schéma není správně utvořené",
-                                        "file"_a = printable(problem.file)));
+            report.fileProblem(problem.file, texts.say("{file}: the schematic is not well-formed",
+                                                       "{file}: schéma není správně utvořené",
+                                                       "file"_a = printable(problem.file)));
     }
     return std::move(schematic.files);
 }
 
 // The values of one list: lines of a plain list, or rows of CSV under its header row.
 void checkList(DecodingInput &decoding, std::string_view file, char separator, CheckReport &report,
-               const Texts &texts, std::ostream &err, int &status)
+               const Texts &texts, int &status)
 {
     std::istream in(&decoding);
     PartsListReader reader(in, separator);
     readParts(reader, file, report, texts);
     const RecordReader &records = reader.records();
     if (decoding.binary() != BinaryKind::None) {
-        writeMessage(err, binaryFileText(decoding.binary(), file, texts));
+        report.fileProblem(file, binaryFileText(decoding.binary(), file, texts));
         status = 2;
     } else if (const auto &error = records.readError()) {
-        reportUnreadableFile(file, error->message(), report, texts, err);
+        reportUnreadableFile(file, error->message(), report, texts);
         status = 2;
     } else if (const auto line = records.unclosedQuote()) {
-        writeMessage(err, texts.say("{file}:{line}: the quote that opens here is never closed",
-                                    "{file}:{line}: uvozovky otevřené zde se nikde neuzavírají",
-                                    "file"_a = printable(file), "line"_a = *line));
+        report.fileProblem(file,
+                           texts.say("{file}:{line}: the quote that opens here is never closed",
+                                     "{file}:{line}: uvozovky otevřené zde se nikde neuzavírají",
+                                     "file"_a = printable(file), "line"_a = *line));
         status = 2;
     } else if (const auto line = reader.headerWithoutValue(); line && !reader.columns()) {
-        writeMessage(err, headerWithoutValueText(file, *line, texts));
+        report.fileProblem(file, headerWithoutValueText(file, *line, texts));
         status = 2;
     } else if (!reader.isPlain() && !reader.columns()) {
-        writeMessage(err, noHeaderText(file, texts));
+        report.fileProblem(file, noHeaderText(file, texts));
         status = 2;
     }
 }

@@ -20,22 +20,22 @@ namespace ohmilka::cli {
 
 // A file that cannot be opened or read: what was found in it so far, then the system's reason.
 void reportUnreadableFile(std::string_view file, std::string_view reason, CheckReport &report,
-                          const Texts &texts, std::ostream &err);
+                          const Texts &texts);
 
 // The values of one list: lines of a plain list, or rows of CSV under its header row.
 void checkList(partslist::DecodingInput &decoding, std::string_view file, char separator,
-               CheckReport &report, const Texts &texts, std::ostream &err, int &status);
+               CheckReport &report, const Texts &texts, int &status);
 
 // A spreadsheet's first sheet with a header, its rows as a CSV export writes them.
 void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts &texts,
-                      std::ostream &err, int &status);
+                      int &status);
 
 // KiCad's XML netlist: its components, those excluded from the BOM left out.
 void checkNetlist(std::ifstream &stream, const std::string &file, CheckReport &report,
-                  const Texts &texts, std::ostream &err, int &status);
+                  const Texts &texts, int &status);
 
 // A KiCad schematic from its root sheet through its hierarchy; the files of its sheets.
 std::vector<std::string> checkSchematic(const std::string &file, CheckReport &report,
-                                        const Texts &texts, std::ostream &err, int &status);
+                                        const Texts &texts, int &status);
 
 } // namespace ohmilka::cli

@@ -3,14 +3,13 @@
 
 #pragma once
 
-// What ohmilka-code check finds, part by part: a line for each value outside its series or
-// unreadable, or a JSON line for every part, and the counts of the summary.
+// What ohmilka-code check finds, part by part: each part's verdict, handed to the printer as it
+// is found, and the counts of the summary.
 
-#include "Json.h"
-#include "Messages.h"
+#include "CheckPrinter.h"
 #include "OptionTable.h"
-#include "Rows.h"
 
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -19,39 +18,26 @@
 
 namespace ohmilka::cli {
 
-struct Entry {
-    std::string_view file;
-    long line;
-    partslist::Part part; // its references those not named before
-};
-
-struct Tally {
-    long checked = 0, inSeries = 0, outside = 0, unreadable = 0, notFitted = 0, otherParts = 0;
-    long partNumbers = 0, mismatches = 0, partNumbersNotRead = 0; // of checked parts
-    int status = 0;
-};
-
 class CheckReport
 {
 public:
-    CheckReport(const Arguments &arguments, bool json, const Texts &texts, std::ostream &out);
+    CheckReport(const Arguments &arguments, bool json, const Texts &texts, std::ostream &out,
+                std::ostream &err);
 
     void check(const Entry &entry);
     void unreadable(const Entry &entry, const std::string &reason);
     void notFitted(const Entry &entry);
     void otherPart(const Entry &entry);
-    void columns(std::string_view file, const partslist::Columns &columns); // in JSON alone
+    void columns(std::string_view file, const partslist::Columns &columns);
+    // A file that cannot be read, or read to its end: its line on standard error.
+    void fileProblem(std::string_view file, const std::string &reason);
     void flush() { out_.flush(); } // what was found so far, before a message on stderr
+    // The summary line on standard error, after the findings; in JSON, its object as well.
+    void summarise();
     const Tally &tally() const { return tally_; }
     bool valueUnreadable() const { return valueUnreadable_; } // the forms are worth a hint
 
 private:
-    // What a value with a tolerance, or none, comes to: the same for every part of it.
-    struct Verdict {
-        bool member = false;
-        std::string text; // the line's words after its place, outside the series only
-        JsonObject json;  // the JSON line's members after its result
-    };
     struct VerdictKey {
         Decimal value;
         int tolerance;                                 // -1 for none
@@ -69,18 +55,13 @@ private:
     // reported where it does. Where the row gives no tolerance, the part number's is taken.
     bool disagreesWithPartNumber(const Entry &entry, Decimal value, std::optional<int> &tolerance);
 
-    std::string where(const Entry &entry);
-    void skipped(const Entry &entry, std::string_view result);
-
-    bool json_;
     const Texts &texts_;
-    std::ostream &out_;
+    std::ostream &out_, &err_;
+    std::unique_ptr<CheckPrinter> printer_;
     std::vector<int> untoleranced_; // sizes of the --series list
     Tally tally_;
     bool valueUnreadable_ = false;
-    std::string_view file_;     // the file of the last line reported
-    std::string printableFile_; // its name, as the terminal is shown it
-    // Values repeat: each verdict is worked out and worded once, for a bounded number of them.
+    // Values repeat: each verdict is worked out once, for a bounded number of them.
     static constexpr std::size_t verdictsKept = 1 << 16;
     std::unordered_map<VerdictKey, Verdict, VerdictHash> verdicts_;
 };

@@ -60,9 +60,17 @@ std::string seriesNote(const BandReading &read, const Texts &texts)
                                 texts.pick(" or ", " ani ")));
 }
 
-std::string readingLine(const BandReading &read, const Texts &texts)
+// "4.7 kΩ ±5 % (4.465–4.935 kΩ), E24"; in doubt, after the bands it reads.
+std::string readingLine(const BandReading &read, bool inDoubt, const Texts &texts)
 {
-    std::string line = readingText(read.reading, texts.language());
+    std::string line;
+    if (inDoubt) {
+        std::vector<std::string_view> names;
+        for (Colour colour : read.bands)
+            names.push_back(colourName(colour, texts.language()));
+        line = listOf(names, " ") + ": ";
+    }
+    line += readingText(read.reading, texts.language());
     if (read.reading.toleranceHundredths)
         line += ", " + seriesNote(read, texts);
     if (read.fromOtherEnd)
@@ -70,7 +78,7 @@ std::string readingLine(const BandReading &read, const Texts &texts)
     return line;
 }
 
-JsonObject readingJson(const BandReading &read, const Texts &texts)
+JsonObject readingJson(const BandReading &read, bool inDoubt, const Texts &texts)
 {
     const Reading &reading = read.reading;
     std::optional<Decimal> lowest, highest, tolerance, tempco;
@@ -99,7 +107,7 @@ JsonObject readingJson(const BandReading &read, const Texts &texts)
     else
         json.null("sold_series");
     return json.truth("from_other_end", read.fromOtherEnd)
-        .text("text", readingText(reading, texts.language()));
+        .text("text", readingLine(read, inDoubt, texts));
 }
 
 // Each band's colour, or its alternatives: "red/orange".
@@ -135,7 +143,7 @@ std::vector<std::vector<Colour>> bandChoices(const std::vector<std::string> &wor
 struct DecodeResult {
     std::vector<BandReading> readings; // the bands as given first, where they are a code
     bool inDoubt = false;              // alternatives were given: each reading names its bands
-    bool measured = false;             // --measured was given
+    std::optional<Decimal> measured;   // --measured
     std::size_t dropped = 0;           // readings it left out
     std::string noneLeft;              // why no reading is left: status 1
 };
@@ -195,10 +203,9 @@ DecodeResult decodeResult(const Call &call)
     }
 
     const auto &measuredText = arguments.value(OptionName::Measured);
-    result.measured = measuredText.has_value();
     const std::size_t candidates = readings.size();
     if (measuredText) {
-        const Decimal measured = valueOf(*measuredText, texts);
+        const Decimal measured = *(result.measured = valueOf(*measuredText, texts));
         std::erase_if(readings, [&](const BandReading &r) { return !holds(r.reading, measured); });
         if (readings.empty()) {
             const std::string value = ohmsText(measured, texts.language());
@@ -215,36 +222,56 @@ DecodeResult decodeResult(const Call &call)
     return result;
 }
 
+// The line after the readings of a measured decode; none without --measured.
+std::string droppedText(const DecodeResult &result, const Texts &texts)
+{
+    if (!result.measured)
+        return {};
+    return texts.say("left out, outside the measured value: {count}",
+                     "vynecháno mimo naměřenou hodnotu: {count}", "count"_a = result.dropped);
+}
+
 void printText(const DecodeResult &result, const Call &call)
 {
     const Texts &texts = call.texts;
-    for (const BandReading &read : result.readings) {
-        std::vector<std::string_view> names;
-        for (Colour colour : read.bands)
-            names.push_back(colourName(colour, texts.language()));
-        call.out << (result.inDoubt ? listOf(names, " ") + ": " : "") << readingLine(read, texts)
-                 << '\n';
-    }
+    for (const BandReading &read : result.readings)
+        call.out << readingLine(read, result.inDoubt, texts) << '\n';
     if (result.measured)
-        call.out << texts.say("left out, outside the measured value: {count}",
-                              "vynecháno mimo naměřenou hodnotu: {count}",
-                              "count"_a = result.dropped)
-                 << '\n';
+        call.out << droppedText(result, texts) << '\n';
 }
 
 void printJson(const DecodeResult &result, const Call &call)
 {
     std::vector<JsonObject> objects;
     for (const BandReading &read : result.readings)
-        objects.push_back(readingJson(read, call.texts));
-    if (result.inDoubt || result.measured)
+        objects.push_back(readingJson(read, result.inDoubt, call.texts));
+    if (!result.noneLeft.empty())
         call.out << JsonObject()
+                        .text("result", "none")
+                        .text("reason", result.noneLeft)
                         .objects("readings", objects)
                         .number("dropped", Decimal{std::int64_t(result.dropped), 0})
+                        .number("measured_ohms", result.measured)
+                        .text("text", result.noneLeft)
                         .str()
                  << '\n';
-    else
-        call.out << objects.front().objects("other_readings", std::span(objects).subspan(1)).str()
+    else if (result.inDoubt || result.measured) {
+        JsonObject json;
+        json.text("result", "read")
+            .objects("readings", objects)
+            .number("dropped", Decimal{std::int64_t(result.dropped), 0})
+            .number("measured_ohms", result.measured);
+        if (result.measured)
+            json.text("text", droppedText(result, call.texts));
+        else
+            json.null("text");
+        call.out << json.str() << '\n';
+    } else
+        call.out << JsonObject()
+                        .text("result", "read")
+                        .members(objects.front())
+                        .objects("other_readings", std::span(objects).subspan(1))
+                        .str()
                  << '\n';
 }
 } // namespace
@@ -252,15 +279,13 @@ void printJson(const DecodeResult &result, const Call &call)
 int decodeCommand(const Call &call)
 {
     const DecodeResult result = decodeResult(call);
-    if (!result.noneLeft.empty()) {
+    if (!result.noneLeft.empty())
         writeMessage(call.err, result.noneLeft);
-        return 1;
-    }
     if (call.json)
         printJson(result, call);
-    else
+    else if (result.noneLeft.empty())
         printText(result, call);
-    return 0;
+    return result.noneLeft.empty() ? 0 : 1;
 }
 
 } // namespace ohmilka::cli

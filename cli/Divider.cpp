@@ -152,65 +152,65 @@ std::string askText(const Ask &ask, double ratio, const Texts &texts)
                      "vref"_a = volts(ask.vref), "vout"_a = volts(ask.vout),
                      "ratio"_a = roundedNumberText(ratio, language));
 }
-} // namespace
 
-int dividerCommand(const Call &call)
+std::string_view modeName(Mode mode)
 {
-    const Texts &texts = call.texts;
-    const Language language = texts.language();
-    const Ask ask = askOf(call);
-    DividerGoal goal = goalOf(ask);
-    const int count = call.arguments.given(OptionName::Count)
-                          ? countOption(call, OptionName::Count, 1, mostCount)
-                          : defaultCount;
-    const std::optional<double> within = withinAsked(call);
-    const PartsOnHand parts = partsOnHand(call);
+    switch (mode) {
+    case Mode::Ratio:
+        return "ratio";
+    case Mode::Unloaded:
+        return "vin";
+    case Mode::Feedback:
+        break;
+    }
+    return "vref";
+}
+
+// One pair: its output, the worst-case range of it and what it draws.
+struct DividerPair {
+    Divider divider;
+    double output, least, most;
+    Load load; // none without a voltage across
+};
+
+// What a divider call comes to, for either printer.
+struct DividerResult {
+    Ask ask;
+    PartsOnHand parts;
     std::optional<ValueRange> total;
+    int tolerance; // hundredths of a per cent, of the parts
+    int count;     // pairs asked for
+    std::optional<double> within;
+    double ratio;                // the goal's
+    std::optional<double> volts; // across the divider
+    std::vector<DividerPair> pairs;
+    std::optional<Decimal> nearestTotal; // when no pair lies within the total
+};
+
+DividerResult dividerResult(const Call &call)
+{
+    DividerResult result{askOf(call),       {}, std::nullopt, 0,  defaultCount,
+                         withinAsked(call), 0,  std::nullopt, {}, std::nullopt};
+    const Ask &ask = result.ask;
+    DividerGoal goal = goalOf(ask);
+    if (call.arguments.given(OptionName::Count))
+        result.count = countOption(call, OptionName::Count, 1, mostCount);
+    result.parts = partsOnHand(call);
     if (call.arguments.given(OptionName::Total))
-        total = valueRangeOption(call, OptionName::Total);
-    else if (!parts.fromStock)
-        total = ValueRange{defaultLeastTotal, defaultMostTotal};
-    if (total) {
-        goal.leastTotal = total->least;
-        goal.mostTotal = total->most;
+        result.total = valueRangeOption(call, OptionName::Total);
+    else if (!result.parts.fromStock)
+        result.total = ValueRange{defaultLeastTotal, defaultMostTotal};
+    if (result.total) {
+        goal.leastTotal = result.total->least;
+        goal.mostTotal = result.total->most;
     }
-    const int tolerance = parts.toleranceHundredths.value_or(stockToleranceHundredths);
-    const std::vector<Divider> dividers =
-        nearestDividers(parts.values, goal, static_cast<std::size_t>(count));
-    if (dividers.empty()) {
-        writeMessage(
-            call.err,
-            texts.say("--total: no two values of {source} add up to {least} to {most}; "
-                      "the nearest total is {nearest}",
-                      "--total: žádné dvě hodnoty z {source} nedávají součet {least} až "
-                      "{most}; nejbližší součet je {nearest}",
-                      "source"_a = sourceText(parts, texts),
-                      "least"_a = ohmsText(total->least, language),
-                      "most"_a = ohmsText(total->most, language),
-                      "nearest"_a = ohmsText(nearestTotal(parts.values, total->least, total->most),
-                                             language)));
-        return 1;
-    }
-    const double ratio = approximate(goal.numerator) / approximate(goal.denominator);
-    if (!call.json) {
-        std::string header =
-            texts.say("{ask}, from {source}", "{ask}, z {source}",
-                      "ask"_a = askText(ask, ratio, texts), "source"_a = sourceText(parts, texts));
-        if (total)
-            header += texts.say(", total {least} to {most}", ", součet {least} až {most}",
-                                "least"_a = ohmsText(total->least, language),
-                                "most"_a = ohmsText(total->most, language));
-        header += ", " + toleranceText(tolerance, language);
-        if (ask.vrefTolerance > 0)
-            header += ", Vref ±" + roundedNumberText(ask.vrefTolerance * 100, language) + " %";
-        call.out << header << ":\n";
-    }
-    const std::optional<double> volts = voltsAcross(ask);
-    double nearest = HUGE_VAL;
-    for (const Divider &divider : dividers) {
-        nearest = std::min(nearest, std::fabs(divider.error));
-        const RatioRange range =
-            ratioRange(approximate(divider.top), approximate(divider.bottom), tolerance / 10000.0);
+    result.tolerance = result.parts.toleranceHundredths.value_or(stockToleranceHundredths);
+    result.ratio = approximate(goal.numerator) / approximate(goal.denominator);
+    result.volts = voltsAcross(ask);
+    for (const Divider &divider :
+         nearestDividers(result.parts.values, goal, static_cast<std::size_t>(result.count))) {
+        const RatioRange range = ratioRange(approximate(divider.top), approximate(divider.bottom),
+                                            result.tolerance / 10000.0);
         // The output falls as the ratio rises only behind a regulator.
         double least = outputAt(ask, range.least), most = outputAt(ask, range.most);
         if (ask.mode == Mode::Feedback) {
@@ -218,48 +218,161 @@ int dividerCommand(const Call &call)
             least *= 1 - ask.vrefTolerance;
             most *= 1 + ask.vrefTolerance;
         }
-        const double output = outputAt(ask, divider.ratio);
-        const Load load = loadOf(volts.value_or(0), divider);
-        const auto loadNumber = [&](double amount) {
-            return volts ? std::optional(jsonNumber(amount)) : std::nullopt;
-        };
-        if (call.json) {
-            call.out << JsonObject()
-                            .number("top", divider.top)
-                            .number("bottom", divider.bottom)
-                            .number("ratio", jsonNumber(divider.ratio))
-                            .number("vout", ask.mode == Mode::Ratio
-                                                ? std::nullopt
-                                                : std::optional(jsonNumber(output)))
-                            .number("error", jsonNumber(divider.error))
-                            .number("tolerance_percent", percentOf(tolerance))
-                            .number("min", jsonNumber(least))
-                            .number("max", jsonNumber(most))
-                            .number("current_amperes", loadNumber(load.amperes))
-                            .number("top_watts", loadNumber(load.topWatts))
-                            .number("bottom_watts", loadNumber(load.bottomWatts))
-                            .str()
-                     << '\n';
-            continue;
-        }
-        std::string line =
-            texts.say("top {top}, bottom {bottom}: {output}, {error} ({least}–{most})",
-                      "horní {top}, dolní {bottom}: {output}, {error} ({least}–{most})",
-                      "top"_a = ohmsText(divider.top, language),
-                      "bottom"_a = ohmsText(divider.bottom, language),
-                      "output"_a = outputText(ask, output, language),
-                      "error"_a = errorText(divider.error, language),
-                      "least"_a = roundedNumberText(least, language),
-                      "most"_a = outputText(ask, most, language));
-        if (volts)
-            line += texts.say(", {current}: top {top}, bottom {bottom}",
-                              ", {current}: horní {top}, dolní {bottom}",
-                              "current"_a = loadText(load.amperes, "A", language),
-                              "top"_a = loadText(load.topWatts, "W", language),
-                              "bottom"_a = loadText(load.bottomWatts, "W", language));
-        call.out << line << '\n';
+        result.pairs.push_back({divider, outputAt(ask, divider.ratio), least, most,
+                                loadOf(result.volts.value_or(0), divider)});
     }
-    return nearEnoughStatus(call, within, nearest);
+    if (result.pairs.empty())
+        result.nearestTotal =
+            nearestTotal(result.parts.values, result.total->least, result.total->most);
+    return result;
+}
+
+std::string noPairText(const DividerResult &result, const Texts &texts)
+{
+    const Language language = texts.language();
+    return texts.say("--total: no two values of {source} add up to {least} to {most}; the "
+                     "nearest total is {nearest}",
+                     "--total: žádné dvě hodnoty z {source} nedávají součet {least} až {most}; "
+                     "nejbližší součet je {nearest}",
+                     "source"_a = sourceText(result.parts, texts),
+                     "least"_a = ohmsText(result.total->least, language),
+                     "most"_a = ohmsText(result.total->most, language),
+                     "nearest"_a = ohmsText(*result.nearestTotal, language));
+}
+
+// "3.3 V from 5 V, ratio 0.66, from E96, 1 Ω to 10 MΩ, total 1 kΩ to 1 MΩ, ±1 %:".
+std::string headerText(const DividerResult &result, const Texts &texts)
+{
+    const Language language = texts.language();
+    std::string header = texts.say("{ask}, from {source}", "{ask}, z {source}",
+                                   "ask"_a = askText(result.ask, result.ratio, texts),
+                                   "source"_a = sourceText(result.parts, texts));
+    if (result.total)
+        header += texts.say(", total {least} to {most}", ", součet {least} až {most}",
+                            "least"_a = ohmsText(result.total->least, language),
+                            "most"_a = ohmsText(result.total->most, language));
+    header += ", " + toleranceText(result.tolerance, language);
+    if (result.ask.vrefTolerance > 0)
+        header += ", Vref ±" + roundedNumberText(result.ask.vrefTolerance * 100, language) + " %";
+    return header + ':';
+}
+
+std::string pairText(const DividerResult &result, const DividerPair &pair, const Texts &texts)
+{
+    const Language language = texts.language();
+    const Ask &ask = result.ask;
+    std::string line = texts.say("top {top}, bottom {bottom}: {output}, {error} ({least}–{most})",
+                                 "horní {top}, dolní {bottom}: {output}, {error} ({least}–{most})",
+                                 "top"_a = ohmsText(pair.divider.top, language),
+                                 "bottom"_a = ohmsText(pair.divider.bottom, language),
+                                 "output"_a = outputText(ask, pair.output, language),
+                                 "error"_a = errorText(pair.divider.error, language),
+                                 "least"_a = roundedNumberText(pair.least, language),
+                                 "most"_a = outputText(ask, pair.most, language));
+    if (result.volts)
+        line += texts.say(", {current}: top {top}, bottom {bottom}",
+                          ", {current}: horní {top}, dolní {bottom}",
+                          "current"_a = loadText(pair.load.amperes, "A", language),
+                          "top"_a = loadText(pair.load.topWatts, "W", language),
+                          "bottom"_a = loadText(pair.load.bottomWatts, "W", language));
+    return line;
+}
+
+void printText(const DividerResult &result, const Call &call)
+{
+    call.out << headerText(result, call.texts) << '\n';
+    for (const DividerPair &pair : result.pairs)
+        call.out << pairText(result, pair, call.texts) << '\n';
+}
+
+void printJson(const DividerResult &result, const Call &call)
+{
+    const Ask &ask = result.ask;
+    const auto voltage = [&](Decimal volts, bool applies) {
+        return applies ? std::optional(volts) : std::nullopt;
+    };
+    const auto total = [&](Decimal ValueRange::*end) {
+        return result.total ? std::optional((*result.total).*end) : std::nullopt;
+    };
+    call.out << JsonObject()
+                    .text("result", "header")
+                    .text("mode", modeName(ask.mode))
+                    .number("ratio", jsonNumber(result.ratio))
+                    .number("vin", voltage(ask.vin, ask.mode == Mode::Unloaded))
+                    .number("vout", voltage(ask.vout, ask.mode != Mode::Ratio))
+                    .number("vref", voltage(ask.vref, ask.mode == Mode::Feedback))
+                    .number("vref_tolerance_percent",
+                            ask.mode == Mode::Feedback
+                                ? std::optional(jsonNumber(ask.vrefTolerance * 100))
+                                : std::nullopt)
+                    .members(sourceJson(result.parts))
+                    .number("total_min", total(&ValueRange::least))
+                    .number("total_max", total(&ValueRange::most))
+                    .number("tolerance_percent", percentOf(result.tolerance))
+                    .number("count", Decimal{result.count, 0})
+                    .number("within_percent", result.within
+                                                  ? std::optional(jsonNumber(*result.within * 100))
+                                                  : std::nullopt)
+                    .text("text", headerText(result, call.texts))
+                    .str()
+             << '\n';
+    const auto loadNumber = [&](double amount) {
+        return result.volts ? std::optional(jsonNumber(amount)) : std::nullopt;
+    };
+    for (const DividerPair &pair : result.pairs)
+        call.out << JsonObject()
+                        .text("result", "pair")
+                        .number("top", pair.divider.top)
+                        .number("bottom", pair.divider.bottom)
+                        .number("ratio", jsonNumber(pair.divider.ratio))
+                        .number("vout", ask.mode == Mode::Ratio
+                                            ? std::nullopt
+                                            : std::optional(jsonNumber(pair.output)))
+                        .number("error", jsonNumber(pair.divider.error))
+                        .number("tolerance_percent", percentOf(result.tolerance))
+                        .number("min", jsonNumber(pair.least))
+                        .number("max", jsonNumber(pair.most))
+                        .number("current_amperes", loadNumber(pair.load.amperes))
+                        .number("top_watts", loadNumber(pair.load.topWatts))
+                        .number("bottom_watts", loadNumber(pair.load.bottomWatts))
+                        .text("text", pairText(result, pair, call.texts))
+                        .str()
+                 << '\n';
+}
+
+void printNoPairJson(const DividerResult &result, const Call &call)
+{
+    const std::string reason = noPairText(result, call.texts);
+    call.out << JsonObject()
+                    .text("result", "none")
+                    .text("reason", reason)
+                    .members(sourceJson(result.parts))
+                    .number("total_min", result.total->least)
+                    .number("total_max", result.total->most)
+                    .number("nearest_total", result.nearestTotal)
+                    .text("text", reason)
+                    .str()
+             << '\n';
+}
+} // namespace
+
+int dividerCommand(const Call &call)
+{
+    const DividerResult result = dividerResult(call);
+    if (result.pairs.empty()) {
+        writeMessage(call.err, noPairText(result, call.texts));
+        if (call.json)
+            printNoPairJson(result, call);
+        return 1;
+    }
+    if (call.json)
+        printJson(result, call);
+    else
+        printText(result, call);
+    double nearest = HUGE_VAL;
+    for (const DividerPair &pair : result.pairs)
+        nearest = std::min(nearest, std::fabs(pair.divider.error));
+    return nearEnoughStatus(call, result.within, nearest);
 }
 
 } // namespace ohmilka::cli

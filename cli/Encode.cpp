@@ -138,22 +138,29 @@ EncodeResult encodeResult(const Call &call, const EncodeRequest &request)
     return result;
 }
 
+// Every field in both cases, null where it does not apply.
 JsonObject resultJson(const EncodeResult &result)
 {
-    JsonObject json;
-    json.number("ohms", result.ohms);
-    if (result.none)
-        return json.null("bands")
-            .number("below_ohms", result.none->below)
-            .number("above_ohms", result.none->above)
-            .text("text", result.text);
     const auto number = [](std::optional<int> value, int exponent) {
         return value ? std::optional(Decimal{*value, exponent}) : std::nullopt;
     };
-    return json.texts("bands", englishNames(result.marking->bands))
+    JsonObject json;
+    json.text("result", result.none ? "none" : "bands").number("ohms", result.ohms);
+    if (result.none)
+        json.text("reason", result.text).null("bands");
+    else
+        json.null("reason").texts("bands", englishNames(result.marking->bands));
+    json.number("band_count", Decimal{result.none ? result.none->bands
+                                                  : static_cast<int>(result.marking->bands.size()),
+                                      0})
         .number("tolerance_percent", number(result.tolerance, -2))
-        .number("tempco_ppm_per_k", number(result.tempco, 0))
-        .truth("tempco_by_default", result.tempcoByDefault)
+        .number("tempco_ppm_per_k", number(result.tempco, 0));
+    if (result.none)
+        json.null("tempco_by_default");
+    else
+        json.truth("tempco_by_default", result.tempcoByDefault);
+    return json.number("below_ohms", result.none ? result.none->below : std::nullopt)
+        .number("above_ohms", result.none ? result.none->above : std::nullopt)
         .text("text", result.text);
 }
 } // namespace

@@ -106,7 +106,7 @@ PartsOnHand partsOnHand(const Call &call)
 {
     const Arguments &arguments = call.arguments;
     const Texts &texts = call.texts;
-    PartsOnHand parts{{}, {}, false, toleranceAsked(call)};
+    PartsOnHand parts{{}, {}, false, {}, toleranceAsked(call)};
     if (const auto &stock = arguments.value(OptionName::Stock)) {
         if (arguments.given(OptionName::Series))
             texts.refuse("--stock and --series: give one of them",
@@ -138,6 +138,7 @@ PartsOnHand partsOnHand(const Call &call)
                                        "value"_a = ohmsText(value, texts.language()),
                                        "source"_a = source));
             std::erase_if(parts.values, same);
+            parts.excluded.push_back(value);
         }
     }
     if (parts.values.empty())

@@ -18,6 +18,7 @@ struct PartsOnHand {
     std::vector<Decimal> values; // ascending, each once
     std::string source;          // "E24", or the stock file as named
     bool fromStock;
+    std::vector<Decimal> excluded; // the values --exclude names
     // --tolerance, else the series' own; for stock, none unless asked.
     std::optional<int> toleranceHundredths;
 };

@@ -8,47 +8,90 @@
 
 namespace ohmilka::cli {
 
-int seriesCommand(const Call &call)
+namespace {
+// Where a value stands in one series.
+struct SeriesPlace {
+    std::string_view name;
+    SeriesPosition position;
+    Decimal belowPercent, abovePercent;
+};
+
+// What a series call comes to, for either printer.
+struct SeriesResult {
+    Decimal value;
+    std::vector<SeriesPlace> places;
+};
+
+SeriesResult seriesResult(const Call &call)
 {
     const Texts &texts = call.texts;
-    std::ostream &out = call.out;
-    const Language language = texts.language();
     const Decimal value = normalised(valueOperand(call));
     const std::vector<Series> chosen = seriesList(call.arguments.value(OptionName::Series),
                                                   {allSeries().begin(), allSeries().end()}, texts);
     if (value.mantissa == 0)
         texts.refuse("0 Ω has no series members around it; give a value above 0",
                      "0 Ω nemá kolem sebe žádné členy řady; zadejte hodnotu nad 0");
-    std::vector<JsonObject> found;
+    SeriesResult result{value, {}};
     for (const Series &series : chosen) {
         const SeriesPosition position = seriesPosition(series.size, value);
-        const Decimal belowPercent = percentDifference(value, position.below);
-        const Decimal abovePercent = percentDifference(value, position.above);
-        const auto say = [&](std::string_view english, std::string_view czech) {
-            return texts.say(english, czech, "value"_a = ohmsText(value, language),
-                             "below"_a = fmt::format("{} ({})", ohmsText(position.below, language),
-                                                     signedPercentText(belowPercent, language)),
-                             "above"_a = fmt::format("{} ({})", ohmsText(position.above, language),
-                                                     signedPercentText(abovePercent, language)));
-        };
-        const std::string line =
-            position.member
+        result.places.push_back({series.name, position, percentDifference(value, position.below),
+                                 percentDifference(value, position.above)});
+    }
+    return result;
+}
+
+// "E24: 5 kΩ is not in the series; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above".
+std::string placeText(Decimal value, const SeriesPlace &place, const Texts &texts)
+{
+    const Language language = texts.language();
+    const auto say = [&](std::string_view english, std::string_view czech) {
+        return texts.say(
+            english, czech, "value"_a = ohmsText(value, language),
+            "below"_a = fmt::format("{} ({})", ohmsText(place.position.below, language),
+                                    signedPercentText(place.belowPercent, language)),
+            "above"_a = fmt::format("{} ({})", ohmsText(place.position.above, language),
+                                    signedPercentText(place.abovePercent, language)));
+    };
+    std::string line(place.name);
+    line += ": ";
+    line += place.position.member
                 ? say("{value} is in the series; neighbours {below} and {above}",
                       "{value} v řadě je; sousedé {below} a {above}")
                 : say("{value} is not in the series; nearest {below} below and {above} above",
                       "{value} v řadě není; nejbližší nižší {below}, vyšší {above}");
-        if (!call.json)
-            out << series.name << ": " << line << '\n';
-        found.push_back(JsonObject()
-                            .text("name", series.name)
-                            .truth("member", position.member)
-                            .number("below_ohms", position.below)
-                            .number("above_ohms", position.above)
-                            .number("below_percent", belowPercent)
-                            .number("above_percent", abovePercent));
-    }
+    return line;
+}
+
+void printText(const SeriesResult &result, const Call &call)
+{
+    for (const SeriesPlace &place : result.places)
+        call.out << placeText(result.value, place, call.texts) << '\n';
+}
+
+void printJson(const SeriesResult &result, const Call &call)
+{
+    std::vector<JsonObject> places;
+    for (const SeriesPlace &place : result.places)
+        places.push_back(JsonObject()
+                             .text("name", place.name)
+                             .number("ohms", result.value)
+                             .truth("member", place.position.member)
+                             .number("below_ohms", place.position.below)
+                             .number("above_ohms", place.position.above)
+                             .number("below_percent", place.belowPercent)
+                             .number("above_percent", place.abovePercent)
+                             .text("text", placeText(result.value, place, call.texts)));
+    call.out << JsonObject().number("ohms", result.value).objects("series", places).str() << '\n';
+}
+} // namespace
+
+int seriesCommand(const Call &call)
+{
+    const SeriesResult result = seriesResult(call);
     if (call.json)
-        out << JsonObject().number("ohms", value).objects("series", found).str() << '\n';
+        printJson(result, call);
+    else
+        printText(result, call);
     return 0;
 }
 

@@ -6,6 +6,8 @@
 #include "Json.h"
 #include "SmdCode.h"
 
+#include <algorithm>
+
 namespace ohmilka::cli {
 
 namespace {
@@ -66,6 +68,117 @@ std::string smdProblem(std::string_view marking, SmdProblem problem, const Texts
                "značka {marking}: žádný systém ji nečte (tvary: 472, 4701, 4R7, R47, 0, 01C)");
 }
 
+// "4.7 kΩ ±1 %": a reading's value and tolerance.
+std::string readingText(const SmdReading &reading, Language language)
+{
+    std::string text = ohmsText(reading.ohms, language);
+    if (reading.toleranceHundredths) { // not " " + …: GCC 12's false -Wrestrict alarm
+        text += ' ';
+        text += toleranceText(*reading.toleranceHundredths, language);
+    }
+    return text;
+}
+
+// "472: 4.7 kΩ (3-digit)", or why the marking cannot be read.
+std::string markingLine(std::string_view marking, const SmdDecoded &decoded, const Texts &texts)
+{
+    if (decoded.readings.empty())
+        return smdProblem(marking, decoded.problem, texts);
+    std::vector<std::string> readings;
+    for (const SmdReading &reading : decoded.readings)
+        readings.push_back(fmt::format("{} ({})", readingText(reading, texts.language()),
+                                       systemName(reading.system, texts)));
+    return fmt::format("{}: {}", marking, listOf(readings, "; "));
+}
+
+std::string markingJson(std::string_view marking, const SmdDecoded &decoded, const Texts &texts)
+{
+    std::vector<JsonObject> readings;
+    for (const SmdReading &reading : decoded.readings)
+        readings.push_back(JsonObject()
+                               .text("system", systemName(reading.system, Texts(Language::English)))
+                               .number("ohms", reading.ohms)
+                               .number("tolerance_percent",
+                                       reading.toleranceHundredths
+                                           ? std::optional(percentOf(*reading.toleranceHundredths))
+                                           : std::nullopt)
+                               .text("text", readingText(reading, texts.language())));
+    JsonObject json;
+    json.text("marking", marking).text("result", decoded.readings.empty() ? "unreadable" : "read");
+    if (decoded.readings.empty())
+        json.text("reason", smdProblem(marking, decoded.problem, texts));
+    else
+        json.null("reason");
+    return json.objects("readings", readings)
+        .text("text", markingLine(marking, decoded, texts))
+        .str();
+}
+
+// What a value's surface-mount markings come to, for either printer.
+struct SmdMarkingsResult {
+    Decimal ohms;
+    std::vector<SmdEncoding> encodings;
+    bool marked = false; // in one system at least
+};
+
+// "4.7 kΩ: 472 (3-digit)", or the nearest markings of a system that has none for the value.
+std::string encodingLine(Decimal ohms, const SmdEncoding &encoding, const Texts &texts)
+{
+    const Language language = texts.language();
+    const std::string value = ohmsText(ohms, language);
+    const std::string_view system = systemName(encoding.system, texts);
+    if (encoding.marking)
+        return fmt::format("{}: {} ({})", value, encoding.marking->text, system);
+    const auto shown = [&](const std::optional<SmdMarking> &marking) {
+        return marking ? fmt::format("{} ({})", marking->text, ohmsText(marking->ohms, language))
+                       : std::string(texts.pick("none", "žádná"));
+    };
+    return texts.say("{value} has no {system} marking; nearest: {below} below, {above} above",
+                     "{value} nemá značku v systému {system}; nejbližší: {below} nižší, {above} "
+                     "vyšší",
+                     "value"_a = value, "system"_a = system, "below"_a = shown(encoding.below),
+                     "above"_a = shown(encoding.above));
+}
+
+std::string unmarkableText(Decimal ohms, const Texts &texts)
+{
+    return texts.say("{value} cannot be marked in any system",
+                     "{value} nelze označit v žádném systému",
+                     "value"_a = ohmsText(ohms, texts.language()));
+}
+
+void printMarkingsJson(const SmdMarkingsResult &result, const Call &call)
+{
+    const auto markingJson = [](const std::optional<SmdMarking> &marking) {
+        return marking
+                   ? std::optional(
+                         JsonObject().text("marking", marking->text).number("ohms", marking->ohms))
+                   : std::nullopt;
+    };
+    std::vector<JsonObject> systems;
+    for (const SmdEncoding &encoding : result.encodings) {
+        JsonObject entry;
+        entry.text("system", systemName(encoding.system, Texts(Language::English)))
+            .number("ohms", result.ohms);
+        if (encoding.marking)
+            entry.text("marking", encoding.marking->text);
+        else
+            entry.null("marking");
+        systems.push_back(entry.object("below", markingJson(encoding.below))
+                              .object("above", markingJson(encoding.above))
+                              .text("text", encodingLine(result.ohms, encoding, call.texts)));
+    }
+    JsonObject json;
+    json.number("ohms", result.ohms).text("result", result.marked ? "marked" : "none");
+    json.objects("markings", systems);
+    // The value's one line of its own: why no system marks it.
+    if (result.marked)
+        json.null("reason").null("text");
+    else
+        json.text("reason", unmarkableText(result.ohms, call.texts))
+            .text("text", unmarkableText(result.ohms, call.texts));
+    call.out << json.str() << '\n';
+}
 } // namespace
 
 int smdCommand(const Call &call)
@@ -79,95 +192,36 @@ int smdCommand(const Call &call)
     for (const std::string &marking : markings) {
         const SmdDecoded decoded = readSmdMarking(marking);
         if (decoded.readings.empty()) {
-            writeMessage(call.err, smdProblem(marking, decoded.problem, texts));
+            writeMessage(call.err, markingLine(marking, decoded, texts));
             status = 2;
-            continue;
-        }
-        std::vector<std::string> texts_;
-        std::vector<JsonObject> readings;
-        for (const SmdReading &reading : decoded.readings) {
-            std::string text = ohmsText(reading.ohms, texts.language());
-            if (reading.toleranceHundredths) { // not " " + …: GCC 12's false -Wrestrict alarm
-                text += ' ';
-                text += toleranceText(*reading.toleranceHundredths, texts.language());
-            }
-            const std::string_view system = systemName(reading.system, texts);
-            texts_.push_back(fmt::format("{} ({})", text, system));
-            std::optional<Decimal> tolerance;
-            if (reading.toleranceHundredths)
-                tolerance = percentOf(*reading.toleranceHundredths);
-            readings.push_back(
-                JsonObject()
-                    .text("system", systemName(reading.system, Texts(Language::English)))
-                    .number("ohms", reading.ohms)
-                    .number("tolerance_percent", tolerance)
-                    .text("text", text));
         }
         if (call.json)
-            call.out << JsonObject().text("marking", marking).objects("readings", readings).str()
-                     << '\n';
-        else
-            call.out << marking << ": " << listOf(texts_, "; ") << '\n';
+            call.out << markingJson(marking, decoded, texts) << '\n';
+        else if (!decoded.readings.empty())
+            call.out << markingLine(marking, decoded, texts) << '\n';
     }
     return status;
 }
 
 int encodeSmd(const Call &call, Decimal value)
 {
-    const Arguments &arguments = call.arguments;
-    const bool json = call.json;
     const Texts &texts = call.texts;
-    std::ostream &out = call.out;
-    std::ostream &err = call.err;
-    const Language language = texts.language();
     for (OptionName other : {OptionName::Bands, OptionName::Tolerance, OptionName::Tempco})
-        if (arguments.given(other))
+        if (call.arguments.given(other))
             texts.refuse("--smd marks no bands; leave out --{option}",
                          "--smd neoznačuje proužky; vynechte --{option}",
                          "option"_a = optionRow(other).longName);
-    const std::string ohms = ohmsText(value, language);
-    const auto shown = [&](const std::optional<SmdMarking> &marking) {
-        return marking ? fmt::format("{} ({})", marking->text, ohmsText(marking->ohms, language))
-                       : std::string(texts.pick("none", "žádná"));
-    };
-    const auto markingJson = [](const std::optional<SmdMarking> &marking) {
-        return marking
-                   ? std::optional(
-                         JsonObject().text("marking", marking->text).number("ohms", marking->ohms))
-                   : std::nullopt;
-    };
-    bool marked = false;
-    std::vector<JsonObject> systems;
-    for (const SmdEncoding &encoding : smdMarkings(value)) {
-        const std::string_view system = systemName(encoding.system, texts);
-        JsonObject entry;
-        entry.text("system", systemName(encoding.system, Texts(Language::English)));
-        if (encoding.marking) {
-            marked = true;
-            entry.text("marking", encoding.marking->text);
-            if (!json)
-                out << fmt::format("{}: {} ({})\n", ohms, encoding.marking->text, system);
-        } else {
-            entry.null("marking");
-            if (!json)
-                out << texts.say("{value} has no {system} marking; nearest: {below} below, "
-                                 "{above} above",
-                                 "{value} nemá značku v systému {system}; nejbližší: {below} "
-                                 "nižší, {above} vyšší",
-                                 "value"_a = ohms, "system"_a = system,
-                                 "below"_a = shown(encoding.below),
-                                 "above"_a = shown(encoding.above))
-                    << '\n';
-        }
-        systems.push_back(entry.object("below", markingJson(encoding.below))
-                              .object("above", markingJson(encoding.above)));
-    }
-    if (json)
-        out << JsonObject().number("ohms", value).objects("markings", systems).str() << '\n';
-    if (marked)
+    SmdMarkingsResult result{value, smdMarkings(value), false};
+    result.marked = std::ranges::any_of(result.encodings,
+                                        [](const SmdEncoding &e) { return e.marking.has_value(); });
+    if (call.json)
+        printMarkingsJson(result, call);
+    else
+        for (const SmdEncoding &encoding : result.encodings)
+            call.out << encodingLine(value, encoding, texts) << '\n';
+    if (result.marked)
         return 0;
-    writeMessage(err, texts.say("{value} cannot be marked in any system",
-                                "{value} nelze označit v žádném systému", "value"_a = ohms));
+    writeMessage(call.err, unmarkableText(value, texts));
     return 1;
 }
 

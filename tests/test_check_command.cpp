@@ -311,7 +311,11 @@ void TestCheckCommand::jsonLinesReadBack()
                              "R6,10k/0603 ±1%\n"));
     QCOMPARE(result.status, 2);
     QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines.size(), 8);
+    const QJsonObject summary = QJsonDocument::fromJson(lines.takeLast().toUtf8()).object();
+    QCOMPARE(summary.value("result").toString(), QStringLiteral("summary"));
+    QCOMPARE(summary.value("checked").toInt(), 4);
+    QCOMPARE(summary.value("unreadable").toInt(), 1);
     const QJsonObject columns = QJsonDocument::fromJson(lines.takeFirst().toUtf8()).object();
     QCOMPARE(columns.value("result").toString(), QStringLiteral("columns"));
     QCOMPARE(columns.value("line").toInt(), 1);
@@ -599,7 +603,8 @@ void TestCheckCommand::kicadSchematicsAreReadAsTheirBom()
     QStringList found;
     for (const QString &line : result.out.split(u'\n', Qt::SkipEmptyParts)) {
         const QJsonObject part = QJsonDocument::fromJson(line.toUtf8()).object();
-        if (part.value("result").toString() != QLatin1String("columns"))
+        if (const QString kind = part.value("result").toString();
+            kind != QLatin1String("columns") && kind != QLatin1String("summary"))
             found << QStringLiteral("%1 %2 %3")
                          .arg(part.value("line").toInt())
                          .arg(part.value("references").toVariant().toStringList().join(u','),

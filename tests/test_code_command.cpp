@@ -38,6 +38,8 @@ private slots:
     void jsonEscapesControlCharacters();
     void everyJsonLineParses_data();
     void everyJsonLineParses();
+    void jsonNamesEveryOutcome_data();
+    void jsonNamesEveryOutcome();
     void inputReachesTheTerminalEscaped_data();
     void inputReachesTheTerminalEscaped();
     void failedWriteIsAnError();
@@ -161,17 +163,18 @@ void TestCodeCommand::jsonCarriesExactNumbers_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("expected"); // JSON, compared as parsed
-    QTest::newRow("decode") << QStringList{"decode", "yellow", "violet", "red", "gold"} << 0
-                            << R"json({"bands": ["yellow","violet","red","gold"], "ohms": 4700,
+    QTest::newRow("decode")
+        << QStringList{"decode", "yellow", "violet", "red", "gold"} << 0
+        << R"json({"result": "read", "bands": ["yellow","violet","red","gold"], "ohms": 4700,
                                   "tolerance_percent": 5, "tempco_ppm_per_k": null,
                                   "min_ohms": 4465, "max_ohms": 4935,
                                   "series": ["E24"], "in_series": true, "sold_series": "E24",
                                   "from_other_end": false,
-                                  "text": "4,7 kΩ ±5 % (4,465–4,935 kΩ)", "other_readings": []
+                                  "text": "4,7 kΩ ±5 % (4,465–4,935 kΩ), E24", "other_readings": []
 })json";
     QTest::newRow("decode from the other end")
         << QStringList{"decode", "BN", "BK", "BK", "RD", "BN"} << 0
-        << R"json({"bands": ["brown","black","black","red","brown"], "ohms": 10000,
+        << R"json({"result": "read", "bands": ["brown","black","black","red","brown"], "ohms": 10000,
               "tolerance_percent": 1, "tempco_ppm_per_k": null, "min_ohms": 9900,
               "max_ohms": 10100, "series": ["E96", "E24"], "in_series": true,
               "sold_series": "E96", "from_other_end": false,
@@ -179,54 +182,64 @@ void TestCodeCommand::jsonCarriesExactNumbers_data()
               "brown"], "ohms": 120, "tolerance_percent": 1, "tempco_ppm_per_k": null,
               "min_ohms": 118.8, "max_ohms": 121.2, "series": ["E96", "E24"], "in_series": true,
               "sold_series": "E24", "from_other_end": true,
-              "text": "120 Ω ±1 % (118,8–121,2 Ω)"}]})json";
+              "text": "120 Ω ±1 % (118,8–121,2 Ω), E24, čteno z druhého konce"}]})json";
     QTest::newRow("decode in doubt")
         << QStringList{"decode", "YE", "VT", "RD/OG", "GD", "--measured", "47k"} << 0
-        << R"json({"readings": [{"bands": ["yellow","violet","orange","gold"], "ohms": 47000,
+        << R"json({"result": "read", "readings": [{"bands": ["yellow","violet","orange","gold"], "ohms": 47000,
               "tolerance_percent": 5, "tempco_ppm_per_k": null, "min_ohms": 44650,
               "max_ohms": 49350, "series": ["E24"], "in_series": true, "sold_series": "E24",
-              "from_other_end": false, "text": "47 kΩ ±5 % (44,65–49,35 kΩ)"}],
-              "dropped": 1})json";
-    QTest::newRow("sub-ohm") << QStringList{"decode", "RD", "RD", "SR"} << 0
-                             << R"json({"bands": ["red","red","silver"], "ohms": 0.22,
+              "from_other_end": false, "text": "žlutá fialová oranžová zlatá: 47 kΩ ±5 % (44,65–49,35 kΩ), E24"}],
+              "dropped": 1, "measured_ohms": 47000, "text": "vynecháno mimo naměřenou hodnotu: 1"})json";
+    QTest::newRow("sub-ohm")
+        << QStringList{"decode", "RD", "RD", "SR"} << 0
+        << R"json({"result": "read", "bands": ["red","red","silver"], "ohms": 0.22,
                                    "tolerance_percent": 20, "tempco_ppm_per_k": null,
                                    "min_ohms": 0.176, "max_ohms": 0.264,
                                    "series": ["E6"], "in_series": true, "sold_series": "E6",
                                    "from_other_end": false,
-                                   "text": "220 mΩ ±20 % (176–264 mΩ)", "other_readings": []
+                                   "text": "220 mΩ ±20 % (176–264 mΩ), E6", "other_readings": []
 })json";
     QTest::newRow("encode") << QStringList{"encode", "4k7"} << 0
-                            << R"json({"ohms": 4700, "bands": ["yellow","violet","red","gold"],
-                                  "tolerance_percent": 5, "tempco_ppm_per_k": null,
+                            << R"json({"result": "bands", "reason": null, "ohms": 4700,
+                                  "bands": ["yellow","violet","red","gold"], "band_count": 4,
+                                  "below_ohms": null, "above_ohms": null, "tolerance_percent": 5, "tempco_ppm_per_k": null,
                                   "tempco_by_default": false,
                                   "text": "4,7 kΩ: žlutá fialová červená zlatá (±5 %)"
 })json";
     QTest::newRow("encode with a coefficient by default")
         << QStringList{"encode", "4k7", "--bands", "6"} << 0
-        << R"json({"ohms": 4700, "bands": ["yellow","violet","black","brown","brown","brown"],
-              "tolerance_percent": 1, "tempco_ppm_per_k": 100, "tempco_by_default": true,
+        << R"json({"result": "bands", "reason": null, "ohms": 4700,
+              "bands": ["yellow","violet","black","brown","brown","brown"], "band_count": 6,
+              "below_ohms": null, "above_ohms": null, "tolerance_percent": 1, "tempco_ppm_per_k": 100, "tempco_by_default": true,
               "text": "4,7 kΩ: žlutá fialová černá hnědá hnědá hnědá (±1 %, 100 ppm/K, výchozí)"
 })json";
     QTest::newRow("no marking") << QStringList{"encode", "4k75", "--bands", "4"} << 1
-                                << R"json({"ohms": 4750, "bands": null, "below_ohms": 4700,
-                                      "above_ohms": 4800})json";
-    QTest::newRow("series") << QStringList{"series", "5k", "--series", "E24"} << 0
-                            << R"json({"ohms": 5000, "series": [{"name": "E24", "member": false,
+                                << R"json({"result": "none", "ohms": 4750, "bands": null,
+                                      "band_count": 4, "tolerance_percent": null,
+                                      "tempco_ppm_per_k": null, "tempco_by_default": null,
+                                      "below_ohms": 4700, "above_ohms": 4800})json";
+    QTest::newRow("series")
+        << QStringList{"series", "5k", "--series", "E24"} << 0
+        << R"json({"ohms": 5000, "series": [{"name": "E24", "ohms": 5000, "member": false,
                                   "below_ohms": 4700, "above_ohms": 5100, "below_percent": -6,
-                                  "above_percent": 2}]})json";
-    QTest::newRow("smd") << QStringList{"smd", "10r"} << 0
-                         << R"json({"marking": "10r", "readings": [
+                                  "above_percent": 2, "text": "E24: 5 kΩ v řadě není; nejbližší nižší 4,7 kΩ (−6 %), vyšší 5,1 kΩ (+2 %)"}]})json";
+    QTest::newRow("smd")
+        << QStringList{"smd", "10r"} << 0
+        << R"json({"marking": "10r", "result": "read", "reason": null, "text": "10r: 10 Ω (s R); 1,24 Ω ±1 % (EIA-96)", "readings": [
                                {"system": "R code", "ohms": 10, "tolerance_percent": null,
                                 "text": "10 Ω"},
                                {"system": "EIA-96", "ohms": 1.24, "tolerance_percent": 1,
                                 "text": "1,24 Ω ±1 %"}]})json";
     QTest::newRow("encode --smd") << QStringList{"encode", "49R9", "--smd"} << 0
-                                  << R"json({"ohms": 49.9, "markings": [
-                               {"system": "3-digit", "marking": null,
+                                  << R"json({"ohms": 49.9, "result": "marked", "markings": [
+                               {"system": "3-digit", "ohms": 49.9, "marking": null,
                                 "below": {"marking": "490", "ohms": 49},
-                                "above": {"marking": "500", "ohms": 50}},
-                               {"system": "4-digit", "marking": "49R9", "below": null, "above": null},
-                               {"system": "EIA-96", "marking": "68X", "below": null, "above": null}]})json";
+                                "above": {"marking": "500", "ohms": 50},
+                                "text": "49,9 Ω nemá značku v systému 3 číslice; nejbližší: 490 (49 Ω) nižší, 500 (50 Ω) vyšší"},
+                               {"system": "4-digit", "ohms": 49.9, "marking": "49R9", "below": null, "above": null,
+                                "text": "49,9 Ω: 49R9 (4 číslice)"},
+                               {"system": "EIA-96", "ohms": 49.9, "marking": "68X", "below": null, "above": null,
+                                "text": "49,9 Ω: 68X (EIA-96)"}]})json";
 }
 
 void TestCodeCommand::jsonCarriesExactNumbers()
@@ -240,8 +253,10 @@ void TestCodeCommand::jsonCarriesExactNumbers()
     QJsonObject got = QJsonDocument::fromJson(result.out.toUtf8()).object();
     const QJsonObject want = QJsonDocument::fromJson(expected.toUtf8()).object();
     QVERIFY2(!want.isEmpty(), "the expected JSON does not parse");
-    if (!want.contains(QStringLiteral("text")))
+    if (!want.contains(QStringLiteral("text"))) { // a row of numbers alone
         got.remove(QStringLiteral("text"));
+        got.remove(QStringLiteral("reason"));
+    }
     QCOMPARE(got, want);
     QVERIFY2(!result.out.contains(QStringLiteral("00000")),
              qPrintable(result.out)); // no binary artefacts
@@ -300,8 +315,6 @@ void TestCodeCommand::badInputGetsOneLineAndStatusTwo_data()
     QTest::newRow("more combinations than the limit, refused unread")
         << QStringList{"decode", thirteen, thirteen, thirteen, thirteen, thirteen, thirteen}
         << "more than 10000 combinations";
-    QTest::newRow("unknown EIA-96 letter")
-        << QStringList{"smd", "47Q"} << "marking '47Q': its letter is no EIA-96 multiplier";
     QTest::newRow("--smd with bands") << QStringList{"encode", "4k7", "--smd", "--bands", "4"}
                                       << "--smd marks no bands; leave out --bands";
     QTest::newRow("unknown language")
@@ -695,6 +708,54 @@ void TestCodeCommand::theManualPagesExamplesRun()
         }
         QVERIFY(examples >= 8);
     }
+}
+
+void TestCodeCommand::jsonNamesEveryOutcome_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("results"); // each object's result, in order
+    const auto words = [](const char *text) {
+        return QString::fromUtf8(text).split(u' ', Qt::SkipEmptyParts);
+    };
+    QTest::newRow("decode, no reading holds the measured value")
+        << words("decode YE VT RD GD --measured 10k") << 1 << QStringList{"none"};
+    QTest::newRow("decode, no choice is a code")
+        << words("decode GD/SR GD GD GD") << 1 << QStringList{"none"};
+    QTest::newRow("smd, an unreadable marking among others")
+        << words("smd 472 abc 103") << 2 << QStringList{"read", "unreadable", "read"};
+    QTest::newRow("encode, no bands") << words("encode 4k75 --bands 4") << 1 << QStringList{"none"};
+    QTest::newRow("encode --smd, no system")
+        << words("encode 1.23456 --smd") << 1 << QStringList{"none"};
+    QTest::newRow("combine, none within") << words("combine 15.41k --parts 1 --within 0.01") << 1
+                                          << QStringList{"header", "answer", "none"};
+    QTest::newRow("divider, no pair in the total")
+        << words("divider --ratio 0.5 --series E6 --total 1..1.5") << 1 << QStringList{"none"};
+    QTest::newRow("divider, none within")
+        << words("divider --vin 5 --vout 3.3 --count 2 --within 0.00001") << 1
+        << QStringList{"header", "pair", "pair", "none"};
+    QTest::newRow("check, a file that cannot be read")
+        << words("check /nonexistent/list.csv") << 2 << QStringList{"unreadable_file", "summary"};
+}
+
+void TestCodeCommand::jsonNamesEveryOutcome()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, results);
+    const Result result = run(arguments << QStringLiteral("--json"));
+    QCOMPARE(result.status, status);
+    QStringList found;
+    for (const QString &line : result.out.split(u'\n', Qt::SkipEmptyParts)) {
+        const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
+        found << object.value("result").toString();
+        // What a failure says on standard error, its object says too.
+        if (const QString reason = object.value("reason").toString(); !reason.isEmpty()) {
+            QCOMPARE(object.value("text").toString(), reason);
+            QVERIFY2(result.err.contains(reason), qPrintable(result.err));
+        }
+    }
+    QCOMPARE(found, results);
 }
 
 QTEST_GUILESS_MAIN(TestCodeCommand)

@@ -34,9 +34,11 @@ void TestCodeProcess::process_data()
                                   << "";
     QTest::newRow("no marking: the reason on stderr, the object on stdout")
         << "C.UTF-8" << QStringList{"encode", "4k75", "--bands", "4", "--json"} << 1
-        << "{\"ohms\": 4750, \"bands\": null, \"below_ohms\": 4700, \"above_ohms\": 4800, "
-           "\"text\": \"4.75 kΩ cannot be marked with 4 bands; nearest: 4.7 kΩ below, 4.8 kΩ "
-           "above\"}\n"
+        << "{\"result\": \"none\", \"ohms\": 4750, \"reason\": \"4.75 kΩ cannot be marked with 4 "
+           "bands; nearest: 4.7 kΩ below, 4.8 kΩ above\", \"bands\": null, \"band_count\": 4, "
+           "\"tolerance_percent\": null, \"tempco_ppm_per_k\": null, \"tempco_by_default\": null, "
+           "\"below_ohms\": 4700, \"above_ohms\": 4800, \"text\": \"4.75 kΩ cannot be marked "
+           "with 4 bands; nearest: 4.7 kΩ below, 4.8 kΩ above\"}\n"
         << "ohmilka-code: 4.75 kΩ cannot be marked";
     QTest::newRow("usage error") << "C.UTF-8" << QStringList{"encode", "-h4"} << 2 << ""
                                  << "ohmilka-code: unknown option '-4'";

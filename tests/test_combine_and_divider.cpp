@@ -247,8 +247,8 @@ private slots:
         QCOMPARE(result.status, 0);
         QSet<double> ratios;
         const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 20);
-        for (int i = 0; i < lines.size(); ++i) {
+        QCOMPARE(lines.size(), 21); // the header, then the pairs
+        for (int i = 1; i < lines.size(); ++i) {
             const QJsonObject pair = jsonLine(result.out, i);
             const double total = pair.value("top").toDouble() + pair.value("bottom").toDouble();
             QVERIFY2(total >= 1e3 && total <= 1e6, qPrintable(lines[i]));
@@ -264,17 +264,17 @@ private slots:
         const CodeCommandResult result =
             runCodeCommand(words("combine 15.41k --series E24 --json --parts 3"));
         QCOMPARE(result.status, 0);
-        const QJsonObject one = jsonLine(result.out, 0);
+        const QJsonObject one = jsonLine(result.out, 1); // after the header
         QCOMPARE(one.value("parts").toArray(), QJsonArray({15000}));
         QCOMPARE(one.value("form").toString(), QString("a"));
         // Relative and signed, with at least 12 significant digits.
         const QString error =
-            result.out.split(u'\n')[0].section("\"error\": ", 1).section(u',', 0, 0);
+            result.out.split(u'\n')[1].section("\"error\": ", 1).section(u',', 0, 0);
         QCOMPARE(error.toDouble(), (15000 - 15410) / 15410.0);
         QVERIFY2(error.count(QRegularExpression("[0-9]")) >= 13, qPrintable(error));
         QCOMPARE(one.value("min").toDouble(), 14250.0);
         QCOMPARE(one.value("max").toDouble(), 15750.0);
-        const QJsonObject three = jsonLine(result.out, 2);
+        const QJsonObject three = jsonLine(result.out, 3);
         QCOMPARE(three.value("count").toInt(), 3);
         QCOMPARE(three.value("parts").toArray().size(), 3);
         QVERIFY(std::fabs(three.value("ohms").toDouble() - 15410) <=
@@ -287,7 +287,7 @@ private slots:
         const CodeCommandResult result = runCodeCommand(
             words("divider --vref 1.25 --vout 5 --series E24 --vref-tolerance 2 --count 1 --json"));
         QCOMPARE(result.status, 0);
-        const QJsonObject pair = jsonLine(result.out, 0);
+        const QJsonObject pair = jsonLine(result.out, 1);
         const double top = pair.value("top").toDouble(), bottom = pair.value("bottom").toDouble();
         QCOMPARE(pair.value("vout").toDouble(), 1.25 * (1 + top / bottom));
         double least = HUGE_VAL, most = 0;

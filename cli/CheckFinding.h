@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// What check finds, as plain values both of its printers render: each part's verdict, and the
+// counts of the summary.
+
+#include "Messages.h"
+#include "Rows.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ohmilka::cli {
+
+struct Entry {
+    std::string_view file;
+    long line;
+    partslist::Part part; // its references those not named before
+};
+
+// Where a value with a tolerance, or none, stands in the series that parts of it are sold in.
+struct Verdict {
+    Decimal value;
+    std::optional<int> tolerance;
+    std::vector<int> sizes; // the series it was held to
+    bool member = false;
+    std::optional<Decimal> below, above, belowPercent, abovePercent; // outside the series only
+};
+
+struct Finding {
+    enum class Result { InSeries, Outside, Unreadable, NotFitted, OtherPart, Mismatch };
+    const Entry &entry;
+    Result result;
+    std::string reason;               // why the part cannot be read
+    std::optional<Decimal> ohms;      // the value read, of a checked part
+    std::optional<int> tolerance;     // the row's, else its part number's
+    const Verdict *verdict = nullptr; // in series or outside
+};
+
+struct Tally {
+    long checked = 0, inSeries = 0, outside = 0, unreadable = 0, notFitted = 0, otherParts = 0;
+    long partNumbers = 0, mismatches = 0, partNumbersNotRead = 0; // of checked parts
+    int status = 0;
+};
+
+// "checked 12: 10 in series, 1 outside, 1 unreadable; 0 not fitted, 4 other parts skipped".
+std::string summaryText(const Tally &tally, const Texts &texts);
+
+} // namespace ohmilka::cli
