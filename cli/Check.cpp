@@ -76,7 +76,9 @@ int checkCommand(const Call &call)
                 continue;
             }
         }
-        if (const std::string start = file != "-" ? firstBytes(stream) : std::string();
+        // A pipe is read as a list, as standard input is.
+        if (const std::string start =
+                file != "-" && rereadable(file) ? firstBytes(stream) : std::string();
             startsAsZip(start)) {
             checkSpreadsheet(file, report, texts, status);
             continue;

@@ -59,7 +59,8 @@ std::vector<Decimal> stockValues(const std::string &file, const Call &call)
                          "reason"_a = systemReason(errno));
     }
     std::vector<Decimal> values;
-    if (char start[4]{}; file != "-" && stream.read(start, sizeof start) &&
+    if (char start[4]{}; file != "-" && partslist::rereadable(file) &&
+                         stream.read(start, sizeof start) &&
                          partslist::startsAsZip({start, sizeof start})) {
         values = spreadsheetValues(file, texts);
     } else {

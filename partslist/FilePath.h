@@ -17,4 +17,12 @@ inline std::filesystem::path filePath(std::string_view utf8)
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
+// Whether a file can be read twice from its start: a pipe, such as a shell's <(…), cannot, and
+// what was read to tell its kind would be lost.
+inline bool rereadable(std::string_view utf8)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(filePath(utf8), error);
+}
+
 } // namespace ohmilka::partslist

@@ -9,8 +9,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 #include <cerrno>
 #include <system_error>
+#include <thread>
 
 #include <sstream>
 
@@ -41,6 +46,8 @@ private slots:
     void spreadsheetsAnswerAsTheirCsvExport();
     void spreadsheetsBeyondReadingAreNamed_data();
     void spreadsheetsBeyondReadingAreNamed();
+    void pipesAreReadWhole_data();
+    void pipesAreReadWhole();
 
 private:
     static CodeCommandResult check(const QStringList &options, const QString &input)
@@ -612,6 +619,42 @@ void TestCheckCommand::kicadSchematicsAreReadAsTheirBom()
     }
     QCOMPARE(found, parts);
     QCOMPARE(result.status, status);
+}
+
+void TestCheckCommand::pipesAreReadWhole_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // PIPE for the pipe's name
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("answer"); // on either stream
+    QTest::newRow("check") << QStringList{"check", "PIPE"}
+                           << QByteArray("Ref,Value\nR1,1k\nR2,4k4\n")
+                           << "checked 2: 1 in series, 1 outside";
+    QTest::newRow("--stock") << QStringList{"combine", "3k3", "--parts", "1", "--stock", "PIPE"}
+                             << QByteArray("1k\n2k2\n") << "1 resistor: 2.2 kΩ";
+}
+
+// A shell's <(…) is a pipe: what is read to tell the file's kind must not be lost.
+void TestCheckCommand::pipesAreReadWhole()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, answer);
+    QTemporaryDir folder;
+    const QByteArray pipe = QFile::encodeName(folder.filePath("pipe"));
+    QVERIFY(mkfifo(pipe.constData(), 0600) == 0);
+    std::thread writer([&] {
+        QFile file(QString::fromLocal8Bit(pipe));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(content);
+    });
+    const CodeCommandResult result =
+        runCodeCommand(arguments.replaceInStrings("PIPE", QString::fromLocal8Bit(pipe)));
+    writer.join();
+    QVERIFY2((result.out + result.err).contains(answer), qPrintable(result.out + result.err));
+#else
+    QSKIP("pipes of this kind are POSIX's");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestCheckCommand)
