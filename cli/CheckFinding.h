@@ -19,7 +19,22 @@ namespace ohmilka::cli {
 struct Entry {
     std::string_view file;
     long line;
-    partslist::Part part; // its references those not named before
+    partslist::Part part;      // its references those not named before
+    bool notAnnotated = false; // R?: checked on its own
+};
+
+// Resistors a file names that were neither checked nor found not fitted, and why.
+struct NotRead {
+    std::string_view file;
+    long line; // where the first of them is named
+    std::vector<std::string> references;
+    std::string reason;
+};
+
+// Resistors of a design that it leaves out of its BOM: named, not checked.
+struct LeftOutOfBom {
+    std::string_view file;
+    std::vector<std::string> references;
 };
 
 // Where a value with a tolerance, or none, stands in the series that parts of it are sold in.
@@ -44,10 +59,12 @@ struct Finding {
 struct Tally {
     long checked = 0, inSeries = 0, outside = 0, unreadable = 0, notFitted = 0, otherParts = 0;
     long partNumbers = 0, mismatches = 0, partNumbersNotRead = 0; // of checked parts
+    long notAnnotated = 0, notRead = 0, leftOutOfBom = 0;         // resistors
     int status = 0;
 };
 
-// "checked 12: 10 in series, 1 outside, 1 unreadable; 0 not fitted, 4 other parts skipped".
+// "checked 12: 10 in series, 1 outside, 1 unreadable; 0 not fitted, 4 other parts skipped",
+// then the counts that are not 0 of what a designer should see: "; 3 resistors not read".
 std::string summaryText(const Tally &tally, const Texts &texts);
 
 } // namespace ohmilka::cli

@@ -3,11 +3,11 @@
 
 #include "CheckInputs.h"
 
+#include "CheckAccount.h"
 #include "Design.h"
 #include "KicadNetlist.h"
 #include "KicadSchematic.h"
 #include "PartsList.h"
-#include "ReferenceSet.h"
 #include "Spreadsheet.h"
 #include "SystemReason.h"
 
@@ -16,39 +16,6 @@ namespace ohmilka::cli {
 using namespace partslist;
 
 namespace {
-// One list's parts, each reference once: KiCad's grouped export lists a part on its own and
-// again in its group.
-class PartsOfList
-{
-public:
-    explicit PartsOfList(CheckReport &report) : report_(report) {}
-
-    void take(Entry &entry)
-    {
-        Part &part = entry.part;
-        if (!part.references.empty()) {
-            std::erase_if(part.references,
-                          [&](const std::string &reference) { return !seen_.insert(reference); });
-            if (part.references.empty())
-                return;
-        }
-        switch (part.kind) {
-        case Part::Kind::Resistor:
-            return report_.check(entry);
-        case Part::Kind::NotFitted:
-            return report_.notFitted(entry);
-        case Part::Kind::Other:
-            return report_.otherPart(entry);
-        case Part::Kind::None:
-            return;
-        }
-    }
-
-private:
-    CheckReport &report_;
-    ReferenceSet seen_;
-};
-
 // What a file is when it is no text, and what to do with it.
 std::string binaryFileText(BinaryKind kind, std::string_view file, const Texts &texts)
 {
@@ -79,9 +46,8 @@ std::string binaryFileText(BinaryKind kind, std::string_view file, const Texts &
 
 // The parts of a list, each reported; whether a header was found.
 bool readParts(PartsListReader &reader, std::string_view file, CheckReport &report,
-               const Texts &texts)
+               FileAccount &account, const Texts &texts)
 {
-    PartsOfList parts(report);
     ListedPart listed;
     bool columnsReported = false;
     while (reader.next(listed)) {
@@ -96,8 +62,9 @@ bool readParts(PartsListReader &reader, std::string_view file, CheckReport &repo
                                                "limit"_a = reader.records().limit()));
             continue;
         }
-        parts.take(entry);
+        account.take(entry, listed.elsewhere, reader.columns() ? &*reader.columns() : nullptr);
     }
+    account.endOfTable(reader.columns().has_value());
     report.flush();
     return reader.columns().has_value();
 }
@@ -121,17 +88,26 @@ std::string noHeaderText(std::string_view file, const Texts &texts)
 }
 
 // A design's symbols as a parts list's rows, each located by the file and line that hold it.
-void checkDesign(const std::vector<DesignSymbol> &symbols, CheckReport &report)
+void checkDesign(const std::vector<DesignSymbol> &symbols, CheckReport &report, const Texts &texts)
 {
     const std::optional<DesignTable> table = designTable(symbols);
     if (!table)
         return;
     report.columns(symbols.empty() ? std::string_view() : symbols.front().file, table->columns);
-    PartsOfList parts(report);
+    FileAccount account(report, texts);
+    std::vector<NamedResistor> elsewhere;
     for (std::size_t i = 0; i < symbols.size(); ++i) {
+        if (!symbols[i].inBom) {
+            account.leftOutOfBom(symbols[i].file, symbols[i].reference);
+            continue;
+        }
         Entry entry{symbols[i].file, symbols[i].line, partInRow(table->rows[i], table->columns)};
-        parts.take(entry);
+        elsewhere.clear();
+        resistorsNamedElsewhere(table->rows[i], &table->columns,
+                                entry.part.kind != Part::Kind::None, elsewhere);
+        account.take(entry, elsewhere, &table->columns);
     }
+    account.finish();
     report.flush();
 }
 } // namespace
@@ -150,14 +126,16 @@ void reportUnreadableFile(std::string_view file, std::string_view reason, CheckR
 void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts &texts, int &status)
 {
     Spreadsheet spreadsheet(file);
+    FileAccount account(report, texts);
     bool found = false;
     std::optional<std::string> withoutValue; // the first header that names no value column
     readSheetsToHeader(spreadsheet, [&](PartsListReader &reader, const std::string &sheet) {
         const std::string location = file + ":" + sheet;
-        found = readParts(reader, location, report, texts);
+        found = readParts(reader, location, report, account, texts);
         if (const auto line = reader.headerWithoutValue(); line && !found && !withoutValue)
             withoutValue = headerWithoutValueText(location, *line, texts);
     });
+    account.finish();
     status = found && !spreadsheet.problem() ? status : 2;
     if (const auto problem = spreadsheet.problem()) {
         const std::string name = printable(file);
@@ -190,7 +168,7 @@ void checkNetlist(std::ifstream &stream, const std::string &file, CheckReport &r
                   const Texts &texts, int &status)
 {
     const NetlistReading netlist = readKicadNetlist(stream, file);
-    checkDesign(netlist.symbols, report);
+    checkDesign(netlist.symbols, report, texts);
     if (netlist.broken) {
         report.fileProblem(file, texts.say("{file}: the netlist is not well-formed XML",
                                            "{file}: netlist není správně utvořené XML",
@@ -205,7 +183,7 @@ std::vector<std::string> checkSchematic(const std::string &file, CheckReport &re
                                         const Texts &texts, int &status)
 {
     SchematicReading schematic = readKicadSchematic(file);
-    checkDesign(schematic.symbols, report);
+    checkDesign(schematic.symbols, report, texts);
     for (const SchematicProblem &problem : schematic.problems) {
         status = 2;
         if (problem.kind == SchematicProblem::Kind::Unreadable)
@@ -227,7 +205,9 @@ void checkList(DecodingInput &decoding, std::string_view file, char separator, C
 {
     std::istream in(&decoding);
     PartsListReader reader(in, separator);
-    readParts(reader, file, report, texts);
+    FileAccount account(report, texts);
+    readParts(reader, file, report, account, texts);
+    account.finish();
     const RecordReader &records = reader.records();
     if (decoding.binary() != BinaryKind::None) {
         report.fileProblem(file, binaryFileText(decoding.binary(), file, texts));

@@ -36,10 +36,53 @@ std::string summaryText(const Tally &tally, const Texts &texts)
                         texts.plural(tally.partNumbersNotRead, "part number not decoded",
                                      "part numbers not decoded", "objednací číslo nepřečteno",
                                      "objednací čísla nepřečtena", "objednacích čísel nepřečteno"));
+    const auto add = [&](long count, std::string_view english, std::string_view czech) {
+        if (count > 0)
+            summary += fmt::format("; {} {}", count, texts.pick(english, czech));
+    };
+    add(tally.notAnnotated, "not annotated", "bez anotace");
+    if (tally.notRead > 0)
+        summary += fmt::format("; {} {}", tally.notRead,
+                               texts.plural(tally.notRead, "resistor not read",
+                                            "resistors not read", "rezistor nepřečten",
+                                            "rezistory nepřečteny", "rezistorů nepřečteno"));
+    if (tally.leftOutOfBom > 0)
+        summary +=
+            fmt::format("; {} {}", tally.leftOutOfBom,
+                        texts.plural(tally.leftOutOfBom, "resistor left out of the BOM",
+                                     "resistors left out of the BOM", "rezistor vynechán z BOM",
+                                     "rezistory vynechány z BOM", "rezistorů vynecháno z BOM"));
     return summary;
 }
 
 namespace {
+// "R1–R3, R7": runs of designators that count up by one, as ranges.
+std::string designatorRuns(const std::vector<std::string> &designators)
+{
+    const auto split = [](std::string_view designator) {
+        const std::size_t digits = designator.find_first_of("0123456789");
+        long number = -1;
+        if (digits != std::string_view::npos && designator.size() - digits < 10 &&
+            designator.find_first_not_of("0123456789", digits) == std::string_view::npos)
+            number = std::stol(std::string(designator.substr(digits)));
+        return std::pair(designator.substr(0, digits), number);
+    };
+    std::vector<std::string> runs;
+    for (std::size_t first = 0; first < designators.size();) {
+        const auto [prefix, number] = split(designators[first]);
+        std::size_t last = first;
+        while (number >= 0 && last + 1 < designators.size() &&
+               split(designators[last + 1]) == std::pair(prefix, number + long(last + 1 - first)))
+            ++last;
+        runs.push_back(last > first + 1 ? designators[first] + "\u2013" + designators[last]
+                                        : designators[first]);
+        if (last == first + 1)
+            runs.push_back(designators[last]);
+        first = last + 1;
+    }
+    return listOf(runs);
+}
+
 // The text line of a finding worth a word: its place, then what is wrong.
 class FindingLines
 {
@@ -47,6 +90,37 @@ public:
     explicit FindingLines(const Texts &texts) : texts_(texts) {}
 
     std::optional<std::string> line(const Finding &finding)
+    {
+        std::optional<std::string> line = whatIsWrong(finding);
+        if (!finding.entry.notAnnotated)
+            return line;
+        const std::string_view mark = texts_.pick("not annotated", "bez anotace");
+        if (!line)
+            return where(finding.entry) + std::string(mark);
+        *line += "; ";
+        *line += mark;
+        return line;
+    }
+
+    std::string notRead(const NotRead &resistors) const
+    {
+        return texts_.say("{file}:{line}: {references}: not read: {reason}",
+                          "{file}:{line}: {references}: nepřečteno: {reason}",
+                          "file"_a = printable(resistors.file), "line"_a = resistors.line,
+                          "references"_a = printable(designatorRuns(resistors.references)),
+                          "reason"_a = resistors.reason);
+    }
+
+    std::string leftOutOfBom(const LeftOutOfBom &resistors) const
+    {
+        return texts_.say("{file}: {references}: left out of the BOM, not checked",
+                          "{file}: {references}: vynecháno z BOM, nekontroluje se",
+                          "file"_a = printable(resistors.file),
+                          "references"_a = printable(designatorRuns(resistors.references)));
+    }
+
+private:
+    std::optional<std::string> whatIsWrong(const Finding &finding)
     {
         switch (finding.result) {
         case Finding::Result::Outside:
@@ -63,7 +137,6 @@ public:
         return std::nullopt;
     }
 
-private:
     std::string where(const Entry &entry)
     {
         if (entry.file.data() != file_.data() || entry.file.size() != file_.size()) {
@@ -129,6 +202,11 @@ public:
     }
     void columns(std::string_view, const partslist::Columns &) override {}
     void fileProblem(std::string_view, const std::string &) override {}
+    void notRead(const NotRead &resistors) override { out_ << lines_.notRead(resistors) << '\n'; }
+    void leftOutOfBom(const LeftOutOfBom &resistors) override
+    {
+        out_ << lines_.leftOutOfBom(resistors) << '\n';
+    }
     void summary(const Tally &) override {}
 
 private:
@@ -161,7 +239,7 @@ std::string_view resultName(Finding::Result result)
 }
 
 // The summary's counts, as JSON names them.
-constexpr std::array<std::pair<std::string_view, long Tally::*>, 9> summaryCounts{{
+constexpr std::array<std::pair<std::string_view, long Tally::*>, 12> summaryCounts{{
     {"checked", &Tally::checked},
     {"in_series", &Tally::inSeries},
     {"outside", &Tally::outside},
@@ -171,6 +249,9 @@ constexpr std::array<std::pair<std::string_view, long Tally::*>, 9> summaryCount
     {"part_numbers", &Tally::partNumbers},
     {"mismatches", &Tally::mismatches},
     {"part_numbers_not_read", &Tally::partNumbersNotRead},
+    {"not_annotated", &Tally::notAnnotated},
+    {"not_read", &Tally::notRead},
+    {"left_out_of_bom", &Tally::leftOutOfBom},
 }};
 
 class JsonPrinter final : public CheckPrinter
@@ -194,7 +275,8 @@ public:
                    std::vector<std::string_view>(part.references.begin(), part.references.end()))
             .text("value", part.value)
             .text("cell", part.cell)
-            .text("result", resultName(finding.result));
+            .text("result", resultName(finding.result))
+            .truth("not_annotated", entry.notAnnotated);
         if (finding.result == Finding::Result::Unreadable)
             json.text("error", finding.reason);
         else
@@ -249,6 +331,30 @@ public:
         write(
             JsonObject().text("file", file).text("result", "unreadable_file").text("error", reason),
             reason);
+    }
+
+    void notRead(const NotRead &resistors) override
+    {
+        write(JsonObject()
+                  .text("file", resistors.file)
+                  .number("line", Decimal{resistors.line, 0})
+                  .text("result", "not_read")
+                  .texts("references", std::vector<std::string_view>(resistors.references.begin(),
+                                                                     resistors.references.end()))
+                  .text("reason", resistors.reason),
+              lines_.notRead(resistors));
+    }
+
+    void leftOutOfBom(const LeftOutOfBom &resistors) override
+    {
+        write(JsonObject()
+                  .text("file", resistors.file)
+                  .text("result", "left_out_of_bom")
+                  .texts("references", std::vector<std::string_view>(resistors.references.begin(),
+                                                                     resistors.references.end()))
+                  .number("count",
+                          Decimal{static_cast<std::int64_t>(resistors.references.size()), 0}),
+              lines_.leftOutOfBom(resistors));
     }
 
     void summary(const Tally &tally) override

@@ -21,6 +21,8 @@ public:
     virtual void columns(std::string_view file, const partslist::Columns &columns) = 0;
     // A file, or a part of one, that cannot be read: its line is on standard error as well.
     virtual void fileProblem(std::string_view file, const std::string &reason) = 0;
+    virtual void notRead(const NotRead &resistors) = 0;
+    virtual void leftOutOfBom(const LeftOutOfBom &resistors) = 0;
     virtual void summary(const Tally &tally) = 0;
 };
 

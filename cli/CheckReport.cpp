@@ -45,6 +45,19 @@ void CheckReport::columns(std::string_view file, const partslist::Columns &colum
     printer_->columns(file, columns);
 }
 
+void CheckReport::notRead(const NotRead &resistors)
+{
+    tally_.notRead += static_cast<long>(resistors.references.size());
+    tally_.status = 2;
+    printer_->notRead(resistors);
+}
+
+void CheckReport::leftOutOfBom(const LeftOutOfBom &resistors)
+{
+    tally_.leftOutOfBom += static_cast<long>(resistors.references.size());
+    printer_->leftOutOfBom(resistors);
+}
+
 void CheckReport::fileProblem(std::string_view file, const std::string &reason)
 {
     printer_->fileProblem(file, reason);
@@ -62,6 +75,7 @@ void CheckReport::summarise()
 void CheckReport::check(const Entry &entry)
 {
     const partslist::Part &part = entry.part;
+    tally_.notAnnotated += entry.notAnnotated;
     if (!part.secondValue.empty()) {
         valueUnreadable_ = true;
         return unreadable(entry,

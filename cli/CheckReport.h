@@ -29,6 +29,9 @@ public:
     void notFitted(const Entry &entry);
     void otherPart(const Entry &entry);
     void columns(std::string_view file, const partslist::Columns &columns);
+    // Resistors named and neither checked nor found not fitted: the status is 2.
+    void notRead(const NotRead &resistors);
+    void leftOutOfBom(const LeftOutOfBom &resistors);
     // A file that cannot be read, or read to its end: its line on standard error.
     void fileProblem(std::string_view file, const std::string &reason);
     void flush() { out_.flush(); } // what was found so far, before a message on stderr

@@ -22,6 +22,7 @@ struct DesignSymbol {
     std::string reference, value;
     std::vector<std::pair<std::string, std::string>> fields; // name and text, as the user gave them
     bool notFitted = false;
+    bool inBom = true; // false where the symbol is left out of the BOM ("in_bom no")
 };
 
 // A field named DNP that says "DNP", "x", "yes" or "1": not fitted; empty, or another field:

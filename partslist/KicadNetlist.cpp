@@ -47,8 +47,8 @@ public:
         inComp_ = false;
         for (const auto &[field, text] : symbol_.fields)
             symbol_.notFitted = symbol_.notFitted || fieldSaysNotFitted(field, text);
-        if (!excluded_)
-            reading_.symbols.push_back(std::move(symbol_));
+        symbol_.inBom = !excluded_;
+        reading_.symbols.push_back(std::move(symbol_));
     }
     void text(std::string_view text) override
     {

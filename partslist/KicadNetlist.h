@@ -5,7 +5,7 @@
 
 // KiCad's XML netlist, as kicad-cli (kicadxml, python-bom) writes it and Eeschema hands it to
 // its BOM generators, versions D and E: a symbol for each <comp>, with its value, its fields and
-// its dnp property; those with exclude_from_bom are no part of the list.
+// its dnp property; those with exclude_from_bom are marked as left out of the BOM.
 
 #include "Design.h"
 

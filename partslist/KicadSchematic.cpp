@@ -105,8 +105,6 @@ private:
         const std::uint32_t root = sheet->root();
         for (std::uint32_t symbol = sheet->next(root, "symbol"); symbol != Sexpr::none;
              symbol = sheet->next(root, "symbol", symbol)) {
-            if (sheet->value(symbol, "in_bom") == "no")
-                continue;
             DesignSymbol found{file,
                                static_cast<long>(sheet->node(symbol).line),
                                referenceOf(*sheet, symbol, path, oldPath),
@@ -116,6 +114,7 @@ private:
             if (found.reference.empty() || found.reference.front() == '#')
                 continue; // power symbols and flags
             found.notFitted = sheet->value(symbol, "dnp") == "yes";
+            found.inBom = sheet->value(symbol, "in_bom") != "no";
             for (std::uint32_t property = sheet->next(symbol, "property"); property != Sexpr::none;
                  property = sheet->next(symbol, "property", property)) {
                 const std::string_view name = sheet->argument(property, 0);

@@ -6,8 +6,8 @@
 // A KiCad schematic (.kicad_sch, KiCad 6 to 9) read as its BOM export reads it: from the root
 // sheet through every hierarchical sheet, a sheet used twice giving its symbols twice; each
 // symbol's reference from its instance on this project's path (KiCad 7 on) or from the root's
-// symbol_instances (KiCad 6), since the Reference property is wrong for reused sheets. Symbols
-// with (in_bom no), and power symbols, are no part of the list.
+// symbol_instances (KiCad 6), since the Reference property is wrong for reused sheets. Power
+// symbols are no part of the list; symbols with (in_bom no) are marked as left out of the BOM.
 
 #include "Design.h"
 

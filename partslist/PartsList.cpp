@@ -137,6 +137,7 @@ bool PartsListReader::findHeaderNearby()
 bool PartsListReader::next(ListedPart &listed)
 {
     while (nextRecord()) {
+        listed.elsewhere.clear();
         listed.line = current_.line;
         listed.tooLong = current_.tooLong;
         if (current_.tooLong) {
@@ -156,11 +157,16 @@ bool PartsListReader::next(ListedPart &listed)
             listed.part = partInLine(fields_[0]);
         else if (!columns_) {
             // Rows before the header, such as KiCad's "Source:" and "Date:".
-            findHeader();
-            continue;
-        } else
+            if (findHeader())
+                continue;
+            listed.part = Part{};
+            resistorsNamedElsewhere(fields_, nullptr, false, listed.elsewhere);
+        } else {
             listed.part = partInRow(fields_, *columns_);
-        if (listed.part.kind != Part::Kind::None)
+            resistorsNamedElsewhere(fields_, &*columns_, listed.part.kind != Part::Kind::None,
+                                    listed.elsewhere);
+        }
+        if (listed.part.kind != Part::Kind::None || !listed.elsewhere.empty())
             return true;
     }
     return false;

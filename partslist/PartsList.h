@@ -7,6 +7,7 @@
 // row that is a header, whatever comes before it. The rows just under the header are read ahead
 // to judge the columns by their cells; nothing else is kept.
 
+#include "Designators.h"
 #include "Records.h"
 #include "Rows.h"
 #include "Spreadsheet.h"
@@ -30,6 +31,8 @@ struct ListedPart {
     long line = 0;
     bool tooLong = false; // the record was longer than the limit: no part was read
     Part part;
+    // Resistors the row names outside its part: in other columns, or in a row that is no part.
+    std::vector<NamedResistor> elsewhere;
 };
 
 class PartsListReader
@@ -46,7 +49,8 @@ public:
           firstLineDecides_(separator == plainOrTable)
     {}
 
-    // The next part, skipping rows that are none; false at the end or when reading fails.
+    // The next part, skipping rows that are none unless they name resistors; false at the end
+    // or when reading fails.
     bool next(ListedPart &listed);
 
     // The columns, once a header is found.

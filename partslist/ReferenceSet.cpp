@@ -39,6 +39,16 @@ bool ReferenceSet::insert(std::string_view reference)
     return true;
 }
 
+bool ReferenceSet::contains(std::string_view reference) const
+{
+    const std::uint32_t tag = tagOf(reference);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t at = tag & mask; slots_[at].tag != 0; at = (at + 1) & mask)
+        if (slots_[at].tag == tag && text(slots_[at].index) == reference)
+            return true;
+    return false;
+}
+
 void ReferenceSet::grow()
 {
     std::vector<Slot> old(slots_.size() * 2);

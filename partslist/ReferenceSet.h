@@ -19,6 +19,7 @@ class ReferenceSet
 public:
     // False when the set holds the reference already.
     bool insert(std::string_view reference);
+    bool contains(std::string_view reference) const;
 
 private:
     struct Slot {

@@ -4,6 +4,7 @@
 #include "Rows.h"
 
 #include "AsciiText.h"
+#include "Designators.h"
 
 #include <algorithm>
 #include <array>
@@ -11,59 +12,6 @@
 namespace ohmilka::partslist {
 
 namespace {
-constexpr bool partsReferences(char c)
-{
-    return c == ',' || c == ' ' || c == ';' || c == '\t';
-}
-
-// "R1, R2 R5": the references of a grouped row.
-std::vector<std::string> referencesIn(std::string_view cell)
-{
-    std::vector<std::string> references;
-    std::string current;
-    for (char c : cell) {
-        if (partsReferences(c)) {
-            if (!current.empty())
-                references.push_back(std::move(current));
-            current.clear();
-        } else {
-            current += c;
-        }
-    }
-    if (!current.empty())
-        references.push_back(current);
-    return references;
-}
-
-// R1, IC12, R5A, R1-R4, R1-4.
-bool isDesignator(std::string_view text)
-{
-    std::size_t at = 0;
-    while (at < text.size() && isAsciiLetter(text[at]))
-        ++at;
-    const std::size_t letters = at;
-    while (at < text.size() && isDigit(text[at]))
-        ++at;
-    if (letters == 0 || letters > 5 || at == letters)
-        return false;
-    if (at < text.size() && isAsciiLetter(text[at]) && at + 1 == text.size())
-        return true;
-    if (at < text.size() && text[at] == '-') {
-        const std::string_view last = text.substr(at + 1);
-        return !last.empty() &&
-               (isDesignator(last) || std::all_of(last.begin(), last.end(), isDigit));
-    }
-    return at == text.size();
-}
-
-bool namesAResistor(const std::vector<std::string> &references)
-{
-    return std::any_of(references.begin(), references.end(), [](const std::string &reference) {
-        return reference.size() > 1 && (reference[0] == 'R' || reference[0] == 'r') &&
-               isDigit(reference[1]) && isDesignator(reference);
-    });
-}
-
 template <std::size_t size>
 bool isOneOf(std::string_view text, const std::array<std::string_view, size> &words)
 {
@@ -224,13 +172,6 @@ void takeReading(Part &part, const CellValue &reading)
 }
 } // namespace
 
-bool listsDesignators(std::string_view cell)
-{
-    const std::vector<std::string> references = referencesIn(cell);
-    return !references.empty() && std::all_of(references.begin(), references.end(),
-                                              [](const std::string &r) { return isDesignator(r); });
-}
-
 std::optional<Header> headerIn(const Record &fields, long line)
 {
     Header header;
@@ -291,11 +232,14 @@ Part partInRow(const Record &fields, const Columns &columns)
                 first = cell;
             lastFilled = i;
         }
-    if (filled == 0 || (filled == 1 && lastFilled == 0 && columns.value != 0) ||
-        first.ends_with(':'))
-        return part;
     const std::string_view value = cellOf(fields, columns.value);
     const std::string_view references = cellOf(fields, columns.references);
+    // A resistor without a value is a part, not a title.
+    const bool referencesAlone =
+        filled == 1 && columns.references == 0 && namesAResistor(referencesIn(references));
+    if (filled == 0 || (filled == 1 && lastFilled == 0 && columns.value != 0 && !referencesAlone) ||
+        first.ends_with(':'))
+        return part;
     // Totals, supplier lines, statistics: neither a reference nor a value.
     if (value.empty() && (references.empty() || !listsDesignators(references)))
         return part;

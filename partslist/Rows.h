@@ -63,7 +63,4 @@ struct Part {
 Part partInRow(const Record &fields, const Columns &columns);
 Part partInLine(std::string_view line); // of a plain list
 
-// R1, "R1, R2", "R1 R2", R1-R4: a cell that lists designators.
-bool listsDesignators(std::string_view cell);
-
 } // namespace ohmilka::partslist

@@ -250,9 +250,10 @@ void TestCheckCommand::reportsWhatLiesOutside_data()
         << "-:2: R1, R2: 5 kΩ is not in E96 or E24; nearest 4.99 kΩ (−0.2 %) below and 5.1 kΩ "
            "(+2 %) above\n"
         << "checked 3: 2 in series, 1 outside, 0 unreadable";
-    QTest::newRow("no Value column") << QStringList{"--csv"} << "Ref,Qty\nR1,1\n"
-                                     << 2 << ""
-                                     << "-:1: the header names no column of values";
+    QTest::newRow("no Value column")
+        << QStringList{"--csv"} << "Ref,Qty\nR1,1\n"
+        << 2 << "-:2: R1: not read: no header names a column of values\n"
+        << "-:1: the header names no column of values";
     QTest::newRow("not fitted, in any spelling, and other parts")
         << QStringList{} << "DNP\ndnf\nNC\nn/a\n-\n—\n100n\n3V3\n"
         << 0 << ""
@@ -554,12 +555,14 @@ void TestCheckCommand::kicadNetlistsAreReadAsTheirBom_data()
     const QString outside =
         "R7: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n";
     // Version E (KiCad 8): the dnp property and a DNP field of x leave R3 and R6 off, an empty
-    // one leaves R5 on; R4, excluded from the BOM, is no part of it.
+    // one leaves R5 on; R4, excluded from the BOM, is named but not checked.
     QTest::newRow("version E")
         << "amplifier-e.xml"
-        << "FILE:24: " + mismatch + "FILE:65: " + outside
+        << "FILE:24: " + mismatch + "FILE:65: " + outside +
+               "FILE: R4: left out of the BOM, not checked\n"
         << "checked 4: 2 in series, 1 outside, 0 unreadable; 2 not fitted, 1 "
-           "other part skipped; 1 mismatch with its part number";
+           "other part skipped; 1 mismatch with its part number, 0 part numbers not decoded; "
+           "1 resistor left out of the BOM";
     QTest::newRow("version D")
         << "amplifier-d.xml"
         << "FILE:8: " + mismatch + "FILE:19: " + outside
@@ -585,10 +588,11 @@ void TestCheckCommand::kicadSchematicsAreReadAsTheirBom_data()
     QTest::addColumn<QString>("root");      // in tests/kicad
     QTest::addColumn<QStringList>("parts"); // line, references, result of each part, in order
     QTest::addColumn<int>("status");
-    // KiCad 6: references from the root's symbol_instances; (in_bom no) and power symbols are
-    // left out.
+    // KiCad 6: references from the root's symbol_instances; power symbols are no parts, and
+    // (in_bom no) is named, not checked.
     QTest::newRow("flat, KiCad 6")
-        << "flat6/amplifier.kicad_sch" << QStringList{"17 R1 mismatch", "30 R2 outside"} << 1;
+        << "flat6/amplifier.kicad_sch"
+        << QStringList{"17 R1 mismatch", "30 R2 outside", "0 R3 left_out_of_bom"} << 1;
     // KiCad 7: a sheet used twice gives its symbols twice, each with the reference of its
     // instance on that path; a symbol copied from another project, with only that project's
     // instances, is left out; (dnp yes) and a DNP field of x leave a part off.

@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "CheckAccount.h"
+
+#include <algorithm>
+
+namespace ohmilka::cli {
+
+using namespace partslist;
+
+void FileAccount::take(Entry &entry, const std::vector<NamedResistor> &elsewhere,
+                       const Columns *columns)
+{
+    Part &part = entry.part;
+    for (const NamedResistor &named : elsewhere) {
+        if (!pendingSeen_.insert(named.designator))
+            continue;
+        Pending pending{
+            std::string(entry.file), named.designator, {}, entry.line, Why::AboveHeader};
+        if (named.column) {
+            const std::size_t column = *named.column;
+            pending.why = part.kind == Part::Kind::None && column == columns->references
+                              ? Why::NoPart
+                              : Why::OtherColumn;
+            pending.label = column < columns->header.labels.size() ? columns->header.labels[column]
+                                                                   : std::string();
+            if (pending.label.empty())
+                pending.label = std::to_string(column + 1);
+        }
+        pending_.push_back(std::move(pending));
+    }
+    if (part.kind == Part::Kind::None)
+        return;
+    // KiCad's grouped export lists a part on its own and again in its group; each R? is a part.
+    entry.notAnnotated = part.kind != Part::Kind::Other &&
+                         std::any_of(part.references.begin(), part.references.end(),
+                                     [](const std::string &r) { return isUnannotated(r); });
+    if (!part.references.empty()) {
+        std::erase_if(part.references, [&](const std::string &reference) {
+            return !isUnannotated(reference) && !seen_.insert(reference);
+        });
+        if (part.references.empty())
+            return;
+    }
+    switch (part.kind) {
+    case Part::Kind::Resistor:
+    case Part::Kind::NotFitted:
+        for (const std::string &reference : part.references)
+            if (reference.find('-') != std::string::npos)
+                for (const std::string &member : resistorsNamed(reference))
+                    members_.insert(member);
+        return part.kind == Part::Kind::Resistor ? report_.check(entry) : report_.notFitted(entry);
+    case Part::Kind::Other:
+        return report_.otherPart(entry);
+    case Part::Kind::None:
+        return;
+    }
+}
+
+void FileAccount::leftOutOfBom(std::string_view file, const std::string &reference)
+{
+    if (!namesAResistor({reference}) || !leftOutSeen_.insert(reference))
+        return;
+    if (leftOut_.empty() || leftOut_.back().first != file)
+        leftOut_.emplace_back(std::string(file), std::vector<std::string>());
+    leftOut_.back().second.push_back(reference);
+}
+
+void FileAccount::endOfTable(bool headerFound)
+{
+    for (std::size_t i = aboveHeader_; i < pending_.size() && !headerFound; ++i)
+        if (pending_[i].why == Why::AboveHeader)
+            pending_[i].why = Why::NoHeader;
+    aboveHeader_ = pending_.size();
+}
+
+std::string FileAccount::reasonOf(const Pending &pending) const
+{
+    switch (pending.why) {
+    case Why::OtherColumn:
+        return texts_.say("the column {label} was not taken for references",
+                          "sloupec {label} se nečetl jako označení součástek",
+                          "label"_a = quoted(pending.label));
+    case Why::NoPart:
+        return texts_.say("their row was not taken for a part",
+                          "jejich řádek se nečetl jako součástka");
+    case Why::AboveHeader:
+        return texts_.say("they stand above the header", "stojí nad záhlavím");
+    case Why::NoHeader:
+        break;
+    }
+    return texts_.say("no header names a column of values", "žádné záhlaví neuvádí sloupec hodnot");
+}
+
+void FileAccount::finish()
+{
+    // What no part accounted for, in runs of one file and one reason.
+    std::erase_if(pending_, [&](const Pending &pending) {
+        return seen_.contains(pending.designator) || members_.contains(pending.designator);
+    });
+    for (std::size_t first = 0; first < pending_.size();) {
+        const Pending &lead = pending_[first];
+        NotRead resistors{lead.file, lead.line, {}, reasonOf(lead)};
+        std::size_t next = first;
+        for (; next < pending_.size() && pending_[next].file == lead.file &&
+               pending_[next].why == lead.why && pending_[next].label == lead.label;
+             ++next)
+            resistors.references.push_back(pending_[next].designator);
+        report_.notRead(resistors);
+        first = next;
+    }
+    pending_.clear();
+    for (const auto &[file, references] : leftOut_)
+        report_.leftOutOfBom({file, references});
+    leftOut_.clear();
+}
+
+} // namespace ohmilka::cli

@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// Every resistor a file names ends in one place: checked (unreadable is a verdict), not fitted,
+// left out of the BOM, or not read, with the reason. Parts go to the report as they come, each
+// reference once; resistors that a row names outside its part wait for the end of the file, when
+// those that no part accounted for are named as not read.
+
+#include "CheckReport.h"
+#include "Designators.h"
+#include "ReferenceSet.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace ohmilka::cli {
+
+class FileAccount
+{
+public:
+    FileAccount(CheckReport &report, const Texts &texts) : report_(report), texts_(texts) {}
+
+    // A part, and the resistors its row names elsewhere, under columns (none above a header).
+    void take(Entry &entry, const std::vector<partslist::NamedResistor> &elsewhere,
+              const partslist::Columns *columns);
+    // A design's resistor that its BOM leaves out.
+    void leftOutOfBom(std::string_view file, const std::string &reference);
+    // The end of a table: what stood above its header, or in a table without one.
+    void endOfTable(bool headerFound);
+    // The resistors not read, then those left out of the BOM, to the report.
+    void finish();
+
+private:
+    enum class Why { OtherColumn, NoPart, AboveHeader, NoHeader };
+    struct Pending {
+        std::string file, designator, label;
+        long line;
+        Why why;
+    };
+    std::string reasonOf(const Pending &pending) const;
+
+    CheckReport &report_;
+    const Texts &texts_;
+    partslist::ReferenceSet seen_;    // references of the parts reported
+    partslist::ReferenceSet members_; // resistors of a range reported: R2 of R1-R4
+    partslist::ReferenceSet pendingSeen_;
+    std::vector<Pending> pending_;
+    std::size_t aboveHeader_ = 0; // pending_ from here on stood above any header so far
+    // Each file's resistors left out of the BOM, each once: a part of several units is one.
+    std::vector<std::pair<std::string, std::vector<std::string>>> leftOut_;
+    partslist::ReferenceSet leftOutSeen_;
+};
+
+} // namespace ohmilka::cli

@@ -1,0 +1,183 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "Designators.h"
+
+#include "AsciiText.h"
+#include "Rows.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace ohmilka::partslist {
+
+namespace {
+constexpr bool partsReferences(char c)
+{
+    return c == ',' || c == ' ' || c == ';' || c == '\t';
+}
+
+// Each reference of a cell, as a view of it.
+template <typename Each> void forEachReference(std::string_view cell, Each each)
+{
+    std::size_t at = 0;
+    while (at < cell.size()) {
+        while (at < cell.size() && partsReferences(cell[at]))
+            ++at;
+        std::size_t end = at;
+        while (end < cell.size() && !partsReferences(cell[end]))
+            ++end;
+        if (end > at && !each(cell.substr(at, end - at)))
+            return;
+        at = end;
+    }
+}
+
+bool isResistorDesignator(std::string_view reference)
+{
+    return reference.size() > 1 && (reference[0] == 'R' || reference[0] == 'r') &&
+           (isDigit(reference[1]) || reference[1] == '?') && isDesignator(reference);
+}
+
+std::optional<long> numberIn(std::string_view digits)
+{
+    long number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    return number;
+}
+
+// A range longer than this is two designators, not the parts between them.
+constexpr long longestRange = 10'000;
+
+// Eagle names packages R0603 and R1206: no designator is numbered from a zero.
+bool mayBePackage(std::string_view designator)
+{
+    return designator.size() > 2 && designator[1] == '0';
+}
+
+// The columns a row's cells are not looked at for designators in: what they hold is a value, a
+// package, a part number, a quantity or a description, where R10 and R0603 are no designators.
+bool holdsNoDesignators(const Columns &columns, std::size_t column)
+{
+    if (column == columns.value || column >= columns.header.meanings.size())
+        return column == columns.value;
+    switch (columns.header.meanings[column].role) {
+    case Role::Value:
+    case Role::Tolerance:
+    case Role::Quantity:
+    case Role::Manufacturer:
+    case Role::PartNumber:
+    case Role::Description:
+    case Role::Footprint:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+std::vector<std::string> referencesIn(std::string_view cell)
+{
+    std::vector<std::string> references;
+    forEachReference(cell, [&](std::string_view reference) {
+        references.emplace_back(reference);
+        return true;
+    });
+    return references;
+}
+
+bool isDesignator(std::string_view text)
+{
+    std::size_t at = 0;
+    while (at < text.size() && isAsciiLetter(text[at]))
+        ++at;
+    const std::size_t letters = at;
+    if (letters == 0 || letters > 5)
+        return false;
+    if (at + 1 == text.size() && text[at] == '?')
+        return true;
+    while (at < text.size() && isDigit(text[at]))
+        ++at;
+    if (at == letters)
+        return false;
+    if (at < text.size() && isAsciiLetter(text[at]) && at + 1 == text.size())
+        return true;
+    if (at < text.size() && text[at] == '-') {
+        const std::string_view last = text.substr(at + 1);
+        return !last.empty() &&
+               (isDesignator(last) || std::all_of(last.begin(), last.end(), isDigit));
+    }
+    return at == text.size();
+}
+
+bool isUnannotated(std::string_view reference)
+{
+    return reference.size() > 1 && reference.back() == '?' && isDesignator(reference);
+}
+
+bool namesAResistor(const std::vector<std::string> &references)
+{
+    return std::any_of(references.begin(), references.end(), [](const std::string &reference) {
+        return isResistorDesignator(reference);
+    });
+}
+
+bool listsDesignators(std::string_view cell)
+{
+    bool any = false, all = true;
+    forEachReference(cell, [&](std::string_view reference) {
+        any = true;
+        all = isDesignator(reference);
+        return all;
+    });
+    return any && all;
+}
+
+std::vector<std::string> resistorsNamed(std::string_view reference)
+{
+    if (!isResistorDesignator(reference))
+        return {};
+    const std::size_t dash = reference.find('-');
+    if (dash == std::string_view::npos)
+        return {std::string(reference)};
+    // R1-R4 or R1-4: the parts between, where both ends are R and a number.
+    std::string_view last = reference.substr(dash + 1);
+    if (!last.empty() && isAsciiLetter(last.front())) {
+        if (last.front() != reference.front())
+            return {};
+        last.remove_prefix(1);
+    }
+    const auto first = numberIn(reference.substr(1, dash - 1));
+    const auto end = numberIn(last);
+    if (!first || !end || *end < *first || *end - *first >= longestRange)
+        return {std::string(reference.substr(0, dash))};
+    std::vector<std::string> named;
+    for (long number = *first; number <= *end; ++number)
+        named.push_back(reference.front() + std::to_string(number));
+    return named;
+}
+
+void resistorsNamedElsewhere(const Record &fields, const Columns *columns, bool partRead,
+                             std::vector<NamedResistor> &found)
+{
+    for (std::size_t column = 0; column < fields.size(); ++column) {
+        if (columns &&
+            (holdsNoDesignators(*columns, column) || (partRead && column == columns->references)))
+            continue;
+        const std::string_view cell = trimmed(fields[column]);
+        // Most cells are told apart by their first letter.
+        if (cell.empty() || !isAsciiLetter(cell.front()) || !listsDesignators(cell))
+            continue;
+        forEachReference(cell, [&](std::string_view reference) {
+            if (!isUnannotated(reference) && !mayBePackage(reference))
+                for (std::string &designator : resistorsNamed(reference))
+                    found.push_back(
+                        {std::move(designator), columns ? std::optional(column) : std::nullopt});
+            return true;
+        });
+    }
+}
+
+} // namespace ohmilka::partslist

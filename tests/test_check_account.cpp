@@ -1,0 +1,197 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "CodeCommandRun.h"
+#include "Designators.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fstream>
+
+// Every resistor a list or a design names is checked, not fitted, left out of the BOM, or named
+// as not read; a file that names resistors and reads none of them never passes.
+class TestCheckAccount : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyResistorIsAccountedFor_data();
+    void everyResistorIsAccountedFor();
+    void resistorsNotReadHaveTheirObject();
+    void resistorsLeftOutOfTheBomAreNamedOnce();
+    void designatorsAreTheResistorsTheyName_data();
+    void designatorsAreTheResistorsTheyName();
+
+private:
+    static CodeCommandResult check(const QStringList &options, const QString &input)
+    {
+        return runCodeCommand(QStringList{QStringLiteral("check")} + options,
+                              ohmilka::cli::Language::English, input.toStdString());
+    }
+};
+
+void TestCheckAccount::everyResistorIsAccountedFor_data()
+{
+    QTest::addColumn<QString>("input"); // read as CSV
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("summary");
+    // Order numbers that look like designators are taken for references, and the resistors
+    // stand under a label with a typing error.
+    QTest::newRow("a column of order numbers taken for references")
+        << "Value,LCSC,Desginator,Qty\n10k,C25804,\"R1,R2\",2\n100n,C14663,C1,1\n"
+           "4k7,C23162,R3,1\n"
+        << 2 << "-:2: R1–R3: not read: the column 'Desginator' was not taken for references\n"
+        << "checked 0: 0 in series, 0 outside, 0 unreadable; 0 not fitted, 3 other parts "
+           "skipped; 3 resistors not read";
+    QTest::newRow("a header of labels the table does not hold")
+        << "Wert,LCSC,Desginator\n10k,C25804,\"R1,R2\"\n"
+        << 2 << "-:2: R1, R2: not read: no header names a column of values\n"
+        << "; 2 resistors not read";
+    QTest::newRow("a file that names resistors and checks none")
+        << "Ref,Qty\nR1,1\nR2,1\nC1,1\n"
+        << 2 << "-:2: R1, R2: not read: no header names a column of values\n"
+        << "; 2 resistors not read";
+    QTest::newRow("a second column of references, one per board")
+        << "Designator 1,Value,Designator 2\nR1,10k,R101\nR2,4k7,R102\n"
+        << 2
+        << "-:2: R101, R102: not read: the column 'Designator 2' was not taken for references\n"
+        << "checked 2: 2 in series, 0 outside, 0 unreadable; 0 not fitted, 0 other parts "
+           "skipped; 2 resistors not read";
+    QTest::newRow("the same resistors in two columns") << "Ref,Value,Pos\nR1,10k,R1\nR2,4k7,R2\n"
+                                                       << 0 << ""
+                                                       << "checked 2: 2 in series";
+    QTest::newRow("a range that names a resistor of another column")
+        << "Ref,Value,Note\nR1-R4,10k,\nC1,100n,R2\n"
+        << 0 << ""
+        << "checked 1: 1 in series";
+    QTest::newRow("every resistor not fitted")
+        << "Ref,Value\nR1,DNP\nR2,DNP\n"
+        << 0 << ""
+        << "checked 0: 0 in series, 0 outside, 0 unreadable; 2 not fitted";
+    QTest::newRow("a resistor without a value is a part")
+        << "Ref,Value,Footprint\nR1,10k,R_0603\nR2,,\n"
+        << 2 << "-:3: R2: value '': it is empty\n"
+        << "checked 2: 1 in series, 0 outside, 1 unreadable";
+    // Eagle names packages R0603; values such as R10 are resistances, not designators.
+    QTest::newRow("packages and values that look like designators")
+        << "Part,Value,Package,Pkg,Description\nR1,R10,R0603,R0805,R47 sense\n"
+           "R2,R47,R1206,R0402,R10\n"
+        << 0 << ""
+        << "checked 2: 2 in series";
+    QTest::newRow("each R? on its own, not annotated")
+        << "Ref,Value\nR?,10k\nR?,5k\nR1,4k7\n"
+        << 1
+        << "-:2: R?: not annotated\n"
+           "-:3: R?: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above; "
+           "not annotated\n"
+        << "checked 3: 2 in series, 1 outside, 0 unreadable; 0 not fitted, 0 other parts "
+           "skipped; 2 not annotated";
+    QTest::newRow("other designators of that form are other parts")
+        << "Ref,Value\nU?,NE5532\nUSB_1,USB-C\n?1,x\n"
+        << 0 << ""
+        << "checked 0: 0 in series, 0 outside, 0 unreadable; 0 not fitted, 3 other parts";
+    QTest::newRow("a resistor above the header")
+        << "R9,R10\nRef,Value\nR1,10k\n"
+        << 2 << "-:1: R9, R10: not read: they stand above the header\n"
+        << "checked 1: 1 in series, 0 outside, 0 unreadable; 0 not fitted, 0 other parts "
+           "skipped; 2 resistors not read";
+    QTest::newRow("a total whose note names a resistor")
+        << "Ref,Value,Note\nR1,10k,\nTotal:,,R2\n"
+        << 2 << "-:3: R2: not read: the column 'Note' was not taken for references\n"
+        << "; 1 resistor not read";
+    QTest::newRow("a row taken for the header once more")
+        << "Ref,Value\nR1,10k\nR2,Value\n"
+        << 2 << "-:3: R2: not read: their row was not taken for a part\n"
+        << "; 1 resistor not read";
+}
+
+void TestCheckAccount::everyResistorIsAccountedFor()
+{
+    QFETCH(QString, input);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, summary);
+    const CodeCommandResult result = check({"--csv"}, input);
+    QCOMPARE(result.out, out);
+    QVERIFY2(result.err.contains(summary), qPrintable(result.err));
+    QCOMPARE(result.status, status);
+}
+
+void TestCheckAccount::resistorsNotReadHaveTheirObject()
+{
+    const CodeCommandResult result =
+        check({"--csv", "--json"}, "Value,LCSC,Desginator,Qty\n10k,C25804,\"R1,R2\",2\n");
+    const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4); // columns, the other part, the resistors not read, the summary
+    const QJsonObject notRead = QJsonDocument::fromJson(lines[2].toUtf8()).object();
+    QCOMPARE(notRead.value("result").toString(), "not_read");
+    QCOMPARE(notRead.value("line").toInt(), 2);
+    QCOMPARE(notRead.value("references").toVariant().toStringList(), QStringList({"R1", "R2"}));
+    QCOMPARE(notRead.value("reason").toString(),
+             "the column 'Desginator' was not taken for references");
+    QCOMPARE(notRead.value("text").toString(),
+             "-:2: R1, R2: not read: the column 'Desginator' was not taken for references");
+    const QJsonObject summary = QJsonDocument::fromJson(lines[3].toUtf8()).object();
+    QCOMPARE(summary.value("not_read").toInt(), 2);
+    QCOMPARE(result.status, 2);
+}
+
+// A part of several units is one resistor; each file's note names its own.
+void TestCheckAccount::resistorsLeftOutOfTheBomAreNamedOnce()
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("board.xml").toStdString();
+    std::ofstream(path) << R"(<?xml version="1.0" encoding="UTF-8"?>
+<export version="E">
+  <components>
+    <comp ref="R1"><value>10k</value></comp>
+    <comp ref="R2"><value>10k</value><property name="exclude_from_bom"/></comp>
+    <comp ref="R2"><value>10k</value><property name="exclude_from_bom"/></comp>
+    <comp ref="R3"><value>10k</value><property name="exclude_from_bom"/></comp>
+    <comp ref="TP1"><value>TP</value><property name="exclude_from_bom"/></comp>
+  </components>
+</export>
+)";
+    const CodeCommandResult result = check({QString::fromStdString(path)}, {});
+    QCOMPARE(result.out,
+             QString::fromStdString(path) + ": R2, R3: left out of the BOM, not checked\n");
+    QVERIFY2(result.err.contains("checked 1: 1 in series, 0 outside, 0 unreadable; 0 not fitted, "
+                                 "0 other parts skipped; 2 resistors left out of the BOM"),
+             qPrintable(result.err));
+    QCOMPARE(result.status, 0);
+}
+
+void TestCheckAccount::designatorsAreTheResistorsTheyName_data()
+{
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<QStringList>("resistors");
+    QTest::newRow("one") << "R12" << QStringList{"R12"};
+    QTest::newRow("with a suffix") << "R12A" << QStringList{"R12A"};
+    QTest::newRow("small letters") << "r3" << QStringList{"r3"};
+    QTest::newRow("a range") << "R1-R4" << QStringList{"R1", "R2", "R3", "R4"};
+    QTest::newRow("a range by its numbers") << "R8-10" << QStringList{"R8", "R9", "R10"};
+    QTest::newRow("not annotated") << "R?" << QStringList{"R?"};
+    QTest::newRow("a range that runs down") << "R4-R1" << QStringList{"R4"};
+    QTest::newRow("a range too long to be one") << "R1-R99999" << QStringList{"R1"};
+    QTest::newRow("a range into other parts") << "R1-C4" << QStringList{};
+    QTest::newRow("a capacitor") << "C1" << QStringList{};
+    QTest::newRow("a network") << "RN1" << QStringList{};
+    QTest::newRow("a connector") << "USB_1" << QStringList{};
+}
+
+void TestCheckAccount::designatorsAreTheResistorsTheyName()
+{
+    QFETCH(QString, reference);
+    QFETCH(QStringList, resistors);
+    QStringList named;
+    for (const std::string &resistor : ohmilka::partslist::resistorsNamed(reference.toStdString()))
+        named << QString::fromStdString(resistor);
+    QCOMPARE(named, resistors);
+}
+
+QTEST_GUILESS_MAIN(TestCheckAccount)
+#include "test_check_account.moc"
