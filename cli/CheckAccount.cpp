@@ -9,15 +9,18 @@ namespace ohmilka::cli {
 
 using namespace partslist;
 
-void FileAccount::take(Entry &entry, const std::vector<NamedResistor> &elsewhere,
-                       const Columns *columns)
+void FileAccount::takeNamed(Entry &entry, const std::vector<NamedResistor> &elsewhere,
+                            const Columns *columns)
 {
     Part &part = entry.part;
     for (const NamedResistor &named : elsewhere) {
         if (!pendingSeen_.insert(named.designator))
             continue;
-        Pending pending{
-            std::string(entry.file), named.designator, {}, entry.line, Why::AboveHeader};
+        Pending pending{std::string(entry.file),
+                        named.designator,
+                        {},
+                        named.line ? named.line : entry.line,
+                        Why::AboveHeader};
         if (named.column) {
             const std::size_t column = *named.column;
             pending.why = part.kind == Part::Kind::None && column == columns->references

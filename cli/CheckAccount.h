@@ -26,7 +26,14 @@ public:
 
     // A part, and the resistors its row names elsewhere, under columns (none above a header).
     void take(Entry &entry, const std::vector<partslist::NamedResistor> &elsewhere,
-              const partslist::Columns *columns);
+              const partslist::Columns *columns)
+    {
+        // The line of a plain list: its value alone.
+        if (elsewhere.empty() && entry.part.references.empty() &&
+            entry.part.kind == partslist::Part::Kind::Resistor)
+            return report_.check(entry);
+        takeNamed(entry, elsewhere, columns);
+    }
     // A design's resistor that its BOM leaves out.
     void leftOutOfBom(std::string_view file, const std::string &reference);
     // The end of a table: what stood above its header, or in a table without one.
@@ -41,6 +48,8 @@ private:
         long line;
         Why why;
     };
+    void takeNamed(Entry &entry, const std::vector<partslist::NamedResistor> &elsewhere,
+                   const partslist::Columns *columns);
     std::string reasonOf(const Pending &pending) const;
 
     CheckReport &report_;

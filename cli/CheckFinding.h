@@ -19,7 +19,7 @@ namespace ohmilka::cli {
 struct Entry {
     std::string_view file;
     long line;
-    partslist::Part part;      // its references those not named before
+    partslist::Part &part;     // its references those not named before: the reader's own
     bool notAnnotated = false; // R?: checked on its own
 };
 

@@ -55,13 +55,11 @@ bool readParts(PartsListReader &reader, std::string_view file, CheckReport &repo
             report.columns(file, *reader.columns());
             columnsReported = true;
         }
-        Entry entry{file, listed.line, std::move(listed.part)};
-        if (listed.tooLong) {
+        Entry entry{file, listed.line, listed.part};
+        if (listed.tooLong)
             report.unreadable(entry, texts.say("the line is longer than {limit} bytes",
                                                "řádek je delší než {limit} bajtů",
                                                "limit"_a = reader.records().limit()));
-            continue;
-        }
         account.take(entry, listed.elsewhere, reader.columns() ? &*reader.columns() : nullptr);
     }
     account.endOfTable(reader.columns().has_value());
@@ -101,7 +99,8 @@ void checkDesign(const std::vector<DesignSymbol> &symbols, CheckReport &report, 
             account.leftOutOfBom(symbols[i].file, symbols[i].reference);
             continue;
         }
-        Entry entry{symbols[i].file, symbols[i].line, partInRow(table->rows[i], table->columns)};
+        Part part = partInRow(table->rows[i], table->columns);
+        Entry entry{symbols[i].file, symbols[i].line, part};
         elsewhere.clear();
         resistorsNamedElsewhere(table->rows[i], &table->columns,
                                 entry.part.kind != Part::Kind::None, elsewhere);

@@ -33,6 +33,23 @@ template <typename Each> void forEachReference(std::string_view cell, Each each)
     }
 }
 
+// The cells of a line whose columns are not known: parted by commas, semicolons, tabs or runs
+// of spaces, as tables are written.
+void forEachCell(std::string_view line, std::vector<std::string_view> &cells)
+{
+    std::size_t start = 0;
+    for (std::size_t at = 0; at <= line.size(); ++at) {
+        const bool ends = at == line.size() || line[at] == ',' || line[at] == ';' ||
+                          line[at] == '\t' ||
+                          (line[at] == ' ' && at + 1 < line.size() && line[at + 1] == ' ');
+        if (!ends)
+            continue;
+        if (const std::string_view cell = trimmed(line.substr(start, at - start)); !cell.empty())
+            cells.push_back(cell);
+        start = at + 1;
+    }
+}
+
 bool isResistorDesignator(std::string_view reference)
 {
     return reference.size() > 1 && (reference[0] == 'R' || reference[0] == 'r') &&
@@ -51,10 +68,13 @@ std::optional<long> numberIn(std::string_view digits)
 // A range longer than this is two designators, not the parts between them.
 constexpr long longestRange = 10'000;
 
-// Eagle names packages R0603 and R1206: no designator is numbered from a zero.
-bool mayBePackage(std::string_view designator)
+// What a cell outside the reference column may mean instead of a designator: Eagle's packages
+// (R0603: no designator is numbered from a zero) and names of values in a library (R10K, R1M).
+bool mayBeOther(std::string_view designator)
 {
-    return designator.size() > 2 && designator[1] == '0';
+    static constexpr std::string_view multipliers = "kKmMgGrR";
+    return (designator.size() > 2 && designator[1] == '0') ||
+           multipliers.find(designator.back()) != std::string_view::npos;
 }
 
 // The columns a row's cells are not looked at for designators in: what they hold is a value, a
@@ -162,21 +182,33 @@ std::vector<std::string> resistorsNamed(std::string_view reference)
 void resistorsNamedElsewhere(const Record &fields, const Columns *columns, bool partRead,
                              std::vector<NamedResistor> &found)
 {
+    const auto take = [&](std::string_view reference, std::optional<std::size_t> column) {
+        if (!isUnannotated(reference) && !mayBeOther(reference))
+            for (std::string &designator : resistorsNamed(reference))
+                found.push_back({std::move(designator), column});
+        return true;
+    };
+    if (!columns) {
+        // Above any header, a row of cells of its own (a title such as "Board R2" is one cell),
+        // whichever way they are parted.
+        std::vector<std::string_view> cells;
+        for (std::size_t column = 0; column < fields.size(); ++column)
+            forEachCell(fields[column], cells);
+        if (cells.size() >= 2)
+            for (const std::string_view cell : cells)
+                if (isAsciiLetter(cell.front()) && listsDesignators(cell))
+                    forEachReference(cell, [&](std::string_view reference) {
+                        return take(reference, std::nullopt);
+                    });
+        return;
+    }
     for (std::size_t column = 0; column < fields.size(); ++column) {
-        if (columns &&
-            (holdsNoDesignators(*columns, column) || (partRead && column == columns->references)))
-            continue;
         const std::string_view cell = trimmed(fields[column]);
         // Most cells are told apart by their first letter.
-        if (cell.empty() || !isAsciiLetter(cell.front()) || !listsDesignators(cell))
+        if (holdsNoDesignators(*columns, column) || (partRead && column == columns->references) ||
+            cell.empty() || !isAsciiLetter(cell.front()) || !listsDesignators(cell))
             continue;
-        forEachReference(cell, [&](std::string_view reference) {
-            if (!isUnannotated(reference) && !mayBePackage(reference))
-                for (std::string &designator : resistorsNamed(reference))
-                    found.push_back(
-                        {std::move(designator), columns ? std::optional(column) : std::nullopt});
-            return true;
-        });
+        forEachReference(cell, [&](std::string_view reference) { return take(reference, column); });
     }
 }
 

@@ -38,11 +38,13 @@ std::vector<std::string> resistorsNamed(std::string_view reference);
 struct NamedResistor {
     std::string designator;
     std::optional<std::size_t> column;
+    long line = 0; // where it stands, where that is not the row's own line
 };
 
 // The resistors a row names in cells that list designators and in columns that may hold them:
 // not those read as values, packages, part numbers, quantities or descriptions, nor the row's
-// reference column where its part was read. Appended to found.
+// reference column where its part was read; above any header, in any cell of a row of two or
+// more. Never R0603 nor R10K outside a reference column: packages and values. Appended to found.
 void resistorsNamedElsewhere(const Record &fields, const Columns *columns, bool partRead,
                              std::vector<NamedResistor> &found);
 

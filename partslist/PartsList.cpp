@@ -5,7 +5,9 @@
 
 #include "AsciiText.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <vector>
 
 namespace ohmilka::partslist {
@@ -109,6 +111,41 @@ bool PartsListReader::findHeader()
     return false;
 }
 
+void PartsListReader::readLine(std::string_view line, Part &part)
+{
+    if (const auto known = linesRead_.find(line); known != linesRead_.end()) {
+        part = known->second;
+        return;
+    }
+    part = partInLine(line);
+    if (line.size() > longestLineKept)
+        return;
+    if (linesRead_.size() >= linesKept)
+        linesRead_.clear();
+    linesRead_.emplace(line, part);
+}
+
+// A title above the header: what resistors it names are still named.
+void PartsListReader::dropTitle(std::string_view raw, long line)
+{
+    Record words;
+    splitRecord(raw, plainLines, words);
+    const std::size_t from = dropped_.size();
+    resistorsNamedElsewhere(words, nullptr, false, dropped_);
+    for (std::size_t i = from; i < dropped_.size(); ++i)
+        dropped_[i].line = line;
+}
+
+// Whether the part in hand is worth returning, with the titles dropped before it.
+bool PartsListReader::takeDropped(ListedPart &listed)
+{
+    if (!dropped_.empty()) {
+        std::ranges::move(dropped_, std::back_inserter(listed.elsewhere));
+        dropped_.clear();
+    }
+    return listed.part.kind != Part::Kind::None || !listed.elsewhere.empty();
+}
+
 // Whether a header stands in the record in hand or in the rows read ahead of it; the rows above
 // it are dropped, as titles.
 bool PartsListReader::findHeaderNearby()
@@ -126,6 +163,9 @@ bool PartsListReader::findHeaderNearby()
             splitUnder(candidate, ahead_[row].raw, fields);
             if (ahead_[row].tooLong || !headerIn(fields, ahead_[row].line))
                 continue;
+            dropTitle(current_.raw, current_.line);
+            for (std::size_t title = 0; title < row; ++title)
+                dropTitle(ahead_[title].raw, ahead_[title].line);
             ahead_.erase(ahead_.begin(), ahead_.begin() + static_cast<std::ptrdiff_t>(row));
             nextRecord();
             findHeader();
@@ -137,11 +177,13 @@ bool PartsListReader::findHeaderNearby()
 bool PartsListReader::next(ListedPart &listed)
 {
     while (nextRecord()) {
-        listed.elsewhere.clear();
+        if (!listed.elsewhere.empty())
+            listed.elsewhere.clear();
         listed.line = current_.line;
         listed.tooLong = current_.tooLong;
         if (current_.tooLong) {
             listed.part = Part{}; // nothing of it was read
+            takeDropped(listed);
             return true;
         }
         if (firstLineDecides_ && !trimmed(fields_[0]).empty()) {
@@ -154,7 +196,7 @@ bool PartsListReader::next(ListedPart &listed)
                         fields_);
         }
         if (separator_ == plainLines)
-            listed.part = partInLine(fields_[0]);
+            readLine(fields_[0], listed.part);
         else if (!columns_) {
             // Rows before the header, such as KiCad's "Source:" and "Date:".
             if (findHeader())
@@ -166,10 +208,11 @@ bool PartsListReader::next(ListedPart &listed)
             resistorsNamedElsewhere(fields_, &*columns_, listed.part.kind != Part::Kind::None,
                                     listed.elsewhere);
         }
-        if (listed.part.kind != Part::Kind::None || !listed.elsewhere.empty())
-            return true;
+        if (listed.part.kind != Part::Kind::None || !listed.elsewhere.empty() || !dropped_.empty())
+            return takeDropped(listed);
     }
-    return false;
+    listed = ListedPart{current_.line, false, Part{}, {}};
+    return takeDropped(listed);
 }
 
 void readSheetsToHeader(

@@ -16,6 +16,7 @@
 #include <functional>
 #include <istream>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace ohmilka::partslist {
@@ -67,6 +68,9 @@ private:
         bool tooLong;
     };
     void splitCurrent(std::string_view raw);
+    void readLine(std::string_view line, Part &part);
+    void dropTitle(std::string_view raw, long line);
+    bool takeDropped(ListedPart &listed);
     bool nextRecord();
     void readAhead();
     bool findHeader();
@@ -79,6 +83,17 @@ private:
     std::optional<long> headerWithoutValue_;
     std::vector<std::size_t> columnStarts_; // of a table aligned with spaces
     std::deque<Ahead> ahead_;               // rows under the header, read to judge the columns
+    std::vector<NamedResistor> dropped_;    // named in the titles above a header found ahead
+    // The lines of a plain list repeat: each one's part is read once, for a bounded number.
+    struct LineHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view line) const
+        {
+            return std::hash<std::string_view>()(line);
+        }
+    };
+    static constexpr std::size_t linesKept = 1 << 12, longestLineKept = 64;
+    std::unordered_map<std::string, Part, LineHash, std::equal_to<>> linesRead_;
     // The record in hand: its fields, and where it came from.
     Record fields_;
     Ahead current_;

@@ -20,6 +20,8 @@ class TestCheckAccount : public QObject
 private slots:
     void everyResistorIsAccountedFor_data();
     void everyResistorIsAccountedFor();
+    void linesAboveAHeaderAreLookedOver_data();
+    void linesAboveAHeaderAreLookedOver();
     void resistorsNotReadHaveTheirObject();
     void resistorsLeftOutOfTheBomAreNamedOnce();
     void designatorsAreTheResistorsTheyName_data();
@@ -82,6 +84,9 @@ void TestCheckAccount::everyResistorIsAccountedFor_data()
            "R2,R47,R1206,R0402,R10\n"
         << 0 << ""
         << "checked 2: 2 in series";
+    QTest::newRow("names of values in a library") << "Ref,Value,LibRef\nR1,10k,R10K\nR2,1M,R1M\n"
+                                                  << 0 << ""
+                                                  << "checked 2: 2 in series";
     QTest::newRow("each R? on its own, not annotated")
         << "Ref,Value\nR?,10k\nR?,5k\nR1,4k7\n"
         << 1
@@ -118,6 +123,39 @@ void TestCheckAccount::everyResistorIsAccountedFor()
     const CodeCommandResult result = check({"--csv"}, input);
     QCOMPARE(result.out, out);
     QVERIFY2(result.err.contains(summary), qPrintable(result.err));
+    QCOMPARE(result.status, status);
+}
+
+// Text lists, whose first lines decide whether they are tables: the rows dropped as titles above
+// a header found further down are looked over too.
+void TestCheckAccount::linesAboveAHeaderAreLookedOver_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    // Eagle's labels stand one space apart; a row of test pads further down reads as a header.
+    QTest::newRow("rows taken for titles")
+        << "Partlist exported from board.sch\n\n"
+           "Qty Value            Device       Parts\n"
+           "3   1.5k/0.125W      R-EU_0204/5  R1, R2, R3\n"
+           "1   22R/0.125W       R-EU_0204/5  R5\n"
+           "8   TESTPAD3         TESTPAD3     #0, #1, #2\n"
+        << 2 << "-:4: R1–R3, R5: not read: no header names a column of values\n";
+    QTest::newRow("a title that names a revision")
+        << "Board R2 rev A\nR7 is left off\nRef,Value\nR1,10k\n"
+        << 0 << "";
+    QTest::newRow("a row of cells above the header")
+        << "R9;R10;\nRef;Value\nR1;10k\n"
+        << 2 << "-:1: R9, R10: not read: they stand above the header\n";
+}
+
+void TestCheckAccount::linesAboveAHeaderAreLookedOver()
+{
+    QFETCH(QString, input);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    const CodeCommandResult result = check({}, input);
+    QCOMPARE(result.out, out);
     QCOMPARE(result.status, status);
 }
 
