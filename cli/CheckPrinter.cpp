@@ -9,6 +9,9 @@
 #include "Values.h"
 
 #include <array>
+#include <cstdint>
+#include <functional>
+#include <unordered_map>
 #include <utility>
 
 namespace ohmilka::cli {
@@ -124,7 +127,7 @@ private:
     {
         switch (finding.result) {
         case Finding::Result::Outside:
-            return where(finding.entry) + outsideText(*finding.verdict);
+            return where(finding.entry) + outsideTextOf(*finding.verdict);
         case Finding::Result::Unreadable:
             return where(finding.entry) + finding.reason;
         case Finding::Result::Mismatch:
@@ -147,6 +150,20 @@ private:
         if (!entry.part.references.empty())
             text += printable(listOf(entry.part.references)) + ": ";
         return text;
+    }
+
+    // Values repeat: each one's text is written once, for a bounded number of them.
+    const std::string &outsideTextOf(const Verdict &verdict)
+    {
+        const OutsideKey key{verdict.value.mantissa, verdict.value.exponent,
+                             verdict.tolerance.value_or(-1)};
+        auto known = outsideTexts_.find(key);
+        if (known == outsideTexts_.end()) {
+            if (outsideTexts_.size() >= outsideTextsKept)
+                outsideTexts_.clear();
+            known = outsideTexts_.emplace(key, outsideText(verdict)).first;
+        }
+        return known->second;
     }
 
     std::string outsideText(const Verdict &verdict) const
@@ -188,6 +205,22 @@ private:
     const Texts &texts_;
     std::string_view file_;     // the file of the last line
     std::string printableFile_; // its name, as the terminal is shown it
+    // A value outside its series, by its tolerance: the series are the same for each.
+    struct OutsideKey {
+        std::int64_t mantissa;
+        int exponent, tolerance;
+        bool operator==(const OutsideKey &) const = default;
+    };
+    struct OutsideHash {
+        std::size_t operator()(const OutsideKey &key) const
+        {
+            return std::hash<std::int64_t>()(key.mantissa) ^
+                   (static_cast<std::size_t>(key.exponent) * 0x9E3779B9u) ^
+                   (static_cast<std::size_t>(key.tolerance) << 20);
+        }
+    };
+    static constexpr std::size_t outsideTextsKept = 1 << 12;
+    std::unordered_map<OutsideKey, std::string, OutsideHash> outsideTexts_;
 };
 
 class TextPrinter final : public CheckPrinter

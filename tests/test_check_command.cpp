@@ -287,6 +287,15 @@ void TestCheckCommand::reportsWhatLiesOutside_data()
         << "-:3: 5 kΩ is not in E12 or E96; nearest 4.99 kΩ (−0.2 %) below and 5.11 kΩ (+2.2 %) "
            "above\n"
         << "checked 3: 2 in series, 1 outside";
+    // The text of a value outside is written once for each tolerance it is held to.
+    QTest::newRow("one value outside under two tolerances")
+        << QStringList{"--csv"} << "Ref,Value,Tolerance\nR1,5k,\nR2,5k,1%\nR3,5k,\n"
+        << 1
+        << "-:2: R1: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n"
+           "-:3: R2: 5 kΩ is not in E96 or E24; nearest 4.99 kΩ (−0.2 %) below and 5.1 kΩ "
+           "(+2 %) above\n"
+           "-:4: R3: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n"
+        << "checked 3: 0 in series, 3 outside";
     QTest::newRow("unreadable wins over outside")
         << QStringList{} << "5k\nlots\n"
         << 2
