@@ -69,7 +69,8 @@ private:
     }
 
     // The reference of a symbol on this sheet's path: its instance there, the root's
-    // symbol_instances, or, in a flat design of neither, its Reference property.
+    // symbol_instances, or else its Reference property, as KiCad takes it: in a flat design of
+    // neither, and for a symbol whose instances are another project's (a sheet shared).
     std::string referenceOf(const Sexpr &sheet, std::uint32_t symbol, const std::string &path,
                             const std::string &oldPath) const
     {
@@ -81,11 +82,9 @@ private:
                      entry = sheet.next(project, "path", entry))
                     if (sheet.argument(entry, 0) == path)
                         return std::string(sheet.value(entry, "reference"));
-            return {}; // instances of other projects only: copied from elsewhere
-        }
-        const auto known =
-            rootReferences_.find(oldPath + "/" + std::string(sheet.value(symbol, "uuid")));
-        if (known != rootReferences_.end())
+        } else if (const auto known = rootReferences_.find(
+                       oldPath + "/" + std::string(sheet.value(symbol, "uuid")));
+                   known != rootReferences_.end())
             return known->second;
         for (std::uint32_t property = sheet.next(symbol, "property"); property != Sexpr::none;
              property = sheet.next(symbol, "property", property))

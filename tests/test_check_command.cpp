@@ -603,14 +603,14 @@ void TestCheckCommand::kicadSchematicsAreReadAsTheirBom_data()
         << "flat6/amplifier.kicad_sch"
         << QStringList{"17 R1 mismatch", "30 R2 outside", "0 R3 left_out_of_bom"} << 1;
     // KiCad 7: a sheet used twice gives its symbols twice, each with the reference of its
-    // instance on that path; a symbol copied from another project, with only that project's
-    // instances, is left out; (dnp yes) and a DNP field of x leave a part off.
+    // instance on that path; a symbol whose instances are another project's takes its Reference
+    // property, as KiCad does; (dnp yes) and a DNP field of x leave a part off.
     QTest::newRow("hierarchical, a sheet used twice, KiCad 7")
         << "hierarchy7/mixer.kicad_sch"
-        << QStringList{"9 R1 in_series",     "9 R101 in_series", "24 R102 not_fitted",
-                       "39 R103 not_fitted", "9 R201 in_series", "24 R202 not_fitted",
-                       "39 R203 not_fitted"}
-        << 0;
+        << QStringList{"9 R1 in_series",     "9 R101 in_series",  "24 R102 not_fitted",
+                       "39 R103 not_fitted", "55 R9 outside",     "9 R201 in_series",
+                       "24 R202 not_fitted", "39 R203 not_fitted"}
+        << 1;
 }
 
 void TestCheckCommand::kicadSchematicsAreReadAsTheirBom()
