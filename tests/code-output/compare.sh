@@ -38,6 +38,7 @@ printf '4k7\n10k5\n' >"$czech/součástky.txt"
 cp "$here/../spreadsheets/bom.xlsx" "$czech/odpory.xlsx"
 cp "$here/../kicad/hierarchy7/mixer.kicad_sch" "$czech/směšovač.kicad_sch"
 cp "$here/../kicad/hierarchy7/channel.kicad_sch" "$czech/"
+folder=$(path "$czech")
 if [[ -n $runner ]]; then # a Wine prefix of its own, made before the first call
     export WINEPREFIX=$actual.wine
     trap 'wineserver -k 2>/dev/null || true; rm -rf "$actual" "$WINEPREFIX" "$(dirname "$czech")"' EXIT
@@ -65,6 +66,10 @@ for call in "${cases[@]}"; do
     fi
     for ((i = 0; i < ${#named[@]}; i += 2)); do
         out=${out//"${named[i]}"/${named[i + 1]}} err=${err//"${named[i]}"/${named[i + 1]}}
+    done
+    # The files the program finds there itself, such as a schematic's sheets.
+    for separator in / '\\'; do
+        out=${out//"$folder$separator"/CZ:} err=${err//"$folder$separator"/CZ:}
     done
     printf '== %s\nstatus %s\n-- out\n%s\n-- err\n%s\n' "$call" "$status" "$out" "$err" >>"$actual"
 done
