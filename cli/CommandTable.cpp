@@ -190,8 +190,11 @@ constexpr std::array<ExitStatusRow, 3> exitStatuses{{
      "or no divider within its total",
      "hodnota mimo svou řadu, žádné čtení nezbylo, nehodí se žádné označení, žádná odpověď není "
      "dost blízko, nebo žádný dělič v mezích součtu"},
-    {2, "a usage or input error, or output that could not be written, named in one line",
-     "chyba použití nebo vstupu, nebo výstup, který nešlo zapsat, pojmenované jedním řádkem"},
+    {2,
+     "a usage or input error, a resistor that check could not read, or output that could not be "
+     "written, named in one line",
+     "chyba použití nebo vstupu, rezistor, který check nepřečetl, nebo výstup, který nešlo "
+     "zapsat, pojmenované jedním řádkem"},
 }};
 } // namespace
 
