@@ -4,9 +4,10 @@
 
 """ohmilka-code check on KiCad's own files of 10,000 symbols, its output to /dev/null: a
 schematic (KiCad 7, a root sheet and a sheet used twice, 5,000 symbols each time, with their
-instances, properties and a part number) and the XML netlist of the same design. Each must be
-checked in a median of at most 0.5 s. Timed in the same run, round by round: /bin/true, the cost
-of starting any process.
+instances, properties and a part number), the XML netlist of the same design, and the same in
+KiCad 5's files: the legacy schematic, with an AR line for each place, and the netlist in
+S-expressions. Each must be checked in a median of at most 0.5 s. Timed in the same run, round
+by round: /bin/true, the cost of starting any process.
 
 Usage: bench/kicad.py [BUILD_DIR] [ROUNDS]   (default build/default, 5 rounds)
 Build first with: cmake --preset default && cmake --build --preset default
@@ -75,6 +76,42 @@ def write_netlist(folder):
         netlist.write("  </components>\n</export>\n")
 
 
+def write_legacy(folder):
+    """The same design as KiCad 5 writes it: a root of two $Sheet blocks of one sheet file, whose
+    components carry an AR line for each place, and the S-expression netlist of it."""
+    stamps = ["5C7D1000", "5C7D2000"]
+    with open(os.path.join(folder, "board.sch"), "w") as root:
+        root.write("EESchema Schematic File Version 4\nEELAYER 30 0\nEELAYER END\n")
+        for i, stamp in enumerate(stamps):
+            root.write(f'$Sheet\nS 0 {i * 2000} 1000 500\nU {stamp}\nF0 "Part {i}" 50\n'
+                       'F1 "part.sch" 50\n$EndSheet\n')
+        root.write("$EndSCHEMATC\n")
+    with open(os.path.join(folder, "part.sch"), "w") as part:
+        part.write("EESchema Schematic File Version 4\nEELAYER 30 0\nEELAYER END\n")
+        for n in range(per_sheet):
+            value, mpn = forms[n % len(forms)]
+            paths = "".join(f'AR Path="/{stamp}/{n:08X}" Ref="R{(i + 1) * 10000 + n}"  Part="1"\n'
+                            for i, stamp in enumerate(stamps))
+            part.write(f"$Comp\nL Device:R R?\nU 1 1 {n:08X}\nP {n} 0\n{paths}"
+                       f'F 0 "R?" H {n} 0 50  0000 L CNN\n'
+                       f'F 1 "{value}" H {n} 0 50  0000 L CNN\n'
+                       f'F 2 "Resistor_SMD:R_0603_1608Metric" V {n} 0 50  0001 C CNN\n'
+                       f'F 3 "~" H {n} 0 50  0001 C CNN\n'
+                       f'F 4 "{mpn}" H {n} 0 50  0001 C CNN "MPN"\n'
+                       f"\t1    {n} 0\n\t1    0    0    -1\n$EndComp\n")
+        part.write("$EndSCHEMATC\n")
+    with open(os.path.join(folder, "board.net"), "w") as netlist:
+        netlist.write('(export (version D)\n  (design (source board.sch))\n  (components\n')
+        for i in range(len(sheets)):
+            for n in range(per_sheet):
+                value, mpn = forms[n % len(forms)]
+                netlist.write(f"    (comp (ref R{(i + 1) * 10000 + n})\n      (value {value})\n"
+                              "      (footprint Resistor_SMD:R_0603_1608Metric)\n"
+                              f"      (fields (field (name MPN) {mpn}))\n"
+                              "      (libsource (lib Device) (part R) (description Resistor)))\n")
+        netlist.write("  ))\n")
+
+
 def run(command, expect):
     start = time.perf_counter()
     process = subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
@@ -89,8 +126,9 @@ failed = False
 with tempfile.TemporaryDirectory() as folder:
     write_schematic(folder)
     write_netlist(folder)
+    write_legacy(folder)
     expect = f"checked {2 * per_sheet}: "
-    for name in ("board.kicad_sch", "board.xml"):
+    for name in ("board.kicad_sch", "board.xml", "board.sch", "board.net"):
         path = os.path.join(folder, name)
         checks, trues = [], []
         for _ in range(rounds):

@@ -6,8 +6,10 @@
 #include "CheckInputs.h"
 #include "CheckReport.h"
 #include "FilePath.h"
+#include "KicadLegacySchematic.h"
 #include "KicadNetlist.h"
 #include "KicadSchematic.h"
+#include "KicadSexprNetlist.h"
 #include "PartsList.h"
 #include "ReportOutput.h"
 #include "Spreadsheet.h"
@@ -83,10 +85,15 @@ int checkCommand(const Call &call)
             checkSpreadsheet(file, report, texts, status);
             continue;
         } else if (startsAsKicadNetlist(start)) {
-            checkNetlist(stream, file, report, texts, status);
+            checkNetlist(stream, file, NetlistFormat::Xml, report, texts, status);
             continue;
-        } else if (startsAsKicadSchematic(start)) {
-            std::ranges::move(checkSchematic(file, report, texts, status),
+        } else if (startsAsKicadSexprNetlist(start)) {
+            checkNetlist(stream, file, NetlistFormat::Sexpr, report, texts, status);
+            continue;
+        } else if (startsAsKicadSchematic(start) || startsAsKicadLegacySchematic(start)) {
+            const SchematicFormat format =
+                startsAsKicadSchematic(start) ? SchematicFormat::Sexpr : SchematicFormat::Legacy;
+            std::ranges::move(checkSchematic(file, format, report, texts, status),
                               std::back_inserter(sheets));
             continue;
         }

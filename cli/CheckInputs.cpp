@@ -5,8 +5,10 @@
 
 #include "CheckAccount.h"
 #include "Design.h"
+#include "KicadLegacySchematic.h"
 #include "KicadNetlist.h"
 #include "KicadSchematic.h"
+#include "KicadSexprNetlist.h"
 #include "PartsList.h"
 #include "Spreadsheet.h"
 #include "SystemReason.h"
@@ -162,26 +164,35 @@ void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts 
         report.fileProblem(file, withoutValue ? *withoutValue : noHeaderText(file, texts));
 }
 
-// KiCad's XML netlist: its components, those excluded from the BOM left out.
-void checkNetlist(std::ifstream &stream, const std::string &file, CheckReport &report,
-                  const Texts &texts, int &status)
+// KiCad's netlist, in XML or in S-expressions: its components, those excluded from the BOM
+// named.
+void checkNetlist(std::ifstream &stream, const std::string &file, NetlistFormat format,
+                  CheckReport &report, const Texts &texts, int &status)
 {
-    const NetlistReading netlist = readKicadNetlist(stream, file);
+    const bool xml = format == NetlistFormat::Xml;
+    const NetlistReading netlist =
+        xml ? readKicadNetlist(stream, file) : readKicadSexprNetlist(stream, file);
     checkDesign(netlist.symbols, report, texts);
     if (netlist.broken) {
-        report.fileProblem(file, texts.say("{file}: the netlist is not well-formed XML",
-                                           "{file}: netlist není správně utvořené XML",
-                                           "file"_a = printable(file)));
+        report.fileProblem(file, xml ? texts.say("{file}: the netlist is not well-formed XML",
+                                                 "{file}: netlist není správně utvořené XML",
+                                                 "file"_a = printable(file))
+                                     : texts.say("{file}: the netlist is not a well-formed "
+                                                 "S-expression",
+                                                 "{file}: netlist není správně utvořený "
+                                                 "S-výraz",
+                                                 "file"_a = printable(file)));
         status = 2;
     }
 }
 
 // A KiCad schematic from its root sheet through its hierarchy, each symbol where its sheet
 // writes it.
-std::vector<std::string> checkSchematic(const std::string &file, CheckReport &report,
-                                        const Texts &texts, int &status)
+std::vector<std::string> checkSchematic(const std::string &file, SchematicFormat format,
+                                        CheckReport &report, const Texts &texts, int &status)
 {
-    SchematicReading schematic = readKicadSchematic(file);
+    SchematicReading schematic = format == SchematicFormat::Sexpr ? readKicadSchematic(file)
+                                                                  : readKicadLegacySchematic(file);
     checkDesign(schematic.symbols, report, texts);
     for (const SchematicProblem &problem : schematic.problems) {
         status = 2;

@@ -4,7 +4,7 @@
 #pragma once
 
 // The kinds of input check reads, each into the report: text lists (plain, CSV, aligned
-// tables), spreadsheets, KiCad's XML netlists and schematics. Each names what went wrong on err
+// tables), spreadsheets, KiCad's netlists and schematics. Each names what went wrong on err
 // and raises status to 2 where it cannot be read.
 
 #include "CheckReport.h"
@@ -30,12 +30,16 @@ void checkList(partslist::DecodingInput &decoding, std::string_view file, char s
 void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts &texts,
                       int &status);
 
-// KiCad's XML netlist: its components, those excluded from the BOM left out.
-void checkNetlist(std::ifstream &stream, const std::string &file, CheckReport &report,
-                  const Texts &texts, int &status);
+// KiCad's netlist, in XML or in S-expressions: its components, those excluded from the BOM
+// named.
+enum class NetlistFormat { Xml, Sexpr };
+void checkNetlist(std::ifstream &stream, const std::string &file, NetlistFormat format,
+                  CheckReport &report, const Texts &texts, int &status);
 
-// A KiCad schematic from its root sheet through its hierarchy; the files of its sheets.
-std::vector<std::string> checkSchematic(const std::string &file, CheckReport &report,
-                                        const Texts &texts, int &status);
+// A KiCad schematic, of KiCad 6 on or KiCad 5, from its root sheet through its hierarchy; the
+// files of its sheets.
+enum class SchematicFormat { Sexpr, Legacy };
+std::vector<std::string> checkSchematic(const std::string &file, SchematicFormat format,
+                                        CheckReport &report, const Texts &texts, int &status);
 
 } // namespace ohmilka::cli

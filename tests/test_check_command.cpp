@@ -42,6 +42,8 @@ private slots:
     void kicadSchematicsAreReadAsTheirBom();
     void kicadNetlistsAreReadAsTheirBom_data();
     void kicadNetlistsAreReadAsTheirBom();
+    void brokenDesignsAreNamed_data();
+    void brokenDesignsAreNamed();
     void spreadsheetsAnswerAsTheirCsvExport_data();
     void spreadsheetsAnswerAsTheirCsvExport();
     void spreadsheetsBeyondReadingAreNamed_data();
@@ -577,6 +579,21 @@ void TestCheckCommand::kicadNetlistsAreReadAsTheirBom_data()
         << "FILE:8: " + mismatch + "FILE:19: " + outside
         << "checked 2: 0 in series, 1 outside, 0 unreadable; 0 not fitted, 0 "
            "other parts skipped; 1 mismatch with its part number";
+    // In S-expressions, as Eeschema 5 writes them for the PCB editor (atoms unquoted, the
+    // footprint beside the fields, a DNP field) and kicad-cli by default (the dnp and
+    // exclude_from_bom properties).
+    QTest::newRow("S-expressions, KiCad 5")
+        << "amplifier-5.net"
+        << "FILE:7: " + mismatch + "FILE:28: " + outside
+        << "checked 2: 0 in series, 1 outside, 0 unreadable; 1 not fitted, 1 other part "
+           "skipped; 1 mismatch with its part number, 0 part numbers not decoded";
+    QTest::newRow("S-expressions, KiCad 8")
+        << "amplifier-e.net"
+        << "FILE:6: " + mismatch + "FILE:29: " + outside +
+               "FILE: R4: left out of the BOM, not checked\n"
+        << "checked 2: 0 in series, 1 outside, 0 unreadable; 1 not fitted, 0 other parts "
+           "skipped; 1 mismatch with its part number, 0 part numbers not decoded; 1 resistor "
+           "left out of the BOM";
 }
 
 // Each component where the netlist writes it, with the same parts as the design's BOM export.
@@ -590,6 +607,51 @@ void TestCheckCommand::kicadNetlistsAreReadAsTheirBom()
     QCOMPARE(result.out, out.replace(QStringLiteral("FILE"), path));
     QVERIFY2(result.err.contains(summary), qPrintable(result.err));
     QCOMPARE(result.status, 1);
+}
+
+void TestCheckCommand::brokenDesignsAreNamed_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("design");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("S-expressions cut short")
+        << "board.net"
+        << QByteArray("(export (version D)\n  (components\n    (comp (ref R1) (value 10k))\n")
+        << "the netlist is not a well-formed S-expression";
+    QTest::newRow("S-expressions without components")
+        << "board.net" << QByteArray("(export (version D))\n")
+        << "checked 0: 0 in series, 0 outside, 0 unreadable; 0 not fitted, 0 other parts skipped";
+    QTest::newRow("XML cut short") << "board.xml"
+                                   << QByteArray("<export version=\"E\">\n  <components>\n"
+                                                 "    <comp ref=\"R1\"><value>10k</value>\n")
+                                   << "the netlist is not well-formed XML";
+    QTest::newRow("a legacy schematic cut short")
+        << "board.sch"
+        << QByteArray("EESchema Schematic File Version 4\n$Comp\nL Device:R R1\nF 0 \"R1\" H 0 0 "
+                      "50  0000 L CNN\n")
+        << "the schematic is not well-formed";
+    QTest::newRow("a legacy sheet that is missing")
+        << "board.sch"
+        << QByteArray("EESchema Schematic File Version 4\n$Sheet\nU 5C7D1000\nF0 \"A\" 50\n"
+                      "F1 \"missing.sch\" 50\n$EndSheet\n$EndSCHEMATC\n")
+        << "cannot read";
+}
+
+// A design that cannot be read whole is named, with status 2; one with no components passes.
+void TestCheckCommand::brokenDesignsAreNamed()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, design);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(design);
+    file.close();
+    const CodeCommandResult result = check({path}, {});
+    QVERIFY2(result.err.contains(error), qPrintable(result.err));
+    QCOMPARE(result.status, error.startsWith("checked") ? 0 : 2);
 }
 
 void TestCheckCommand::kicadSchematicsAreReadAsTheirBom_data()
@@ -610,6 +672,15 @@ void TestCheckCommand::kicadSchematicsAreReadAsTheirBom_data()
         << QStringList{"9 R1 in_series",     "9 R101 in_series",  "24 R102 not_fitted",
                        "39 R103 not_fitted", "55 R9 outside",     "9 R201 in_series",
                        "24 R202 not_fitted", "39 R203 not_fitted"}
+        << 1;
+    // KiCad 5: each component's reference from the AR line of its place in the hierarchy, a
+    // stale AR line of a sheet since removed ignored; a part of two units is one; power symbols
+    // are no parts; each R? is checked on its own.
+    QTest::newRow("legacy, a sheet used twice, KiCad 5")
+        << "legacy5/amplifier.sch"
+        << QStringList{"9 R1 mismatch",    "21 C1 other_part",  "39 R2 not_fitted",
+                       "49 R? outside",    "8 R101 in_series",  "21 U101 other_part",
+                       "8 R201 in_series", "21 U201 other_part"}
         << 1;
 }
 

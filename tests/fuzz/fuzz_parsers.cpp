@@ -4,11 +4,15 @@
 // libFuzzer target: the value, colour-word, marking, part-number and S-expression parsers on any
 // bytes, and the same bytes, split at NUL bytes, as the arguments of ohmilka-code and as bands to
 // decode, and whole as a parts list, a CSV bill of materials, UTF-16 text, a spreadsheet (.xlsx,
-// .ods) and a KiCad netlist. Nothing may crash, hang, or be accepted as a value that does not
-// read back the same.
+// .ods), a KiCad netlist of either kind and KiCad 5's schematic. Nothing may crash, hang, or be
+// accepted as a value that does not read back the same.
 
 #include "Decimal.h"
+#include "Design.h"
+#include "Designators.h"
+#include "KicadLegacySchematic.h"
 #include "KicadNetlist.h"
+#include "KicadSexprNetlist.h"
 #include "PartNumbers.h"
 #include "PartsList.h"
 #include "ResistorCode.h"
@@ -24,6 +28,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -65,10 +71,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                                       {"check", "--csv", "--json"},
                                                       {"check", "--encoding", "utf-16le"}})
         check(list);
-    // The bytes as KiCad's XML netlist.
+    // The bytes as KiCad's netlist, in XML or in S-expressions, and its rows looked over for
+    // the resistors they name.
+    const auto readDesign = [](const std::vector<partslist::DesignSymbol> &symbols) {
+        if (const auto table = partslist::designTable(symbols)) {
+            std::vector<partslist::NamedResistor> named;
+            for (const partslist::Record &row : table->rows)
+                partslist::resistorsNamedElsewhere(row, &table->columns, false, named);
+        }
+    };
     if (partslist::startsAsKicadNetlist(text.substr(0, 512))) {
         std::istringstream netlist{std::string(text)};
-        partslist::designTable(partslist::readKicadNetlist(netlist, "fuzz").symbols);
+        readDesign(partslist::readKicadNetlist(netlist, "fuzz").symbols);
+    }
+    if (partslist::startsAsKicadSexprNetlist(text.substr(0, 512))) {
+        std::istringstream netlist{std::string(text)};
+        readDesign(partslist::readKicadSexprNetlist(netlist, "fuzz").symbols);
+    }
+    // The bytes as KiCad 5's schematic, read from a file as schematics are.
+    if (partslist::startsAsKicadLegacySchematic(text)) {
+        char path[] = "/tmp/fuzz-legacy-XXXXXX";
+        if (const int descriptor = mkstemp(path); descriptor >= 0) {
+            const bool written = write(descriptor, data, size) == static_cast<ssize_t>(size);
+            close(descriptor);
+            if (written)
+                readDesign(partslist::readKicadLegacySchematic(path).symbols);
+            unlink(path);
+        }
     }
     // The bytes as a spreadsheet: every sheet's rows read as check reads them, within a mebibyte.
     if (partslist::startsAsZip(text)) {
