@@ -151,12 +151,50 @@ def kicad_schematic_resistors(path, project=None, seen=None):
     return named
 
 
+def legacy_resistors(path, place="", seen=0):
+    """KiCad 5: each component's reference on its place (the U stamps of the sheets down to its
+    own), from its AR lines, else its F 0 field; through the $Sheet blocks."""
+    if seen > 32 or not os.path.exists(path):
+        return []
+    named, component, sheet_stamp = [], None, None
+    for line in open(path, encoding="utf-8", errors="replace"):
+        words = line.split()
+        if line.startswith("$Comp"):
+            component = {"ars": {}}
+        elif line.startswith("$EndComp") and component:
+            ref = component["ars"].get(f"{place}/{component.get('stamp')}", component.get("ref"))
+            named.append(ref or "")
+            component = None
+        elif component is not None and words[:1] == ["U"] and len(words) >= 4:
+            component["stamp"] = words[3]
+        elif component is not None and words[:1] == ["AR"]:
+            match = re.search(r'Path="([^"]*)" Ref="([^"]*)"', line)
+            if match:
+                component["ars"][match.group(1)] = match.group(2)
+        elif component is not None and words[:2] == ["F", "0"]:
+            component["ref"] = words[2].strip('"')
+        elif line.startswith("U ") and component is None:
+            sheet_stamp = words[1]
+        elif line.startswith("F1 ") and component is None:
+            sheet = re.search(r'"([^"]*)"', line).group(1)
+            folder_of_root = os.path.dirname(root_of.get(path, path))
+            child = os.path.join(folder_of_root, sheet)
+            root_of[child] = root_of.get(path, path)
+            named += legacy_resistors(child, f"{place}/{sheet_stamp}", seen + 1)
+    return named
+
+
+root_of = {}
+
+
 def netlist_resistors(text):
     return re.findall(r'<comp ref="([^"]+)"', text) or re.findall(r'\(comp \(ref "?([^"\s)]+)', text)
 
 
 def named_resistors(path):
     lower = path.lower()
+    if lower.endswith(".sch"):
+        return {r for r in legacy_resistors(path) if RESISTOR.match(r) and r[-1] != "?"}
     if lower.endswith(".kicad_sch"):
         return {r for r in kicad_schematic_resistors(path) if RESISTOR.match(r) and r[-1] != "?"}
     if lower.endswith((".net", ".xml")):
@@ -178,6 +216,19 @@ def sheet_files(paths):
         text = open(path, encoding="utf-8", errors="replace").read()
         for sheet in re.findall(r'\(property "Sheet ?file" "([^"]+)"', text):
             sheets.add(os.path.normpath(os.path.join(os.path.dirname(path), sheet)))
+    return sheets
+
+
+def legacy_sheet_files(paths):
+    """KiCad 5's sheets, named from the folder of the schematic that names them."""
+    sheets = set()
+    for path in paths:
+        for line in open(path, encoding="utf-8", errors="replace"):
+            if line.startswith("F1 "):
+                match = re.search(r'"([^"]*)"', line)
+                if match:
+                    sheets.add(os.path.normpath(os.path.join(os.path.dirname(path),
+                                                             match.group(1))))
     return sheets
 
 
@@ -213,8 +264,9 @@ def main():
     paths = []
     for directory, _, files in os.walk(folder):
         paths += [os.path.join(directory, f) for f in files
-                  if f.lower().endswith(LISTS + (".kicad_sch", ".net", ".xml"))]
+                  if f.lower().endswith(LISTS + (".kicad_sch", ".sch", ".net", ".xml"))]
     sheets = sheet_files([p for p in paths if p.endswith(".kicad_sch")])
+    sheets |= legacy_sheet_files([p for p in paths if p.endswith(".sch")])
     paths = sorted(p for p in paths if os.path.normpath(p) not in sheets)
     totals = {"files": 0, "named": 0, "accounted": 0, "not_read": 0, "seconds": 0.0}
     differing = []
