@@ -12,27 +12,42 @@ using namespace partslist;
 void FileAccount::takeNamed(Entry &entry, const std::vector<NamedResistor> &elsewhere,
                             const Columns *columns)
 {
-    Part &part = entry.part;
+    takePart(entry);
+    // What the row names elsewhere waits, unless a part accounts for it already.
     for (const NamedResistor &named : elsewhere) {
+        if (seen_.contains(named.designator) || members_.contains(named.designator))
+            continue;
+        if (pending_.size() >= pendingKept) {
+            unlisted_ += 1;
+            continue;
+        }
         if (!pendingSeen_.insert(named.designator))
             continue;
-        Pending pending{std::string(entry.file),
-                        named.designator,
-                        {},
-                        named.line ? named.line : entry.line,
-                        Why::AboveHeader};
+        if (files_.empty() || files_.back() != entry.file)
+            files_.emplace_back(entry.file);
+        Pending pending{named.designator, named.line ? named.line : entry.line,
+                        static_cast<std::uint32_t>(files_.size() - 1), 0, Why::AboveHeader};
         if (named.column) {
             const std::size_t column = *named.column;
-            pending.why = part.kind == Part::Kind::None && column == columns->references
+            pending.why = entry.part.kind == Part::Kind::None && column == columns->references
                               ? Why::NoPart
                               : Why::OtherColumn;
-            pending.label = column < columns->header.labels.size() ? columns->header.labels[column]
-                                                                   : std::string();
-            if (pending.label.empty())
-                pending.label = std::to_string(column + 1);
+            std::string label = column < columns->header.labels.size()
+                                    ? columns->header.labels[column]
+                                    : std::string();
+            if (label.empty())
+                label = std::to_string(column + 1);
+            if (labels_.empty() || labels_.back() != label)
+                labels_.push_back(std::move(label));
+            pending.label = static_cast<std::uint32_t>(labels_.size() - 1);
         }
         pending_.push_back(std::move(pending));
     }
+}
+
+void FileAccount::takePart(Entry &entry)
+{
+    Part &part = entry.part;
     if (part.kind == Part::Kind::None)
         return;
     // KiCad's grouped export lists a part on its own and again in its group; each R? is a part.
@@ -84,7 +99,7 @@ std::string FileAccount::reasonOf(const Pending &pending) const
     case Why::OtherColumn:
         return texts_.say("the column {label} was not taken for references",
                           "sloupec {label} se nečetl jako označení součástek",
-                          "label"_a = quoted(pending.label));
+                          "label"_a = quoted(labels_[pending.label]));
     case Why::NoPart:
         return texts_.say("their row was not taken for a part",
                           "jejich řádek se nečetl jako součástka");
@@ -104,16 +119,19 @@ void FileAccount::finish()
     });
     for (std::size_t first = 0; first < pending_.size();) {
         const Pending &lead = pending_[first];
-        NotRead resistors{lead.file, lead.line, {}, reasonOf(lead)};
+        NotRead resistors{files_[lead.file], lead.line, {}, reasonOf(lead)};
         std::size_t next = first;
         for (; next < pending_.size() && pending_[next].file == lead.file &&
                pending_[next].why == lead.why && pending_[next].label == lead.label;
              ++next)
             resistors.references.push_back(pending_[next].designator);
-        report_.notRead(resistors);
         first = next;
+        if (first == pending_.size())
+            resistors.more = unlisted_;
+        report_.notRead(resistors);
     }
     pending_.clear();
+    unlisted_ = 0;
     for (const auto &[file, references] : leftOut_)
         report_.leftOutOfBom({file, references});
     leftOut_.clear();

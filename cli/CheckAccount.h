@@ -12,6 +12,7 @@
 #include "Designators.h"
 #include "ReferenceSet.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -44,10 +45,12 @@ public:
 private:
     enum class Why { OtherColumn, NoPart, AboveHeader, NoHeader };
     struct Pending {
-        std::string file, designator, label;
+        std::string designator;
         long line;
+        std::uint32_t file, label; // in files_ and labels_
         Why why;
     };
+    void takePart(Entry &entry);
     void takeNamed(Entry &entry, const std::vector<partslist::NamedResistor> &elsewhere,
                    const partslist::Columns *columns);
     std::string reasonOf(const Pending &pending) const;
@@ -57,8 +60,12 @@ private:
     partslist::ReferenceSet seen_;    // references of the parts reported
     partslist::ReferenceSet members_; // resistors of a range reported: R2 of R1-R4
     partslist::ReferenceSet pendingSeen_;
+    // Resistors not read are named up to a bound, and counted beyond it.
+    static constexpr std::size_t pendingKept = 1 << 16;
     std::vector<Pending> pending_;
-    std::size_t aboveHeader_ = 0; // pending_ from here on stood above any header so far
+    long unlisted_ = 0;
+    std::vector<std::string> files_, labels_; // of pending_, each once in a row
+    std::size_t aboveHeader_ = 0;             // pending_ from here on stood above any header so far
     // Each file's resistors left out of the BOM, each once: a part of several units is one.
     std::vector<std::pair<std::string, std::vector<std::string>>> leftOut_;
     partslist::ReferenceSet leftOutSeen_;

@@ -29,6 +29,7 @@ struct NotRead {
     long line; // where the first of them is named
     std::vector<std::string> references;
     std::string reason;
+    long more = 0; // beyond those named, where a file names more than are kept
 };
 
 // Resistors of a design that it leaves out of its BOM: named, not checked.

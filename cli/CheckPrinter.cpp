@@ -107,11 +107,14 @@ public:
 
     std::string notRead(const NotRead &resistors) const
     {
+        std::string references = printable(designatorRuns(resistors.references));
+        if (resistors.more > 0)
+            references +=
+                texts_.say(" and {more} more", " a {more} dalších", "more"_a = resistors.more);
         return texts_.say("{file}:{line}: {references}: not read: {reason}",
                           "{file}:{line}: {references}: nepřečteno: {reason}",
                           "file"_a = printable(resistors.file), "line"_a = resistors.line,
-                          "references"_a = printable(designatorRuns(resistors.references)),
-                          "reason"_a = resistors.reason);
+                          "references"_a = references, "reason"_a = resistors.reason);
     }
 
     std::string leftOutOfBom(const LeftOutOfBom &resistors) const
@@ -374,6 +377,7 @@ public:
                   .text("result", "not_read")
                   .texts("references", std::vector<std::string_view>(resistors.references.begin(),
                                                                      resistors.references.end()))
+                  .number("more", Decimal{resistors.more, 0})
                   .text("reason", resistors.reason),
               lines_.notRead(resistors));
     }

@@ -47,7 +47,7 @@ void CheckReport::columns(std::string_view file, const partslist::Columns &colum
 
 void CheckReport::notRead(const NotRead &resistors)
 {
-    tally_.notRead += static_cast<long>(resistors.references.size());
+    tally_.notRead += static_cast<long>(resistors.references.size()) + resistors.more;
     tally_.status = 2;
     printer_->notRead(resistors);
 }

@@ -4,6 +4,7 @@
 #include "CodeCommandRun.h"
 #include "Designators.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -23,6 +24,7 @@ private slots:
     void linesAboveAHeaderAreLookedOver_data();
     void linesAboveAHeaderAreLookedOver();
     void resistorsNotReadHaveTheirObject();
+    void resistorsNotReadBeyondTheBoundAreCounted();
     void resistorsLeftOutOfTheBomAreNamedOnce();
     void designatorsAreTheResistorsTheyName_data();
     void designatorsAreTheResistorsTheyName();
@@ -175,6 +177,25 @@ void TestCheckAccount::resistorsNotReadHaveTheirObject()
              "-:2: R1, R2: not read: the column 'Desginator' was not taken for references");
     const QJsonObject summary = QJsonDocument::fromJson(lines[3].toUtf8()).object();
     QCOMPARE(summary.value("not_read").toInt(), 2);
+    QCOMPARE(result.status, 2);
+}
+
+// A file that names more resistors not read than are kept names the first and counts the rest.
+void TestCheckAccount::resistorsNotReadBeyondTheBoundAreCounted()
+{
+    constexpr int rows = (1 << 16) + 3;
+    QString input = QStringLiteral("Ref,Value,Other\n");
+    for (int row = 1; row <= rows; ++row)
+        input += QStringLiteral("R%1,10k,R%2\n").arg(row).arg(row + 1000000);
+    const CodeCommandResult result = check({"--csv", "--json"}, input);
+    const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
+    const QJsonObject notRead = QJsonDocument::fromJson(lines[lines.size() - 2].toUtf8()).object();
+    QCOMPARE(notRead.value("result").toString(), "not_read");
+    QCOMPARE(notRead.value("references").toArray().size(), 1 << 16);
+    QCOMPARE(notRead.value("more").toInt(), 3);
+    QVERIFY(notRead.value("text").toString().startsWith("-:2: R1000001–R1065536 and 3 more: "));
+    const QJsonObject summary = QJsonDocument::fromJson(lines.last().toUtf8()).object();
+    QCOMPARE(summary.value("not_read").toInt(), rows);
     QCOMPARE(result.status, 2);
 }
 
