@@ -190,16 +190,21 @@ void resistorsNamedElsewhere(const Record &fields, const Columns *columns, bool 
     };
     if (!columns) {
         // Above any header, a row of cells of its own (a title such as "Board R2" is one cell),
-        // whichever way they are parted.
+        // whichever way they are parted; the row's first word too, as Eagle's text lists part
+        // their first columns by one space ("R101 10k").
         std::vector<std::string_view> cells;
         for (std::size_t column = 0; column < fields.size(); ++column)
             forEachCell(fields[column], cells);
-        if (cells.size() >= 2)
-            for (const std::string_view cell : cells)
-                if (isAsciiLetter(cell.front()) && listsDesignators(cell))
-                    forEachReference(cell, [&](std::string_view reference) {
-                        return take(reference, std::nullopt);
-                    });
+        if (cells.size() < 2)
+            return;
+        if (const std::string_view first = cells.front().substr(0, cells.front().find(' '));
+            first.size() < cells.front().size() && isDesignator(first))
+            take(first, std::nullopt);
+        for (const std::string_view cell : cells)
+            if (isAsciiLetter(cell.front()) && listsDesignators(cell))
+                forEachReference(cell, [&](std::string_view reference) {
+                    return take(reference, std::nullopt);
+                });
         return;
     }
     for (std::size_t column = 0; column < fields.size(); ++column) {

@@ -143,6 +143,12 @@ void TestCheckAccount::linesAboveAHeaderAreLookedOver_data()
            "1   22R/0.125W       R-EU_0204/5  R5\n"
            "8   TESTPAD3         TESTPAD3     #0, #1, #2\n"
         << 2 << "-:4: R1–R3, R5: not read: no header names a column of values\n";
+    QTest::newRow("Eagle's first columns one space apart")
+        << "Partlist exported from board.sch\n\n"
+           "Part Value        Device                Package      Description\n"
+           "R101 10k          R(10K,75V,0.1W,0603)  R0603        Resistor\n"
+           "C101 4u7          C(4.7UF,50V,0805)     C0805        Capacitor\n"
+        << 2 << "-:4: R101: not read: no header names a column of values\n";
     QTest::newRow("a title that names a revision")
         << "Board R2 rev A\nR7 is left off\nRef,Value\nR1,10k\n"
         << 0 << "";
