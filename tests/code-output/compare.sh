@@ -68,7 +68,7 @@ for call in "${cases[@]}"; do
         out=${out//"${named[i]}"/${named[i + 1]}} err=${err//"${named[i]}"/${named[i + 1]}}
     done
     # The files the program finds there itself, such as a schematic's sheets.
-    for separator in / '\\'; do
+    for separator in / '\'; do
         out=${out//"$folder$separator"/CZ:} err=${err//"$folder$separator"/CZ:}
     done
     printf '== %s\nstatus %s\n-- out\n%s\n-- err\n%s\n' "$call" "$status" "$out" "$err" >>"$actual"
