@@ -4,6 +4,7 @@
 #include "CheckAccount.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace ohmilka::cli {
 
@@ -85,6 +86,14 @@ void FileAccount::leftOutOfBom(std::string_view file, const std::string &referen
     leftOut_.back().second.push_back(reference);
 }
 
+void FileAccount::referenceTaken(std::string_view file, long line, const std::string &reference)
+{
+    if (files_.empty() || files_.back() != file)
+        files_.emplace_back(file);
+    taken_.push_back(
+        {reference, line, static_cast<std::uint32_t>(files_.size() - 1), 0, Why::ReferenceTaken});
+}
+
 void FileAccount::endOfTable(bool headerFound)
 {
     for (std::size_t i = aboveHeader_; i < pending_.size() && !headerFound; ++i)
@@ -105,6 +114,9 @@ std::string FileAccount::reasonOf(const Pending &pending) const
                           "jejich řádek se nečetl jako součástka");
     case Why::AboveHeader:
         return texts_.say("they stand above the header", "stojí nad záhlavím");
+    case Why::ReferenceTaken:
+        return texts_.say("another sheet has a part of the same reference",
+                          "jiný list má součástku se stejnou referencí");
     case Why::NoHeader:
         break;
     }
@@ -117,6 +129,8 @@ void FileAccount::finish()
     std::erase_if(pending_, [&](const Pending &pending) {
         return seen_.contains(pending.designator) || members_.contains(pending.designator);
     });
+    std::ranges::move(taken_, std::back_inserter(pending_));
+    taken_.clear();
     for (std::size_t first = 0; first < pending_.size();) {
         const Pending &lead = pending_[first];
         NotRead resistors{files_[lead.file], lead.line, {}, reasonOf(lead)};

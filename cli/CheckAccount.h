@@ -37,13 +37,15 @@ public:
     }
     // A design's resistor that its BOM leaves out.
     void leftOutOfBom(std::string_view file, const std::string &reference);
+    // A design's resistor whose reference another sheet's symbol has: not checked, so not read.
+    void referenceTaken(std::string_view file, long line, const std::string &reference);
     // The end of a table: what stood above its header, or in a table without one.
     void endOfTable(bool headerFound);
     // The resistors not read, then those left out of the BOM, to the report.
     void finish();
 
 private:
-    enum class Why { OtherColumn, NoPart, AboveHeader, NoHeader };
+    enum class Why { OtherColumn, NoPart, AboveHeader, NoHeader, ReferenceTaken };
     struct Pending {
         std::string designator;
         long line;
@@ -63,6 +65,7 @@ private:
     // Resistors not read are named up to a bound, and counted beyond it.
     static constexpr std::size_t pendingKept = 1 << 16;
     std::vector<Pending> pending_;
+    std::vector<Pending> taken_; // references of another sheet's part
     long unlisted_ = 0;
     std::vector<std::string> files_, labels_; // of pending_, each once in a row
     std::size_t aboveHeader_ = 0;             // pending_ from here on stood above any header so far

@@ -13,6 +13,8 @@
 #include "Spreadsheet.h"
 #include "SystemReason.h"
 
+#include <unordered_map>
+
 namespace ohmilka::cli {
 
 using namespace partslist;
@@ -96,9 +98,17 @@ void checkDesign(const std::vector<DesignSymbol> &symbols, CheckReport &report, 
     report.columns(symbols.empty() ? std::string_view() : symbols.front().file, table->columns);
     FileAccount account(report, texts);
     std::vector<NamedResistor> elsewhere;
+    // A part of several units repeats its reference on one sheet; another sheet's symbol of the
+    // same reference is another part, annotated twice.
+    std::unordered_map<std::string_view, std::string_view> sheetOf;
     for (std::size_t i = 0; i < symbols.size(); ++i) {
         if (!symbols[i].inBom) {
             account.leftOutOfBom(symbols[i].file, symbols[i].reference);
+            continue;
+        }
+        if (const auto [first, added] = sheetOf.emplace(symbols[i].reference, symbols[i].file);
+            !added && first->second != symbols[i].file && namesAResistor({symbols[i].reference})) {
+            account.referenceTaken(symbols[i].file, symbols[i].line, symbols[i].reference);
             continue;
         }
         Part part = partInRow(table->rows[i], table->columns);

@@ -26,6 +26,7 @@ private slots:
     void resistorsNotReadHaveTheirObject();
     void resistorsNotReadBeyondTheBoundAreCounted();
     void resistorsLeftOutOfTheBomAreNamedOnce();
+    void aReferenceOnTwoSheetsIsNamed();
     void designatorsAreTheResistorsTheyName_data();
     void designatorsAreTheResistorsTheyName();
 
@@ -228,6 +229,34 @@ void TestCheckAccount::resistorsLeftOutOfTheBomAreNamedOnce()
                                  "0 other parts skipped; 2 resistors left out of the BOM"),
              qPrintable(result.err));
     QCOMPARE(result.status, 0);
+}
+
+// Two sheets whose parts were annotated apart: the second R1 is another resistor, never dropped
+// as a unit of the first; a part of two units on one sheet is one.
+void TestCheckAccount::aReferenceOnTwoSheetsIsNamed()
+{
+    QTemporaryDir dir;
+    const auto write = [&](const char *name, const std::string &text) {
+        std::ofstream(dir.filePath(name).toStdString()) << text;
+    };
+    const auto component = [](const char *reference, const char *stamp, const char *value) {
+        return std::string("$Comp\nL Device:R ") + reference + "\nU 1 1 " + stamp + "\nF 0 \"" +
+               reference + "\" H 0 0 50  0000 L CNN\nF 1 \"" + value +
+               "\" H 0 0 50  0000 L CNN\n$EndComp\n";
+    };
+    const std::string head = "EESchema Schematic File Version 4\n";
+    write("board.sch", head + "$Sheet\nU 5C000001\nF1 \"a.sch\" 50\n$EndSheet\n$Sheet\n"
+                              "U 5C000002\nF1 \"b.sch\" 50\n$EndSheet\n");
+    write("a.sch", head + component("R1", "5C0000A1", "10k") + component("U1", "5C0000A2", "x") +
+                       component("U1", "5C0000A3", "x"));
+    write("b.sch", head + component("R1", "5C0000B1", "5k"));
+    const CodeCommandResult result = check({dir.filePath("board.sch")}, {});
+    QCOMPARE(result.out, dir.filePath("b.sch") +
+                             ":2: R1: not read: another sheet has a part of the same reference\n");
+    QVERIFY2(result.err.contains("checked 1: 1 in series, 0 outside, 0 unreadable; 0 not fitted, 1 "
+                                 "other part skipped; 1 resistor not read"),
+             qPrintable(result.err));
+    QCOMPARE(result.status, 2);
 }
 
 void TestCheckAccount::designatorsAreTheResistorsTheyName_data()
