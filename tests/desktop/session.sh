@@ -20,15 +20,25 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display and writes its number once it accepts clients. It listens on its
-# socket file alone: the abstract socket of the same name is shared by every root on the machine,
-# so that a session in a fresh root would reach the display of one running beside it.
+# Xvfb takes a display number of this session's own, not the first free one: the server of the
+# session before may still be ending on that one, and its exit removed the lock file and the
+# socket of the new server there, which then took no client. It writes the number once it
+# accepts clients, and ends at once where the number is taken; then the next is tried. It
+# listens on its socket file alone: the abstract socket of the same name is shared by every root
+# on the machine, so that a session in a fresh root would reach the display of one beside it.
 mkfifo "$folder/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -nolisten local 3>"$folder/display" \
-    >"$folder/xvfb.log" 2>&1 &
-server=$!
-read -r -t 10 number <"$folder/display" || { echo "Xvfb did not start:" >&2; cat "$folder/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$number"
+for attempt in 1 2 3 4 5 6 7 8; do
+    number=$((100 + ($$ * 7 + attempt * 131) % 900))
+    Xvfb ":$number" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -nolisten local \
+        3>"$folder/display" >"$folder/xvfb.log" 2>&1 &
+    server=$!
+    read -r -t 10 ready <"$folder/display" && break
+    kill "$server" 2>/dev/null || true
+    wait "$server" 2>/dev/null || true
+    server=""
+done
+[[ -n $server ]] || { echo "Xvfb did not start:" >&2; cat "$folder/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$ready"
 
 openbox --sm-disable >"$folder/openbox.log" 2>&1 &
 window_manager=$!
@@ -37,7 +47,7 @@ window_manager=$!
 # machine that may take seconds.
 for attempt in $(seq 600); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    [[ $attempt -lt 600 ]] || { echo "openbox did not start in 30 s:" >&2; cat "$folder/openbox.log" >&2; exit 1; }
+    [[ $attempt -lt 600 ]] || { echo "openbox did not start in 30 s:" >&2; cat "$folder/openbox.log" "$folder/xvfb.log" >&2; exit 1; }
     sleep 0.05
 done
 
