@@ -129,7 +129,9 @@ void FileAccount::finish()
     std::erase_if(pending_, [&](const Pending &pending) {
         return seen_.contains(pending.designator) || members_.contains(pending.designator);
     });
-    std::ranges::move(taken_, std::back_inserter(pending_));
+    // Ahead of the rest: the count beyond the bound belongs to the last run of those.
+    pending_.insert(pending_.begin(), std::make_move_iterator(taken_.begin()),
+                    std::make_move_iterator(taken_.end()));
     taken_.clear();
     for (std::size_t first = 0; first < pending_.size();) {
         const Pending &lead = pending_[first];
