@@ -128,7 +128,7 @@ bool CheckReport::disagreesWithPartNumber(const Entry &entry, Decimal value,
     if (part.partNumber.empty())
         return false;
     ++tally_.partNumbers;
-    const std::optional<partslist::PartNumberReading> &reading = part.ordered;
+    const std::optional<partnumbers::PartNumberReading> &reading = part.ordered;
     if (!reading) {
         ++tally_.partNumbersNotRead;
         return false;

@@ -274,7 +274,7 @@ Part partInRow(const Record &fields, const Columns &columns)
         part.toleranceHundredths = readToleranceCell(tolerance);
     }
     if (part.kind == Part::Kind::Resistor && !part.partNumber.empty())
-        part.ordered = readPartNumber(part.partNumber);
+        part.ordered = partnumbers::readPartNumber(part.partNumber);
     return part;
 }
 

@@ -57,7 +57,7 @@ struct Part {
     std::string tolerance;   // as the row writes it, "1%"; empty when it does not
     std::optional<int> toleranceHundredths;   // none where the row writes none, or none that reads
     std::string partNumber;                   // the maker's, where a column names it
-    std::optional<PartNumberReading> ordered; // what a resistor's part number says, where read
+    std::optional<partnumbers::PartNumberReading> ordered; // what a resistor's part number says, where read
 };
 
 Part partInRow(const Record &fields, const Columns &columns);

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     code::parseColourWord(text);
     code::readSmdMarking(text);
-    partslist::readPartNumber(text);
+    partnumbers::readPartNumber(text);
     partslist::Sexpr::parse(std::string(text));
 
     std::vector<std::string_view> arguments;

@@ -1,0 +1,129 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "Makers.h"
+#include "Tolerances.h"
+
+#include <array>
+
+namespace ohmilka::partnumbers {
+
+namespace {
+using namespace tolerance;
+
+constexpr std::array<Code, 1> erj{{{"ERJ", ""}}};
+constexpr std::array<Code, 1> hyphen{{{"-", ""}}};
+// Three figures and the number of zeros, R as the point: 1002, 49R9.
+constexpr Resistance fourFigures{Notation::Figures, 4, 4, {}};
+
+// Panasonic "Precision Thick Film Chip Resistors", AOA0000C304 (22-Dec-22), page 1, "Explanation
+// of part numbers", ERJ 1R, 2R, 3R, 6R series at ±0.5 %: ERJ3RBD1002V.
+constexpr std::array<Code, 4> halfPercentSizes{
+    {{"1R", "0201"}, {"2R", "0402"}, {"3R", "0603"}, {"6R", "0805"}}};
+constexpr std::array<Code, 4> halfPercentTcrs{
+    {{"H", "±50 ppm/K"}, {"B", "±50 ppm/K"}, {"K", "±100 ppm/K"}, {"E", "±100 ppm/K"}}};
+constexpr std::array<Code, 1> halfPercent{D};
+constexpr std::array<Code, 3> halfPercentPackaging{
+    {{"C", "pressed carrier taping, 2 mm pitch, 15 000"},
+     {"X", "punched carrier taping, 2 mm pitch, 10 000"},
+     {"V", "punched carrier taping, 4 mm pitch, 5000"}}};
+constexpr std::array<Field, 7> halfPercentFields{{
+    {.role = FieldRole::Fixed, .codes = erj},
+    {.role = FieldRole::Fixed, .codes = hyphen, .optional = true},
+    {.role = FieldRole::Size, .codes = halfPercentSizes},
+    {.role = FieldRole::Tcr, .codes = halfPercentTcrs},
+    {.role = FieldRole::Tolerance, .codes = halfPercent},
+    {.role = FieldRole::Resistance, .resistance = fourFigures},
+    {.role = FieldRole::Packaging, .codes = halfPercentPackaging},
+}};
+
+// The same, page 2, ERJ XGN, 1GN, 1GJ, 2RC, 2RK, 3EK, 6EN, 8EN, 14N, 12N, 12S, 1TN series at
+// ±1 %: ERJ8ENF1002V.
+constexpr std::array<Code, 12> onePercentSizes{{{"XGN", "01005"},
+                                                {"1GN", "0201"},
+                                                {"1GJ", "0201"},
+                                                {"2RC", "0402"},
+                                                {"2RK", "0402"},
+                                                {"3EK", "0603"},
+                                                {"6EN", "0805"},
+                                                {"8EN", "1206"},
+                                                {"14N", "1210"},
+                                                {"12N", "1812"},
+                                                {"12S", "2010"},
+                                                {"1TN", "2512"}}};
+constexpr std::array<Code, 1> onePercent{F};
+constexpr std::array<Code, 5> onePercentPackaging{
+    {{"Y", "pressed carrier taping, 20 000"},
+     {"U", "embossed carrier taping"},
+     {"C", "pressed carrier taping, 2 mm pitch, 15 000"},
+     {"X", "punched carrier taping, 2 mm pitch, 10 000"},
+     {"V", "punched carrier taping, 4 mm pitch, 5000"}}};
+constexpr std::array<Field, 6> onePercentFields{{
+    {.role = FieldRole::Fixed, .codes = erj},
+    {.role = FieldRole::Fixed, .codes = hyphen, .optional = true},
+    {.role = FieldRole::Size, .codes = onePercentSizes},
+    {.role = FieldRole::Tolerance, .codes = onePercent},
+    {.role = FieldRole::Resistance, .resistance = fourFigures},
+    {.role = FieldRole::Packaging, .codes = onePercentPackaging},
+}};
+
+// Panasonic "Thick Film Chip Resistors / Low Resistance Type", AOA0000C313 (29-Jan-20), page 2,
+// ERJ 2B to 14B, 6D, 3R to 1TR: ERJ8RQFR22V; three figures, four at D and F.
+constexpr std::array<Code, 13> lowOhmSizes{{{"2B", "0402"},
+                                            {"3B", "0603"},
+                                            {"3R", "0603"},
+                                            {"6D", "0805"},
+                                            {"6B", "0805"},
+                                            {"6R", "0805"},
+                                            {"8B", "1206"},
+                                            {"8R", "1206"},
+                                            {"14B", "1210"},
+                                            {"14R", "1210"},
+                                            {"12R", "1812"},
+                                            {"12Z", "2010"},
+                                            {"1TR", "2512"}}};
+constexpr std::array<Code, 2> lowOhmRegions{{{"S", "0.1 Ω to 0.2 Ω"}, {"Q", "0.22 Ω to 9.1 Ω"}}};
+constexpr std::array<Code, 4> lowOhmTolerances{D, F, G, J};
+constexpr std::array<Code, 3> lowOhmPackaging{{{"X", "punched carrier taping, 2 mm pitch, 10 000"},
+                                               {"V", "punched carrier taping, 4 mm pitch, 5000"},
+                                               {"U", "embossed carrier taping, 4 mm pitch"}}};
+constexpr std::array<Field, 7> lowOhmFields{{
+    {.role = FieldRole::Fixed, .codes = erj},
+    {.role = FieldRole::Fixed, .codes = hyphen, .optional = true},
+    {.role = FieldRole::Size, .codes = lowOhmSizes},
+    {.role = FieldRole::Power, .codes = lowOhmRegions},
+    {.role = FieldRole::Tolerance, .codes = lowOhmTolerances},
+    {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 3, 4, {}}},
+    {.role = FieldRole::Packaging, .codes = lowOhmPackaging},
+}};
+
+// The general-purpose and anti-surge series (ERJ-3GEYJ103V, ERJ-P06D1002V), whose sheets are
+// not to hand: their series code is named unknown and gives no size; tolerance D, F, G or J,
+// three or four figures, 0 and R00 for a jumper, the packaging letter last.
+constexpr std::array<Code, 4> generalTolerances{D, F, G, J};
+constexpr std::array<Code, 1> jumperTolerance{{{"0", "jumper", 0, Jumper::Only}}};
+constexpr Open seriesCode{"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ", 2, 4};
+constexpr Open packagingLetter{"ABCDEFGHIJKLMNOPQRSTUVWXYZ", 1, 1};
+constexpr std::array<Field, 6> generalFields{{
+    {.role = FieldRole::Fixed, .codes = erj},
+    {.role = FieldRole::Fixed, .codes = hyphen, .optional = true},
+    {.role = FieldRole::Power, .open = seriesCode},
+    {.role = FieldRole::Tolerance, .codes = generalTolerances},
+    {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 3, 4, {}}},
+    {.role = FieldRole::Packaging, .open = packagingLetter},
+}};
+constexpr std::array<Field, 6> jumperFields{{
+    {.role = FieldRole::Fixed, .codes = erj},
+    {.role = FieldRole::Fixed, .codes = hyphen, .optional = true},
+    {.role = FieldRole::Power, .open = seriesCode},
+    {.role = FieldRole::Tolerance, .codes = jumperTolerance},
+    {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 3, 3, "R00"}},
+    {.role = FieldRole::Packaging, .open = packagingLetter},
+}};
+constexpr std::array<Form, 5> erjForms{halfPercentFields, onePercentFields, lowOhmFields,
+                                       generalFields, jumperFields};
+} // namespace
+
+const Key panasonicErj{"Panasonic", "Panasonic ERJ", erjForms};
+
+} // namespace ohmilka::partnumbers
