@@ -125,6 +125,7 @@ std::string FileAccount::reasonOf(const Pending &pending) const
 
 void FileAccount::finish()
 {
+    report_.endOfFile();
     // What no part accounted for, in runs of one file and one reason.
     std::erase_if(pending_, [&](const Pending &pending) {
         return seen_.contains(pending.designator) || members_.contains(pending.designator);

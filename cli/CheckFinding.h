@@ -47,14 +47,27 @@ struct Verdict {
     std::optional<Decimal> below, above, belowPercent, abovePercent; // outside the series only
 };
 
+// Where a row and one of its part numbers disagree.
+struct Disagreement {
+    enum class Kind { Value, Size, SamePartNumber };
+    Kind kind;
+    const partslist::OrderedPart *ordered;
+    // Of SamePartNumber: the other row that has the part number, and its value.
+    std::string_view otherFile = {};
+    long otherLine = 0;
+    std::vector<std::string> otherReferences = {};
+    Decimal otherOhms = {};
+};
+
 struct Finding {
     enum class Result { InSeries, Outside, Unreadable, NotFitted, OtherPart, Mismatch };
     const Entry &entry;
     Result result;
-    std::string reason;               // why the part cannot be read
-    std::optional<Decimal> ohms;      // the value read, of a checked part
-    std::optional<int> tolerance;     // the row's, else its part number's
-    const Verdict *verdict = nullptr; // in series or outside
+    std::string reason;                           // why the part cannot be read
+    std::optional<Decimal> ohms;                  // the value read, of a checked part
+    std::optional<int> tolerance;                 // the row's, else its part number's
+    const Verdict *verdict = nullptr;             // in series or outside
+    std::vector<Disagreement> disagreements = {}; // of a mismatch
 };
 
 struct Tally {

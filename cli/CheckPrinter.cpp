@@ -185,7 +185,19 @@ private:
                           "above"_a = near(*verdict.above, *verdict.abovePercent));
     }
 
+    // Each disagreement of a row with its part numbers, in the order found.
     std::string mismatchText(const Finding &finding) const
+    {
+        std::string text;
+        for (const Disagreement &disagreement : finding.disagreements) {
+            if (!text.empty())
+                text += "; ";
+            text += disagreementText(finding, disagreement);
+        }
+        return text;
+    }
+
+    std::string disagreementText(const Finding &finding, const Disagreement &disagreement) const
     {
         const Language language = texts_.language();
         const auto withTolerance = [&](Decimal ohms, std::optional<int> hundredths) {
@@ -197,12 +209,41 @@ private:
             return text;
         };
         const partslist::Part &part = finding.entry.part;
-        return texts_.say("value {value}, but part number {number} is {part}",
-                          "hodnota {value}, ale objednací číslo {number} je {part}",
-                          "value"_a = withTolerance(*finding.ohms, finding.tolerance),
-                          "number"_a = printable(part.partNumber),
-                          "part"_a =
-                              withTolerance(part.ordered->ohms, part.ordered->toleranceHundredths));
+        const std::string number = printable(disagreement.ordered->number);
+        switch (disagreement.kind) {
+        case Disagreement::Kind::Value: {
+            const partnumbers::PartNumberReading &reading = *disagreement.ordered->reading;
+            return texts_.say("value {value}, but part number {number} is {part}",
+                              "hodnota {value}, ale objednací číslo {number} je {part}",
+                              "value"_a = withTolerance(*finding.ohms, finding.tolerance),
+                              "number"_a = number,
+                              "part"_a = withTolerance(reading.ohms, reading.toleranceHundredths));
+        }
+        case Disagreement::Kind::Size:
+            return texts_.say(
+                part.sizeFromValue ? "value cell names {size}, but part number {number} is {part}"
+                                   : "footprint {size}, but part number {number} is {part}",
+                part.sizeFromValue ? "buňka hodnoty uvádí {size}, ale objednací číslo {number} je "
+                                     "{part}"
+                                   : "pouzdro {size}, ale objednací číslo {number} je {part}",
+                "size"_a = part.size->inch, "number"_a = number,
+                "part"_a = disagreement.ordered->reading->size->inch);
+        case Disagreement::Kind::SamePartNumber:
+            break;
+        }
+        std::string other =
+            disagreement.otherFile == finding.entry.file
+                ? texts_.say("line {line}", "řádek {line}", "line"_a = disagreement.otherLine)
+                : fmt::format("{}:{}", printable(disagreement.otherFile), disagreement.otherLine);
+        if (!disagreement.otherReferences.empty())
+            other += fmt::format(" ({})", printable(listOf(disagreement.otherReferences)));
+        return texts_.say("value {value}, but part number {number} is also on {other}, of value "
+                          "{otherValue}",
+                          "hodnota {value}, ale objednací číslo {number} má i {other} s hodnotou "
+                          "{otherValue}",
+                          "value"_a = ohmsText(*finding.ohms, language), "number"_a = number,
+                          "other"_a = other,
+                          "otherValue"_a = ohmsText(disagreement.otherOhms, language));
     }
 
     const Texts &texts_;
@@ -253,6 +294,46 @@ private:
 std::optional<Decimal> percentOrNull(std::optional<int> hundredths)
 {
     return hundredths ? std::optional(percentOf(*hundredths)) : std::nullopt;
+}
+
+std::string_view disagreementName(Disagreement::Kind kind)
+{
+    switch (kind) {
+    case Disagreement::Kind::Value:
+        return "value";
+    case Disagreement::Kind::Size:
+        return "size";
+    case Disagreement::Kind::SamePartNumber:
+        break;
+    }
+    return "same_part_number";
+}
+
+// A part number and what its maker's key reads in it, null where none reads it.
+JsonObject orderedObject(const partslist::OrderedPart &ordered)
+{
+    JsonObject json;
+    json.text("number", ordered.number);
+    const auto &reading = ordered.reading;
+    if (!reading) {
+        json.null("maker").null("family").null("ohms").null("tolerance_percent").null("size");
+        return json.null("size_metric").null("unknown_codes");
+    }
+    json.text("maker", reading->maker)
+        .text("family", reading->family)
+        .number("ohms", reading->ohms)
+        .number("tolerance_percent", percentOrNull(reading->toleranceHundredths));
+    if (reading->size)
+        json.text("size", reading->size->inch).text("size_metric", reading->size->metric);
+    else
+        json.null("size").null("size_metric");
+    std::vector<JsonObject> unknown;
+    for (const partnumbers::FieldReading *field : reading->unknownCodes()) {
+        JsonObject code;
+        code.text("field", partnumbers::roleName(field->role)).text("code", field->code);
+        unknown.push_back(std::move(code));
+    }
+    return json.objects("unknown_codes", unknown);
 }
 
 std::string_view resultName(Finding::Result result)
@@ -331,12 +412,44 @@ public:
             json.null("part_number");
         else
             json.text("part_number", part.partNumber);
-        if (part.ordered && !part.partNumber.empty())
-            json.text("part_family", part.ordered->family)
-                .number("part_ohms", part.ordered->ohms)
-                .number("part_tolerance_percent", percentOrNull(part.ordered->toleranceHundredths));
+        // The first part number a key reads, as before alternates were read; then each.
+        const auto read = std::find_if(part.ordered.begin(), part.ordered.end(),
+                                       [](const partslist::OrderedPart &o) { return o.reading; });
+        if (read != part.ordered.end())
+            json.text("part_family", read->reading->family)
+                .number("part_ohms", read->reading->ohms)
+                .number("part_tolerance_percent",
+                        percentOrNull(read->reading->toleranceHundredths));
         else
             json.null("part_family").null("part_ohms").null("part_tolerance_percent");
+        if (read != part.ordered.end() && read->reading->size)
+            json.text("part_size", read->reading->size->inch);
+        else
+            json.null("part_size");
+        if (part.size)
+            json.text("row_size", part.size->inch);
+        else
+            json.null("row_size");
+        std::vector<JsonObject> ordered;
+        for (const partslist::OrderedPart &one : part.ordered)
+            ordered.push_back(orderedObject(one));
+        json.objects("part_numbers", ordered);
+        std::vector<std::string_view> kinds;
+        std::optional<JsonObject> sameAs;
+        for (const Disagreement &disagreement : finding.disagreements) {
+            kinds.push_back(disagreementName(disagreement.kind));
+            if (disagreement.kind == Disagreement::Kind::SamePartNumber && !sameAs) {
+                JsonObject other;
+                other.text("file", disagreement.otherFile)
+                    .number("line", Decimal{disagreement.otherLine, 0})
+                    .texts("references",
+                           std::vector<std::string_view>(disagreement.otherReferences.begin(),
+                                                         disagreement.otherReferences.end()))
+                    .number("ohms", disagreement.otherOhms);
+                sameAs = std::move(other);
+            }
+        }
+        json.texts("mismatches", kinds).object("same_part_number_as", sameAs);
         write(json, lines_.line(finding));
     }
 

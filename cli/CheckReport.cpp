@@ -7,7 +7,10 @@
 #include "Readings.h"
 #include "Values.h"
 
+#include "AsciiText.h"
+
 #include <algorithm>
+#include <iterator>
 
 namespace ohmilka::cli {
 
@@ -67,6 +70,7 @@ void CheckReport::fileProblem(std::string_view file, const std::string &reason)
 
 void CheckReport::summarise()
 {
+    endOfFile();
     printer_->summary(tally_);
     out_.flush(); // a report on standard error stands before its summary
     writeMessage(err_, summaryText(tally_, texts_));
@@ -95,10 +99,63 @@ void CheckReport::check(const Entry &entry)
                                             "tolerance {given} není tolerance",
                                             "given"_a = quoted(part.tolerance)));
     const Decimal value = normalised(*part.parsed.value);
-    ++tally_.checked;
-    std::optional<int> tolerance = part.toleranceHundredths;
-    if (disagreesWithPartNumber(entry, value, tolerance))
+    const bool unread = std::any_of(part.ordered.begin(), part.ordered.end(),
+                                    [](const partslist::OrderedPart &o) { return !o.reading; });
+    if (unread && waiting_.size() < waitingKept) {
+        waiting_.push_back({std::string(entry.file), entry.line, part, entry.notAnnotated, value});
         return;
+    }
+    checkValue(entry, value, {});
+}
+
+void CheckReport::endOfFile()
+{
+    // Each unread part number's rows.
+    std::unordered_map<std::string, std::vector<std::size_t>> rowsOf;
+    for (std::size_t i = 0; i < waiting_.size(); ++i)
+        for (const partslist::OrderedPart &ordered : waiting_[i].part.ordered)
+            if (!ordered.reading)
+                if (std::vector<std::size_t> &rows = rowsOf[lowered(ordered.number)];
+                    rows.empty() || rows.back() != i)
+                    rows.push_back(i);
+    for (std::size_t i = 0; i < waiting_.size(); ++i) {
+        Waiting &row = waiting_[i];
+        std::vector<Disagreement> sameNumber;
+        for (const partslist::OrderedPart &ordered : row.part.ordered) {
+            if (ordered.reading)
+                continue;
+            for (const std::size_t j : rowsOf[lowered(ordered.number)])
+                if (const Waiting &other = waiting_[j]; compare(other.value, row.value) != 0) {
+                    sameNumber.push_back({Disagreement::Kind::SamePartNumber, &ordered, other.file,
+                                          other.line, other.part.references, other.value});
+                    break;
+                }
+        }
+        const Entry entry{row.file, row.line, row.part, row.notAnnotated};
+        checkValue(entry, row.value, std::move(sameNumber));
+    }
+    waiting_.clear();
+}
+
+void CheckReport::checkValue(const Entry &entry, Decimal value,
+                             std::vector<Disagreement> sameNumber)
+{
+    ++tally_.checked;
+    std::optional<int> tolerance = entry.part.toleranceHundredths;
+    std::vector<Disagreement> disagreements = disagreementsWith(entry, value, tolerance);
+    std::ranges::move(sameNumber, std::back_inserter(disagreements));
+    if (!disagreements.empty()) {
+        ++tally_.mismatches;
+        tally_.status = std::max(tally_.status, 1);
+        printer_->part({entry,
+                        Finding::Result::Mismatch,
+                        {},
+                        value,
+                        tolerance,
+                        nullptr,
+                        std::move(disagreements)});
+        return;
+    }
     const VerdictKey key{value, tolerance.value_or(-1)};
     auto known = verdicts_.find(key);
     if (known == verdicts_.end()) {
@@ -121,28 +178,29 @@ void CheckReport::check(const Entry &entry)
                     &verdict});
 }
 
-bool CheckReport::disagreesWithPartNumber(const Entry &entry, Decimal value,
-                                          std::optional<int> &tolerance)
+std::vector<Disagreement> CheckReport::disagreementsWith(const Entry &entry, Decimal value,
+                                                         std::optional<int> &tolerance)
 {
     const partslist::Part &part = entry.part;
-    if (part.partNumber.empty())
-        return false;
-    ++tally_.partNumbers;
-    const std::optional<partnumbers::PartNumberReading> &reading = part.ordered;
-    if (!reading) {
-        ++tally_.partNumbersNotRead;
-        return false;
+    std::vector<Disagreement> disagreements;
+    const std::optional<int> asked = tolerance;
+    for (const partslist::OrderedPart &ordered : part.ordered) {
+        ++tally_.partNumbers;
+        if (!ordered.reading) {
+            ++tally_.partNumbersNotRead;
+            continue;
+        }
+        const partnumbers::PartNumberReading &reading = *ordered.reading;
+        const std::optional<int> orderedTolerance = reading.toleranceHundredths;
+        const bool wider = asked && orderedTolerance && *orderedTolerance > *asked;
+        if (compare(reading.ohms, value) != 0 || wider)
+            disagreements.push_back({Disagreement::Kind::Value, &ordered});
+        else if (!tolerance)
+            tolerance = orderedTolerance;
+        if (part.size && reading.size && !(*part.size == *reading.size))
+            disagreements.push_back({Disagreement::Kind::Size, &ordered});
     }
-    const std::optional<int> ordered = reading->toleranceHundredths;
-    const bool wider = tolerance && ordered && *ordered > *tolerance;
-    if (compare(reading->ohms, value) == 0 && !wider) {
-        tolerance = tolerance ? tolerance : ordered;
-        return false;
-    }
-    ++tally_.mismatches;
-    tally_.status = std::max(tally_.status, 1);
-    printer_->part({entry, Finding::Result::Mismatch, {}, value, tolerance});
-    return true;
+    return disagreements;
 }
 
 std::size_t CheckReport::VerdictHash::operator()(const VerdictKey &key) const

@@ -24,7 +24,10 @@ public:
     CheckReport(const Arguments &arguments, bool json, const Texts &texts, std::ostream &out,
                 std::ostream &err);
 
+    // A row whose part number no key reads waits for the end of its file, where another row
+    // with the same part number and another value makes both mismatches.
     void check(const Entry &entry);
+    void endOfFile(); // the rows that wait, checked
     void unreadable(const Entry &entry, const std::string &reason);
     void notFitted(const Entry &entry);
     void otherPart(const Entry &entry);
@@ -54,9 +57,20 @@ private:
         std::size_t operator()(const VerdictKey &key) const;
     };
     Verdict verdictOn(Decimal value, std::optional<int> tolerance) const;
-    // Whether the part number says another resistance, or a wider tolerance, than the row;
-    // reported where it does. Where the row gives no tolerance, the part number's is taken.
-    bool disagreesWithPartNumber(const Entry &entry, Decimal value, std::optional<int> &tolerance);
+    // The checked value against the series, and against the part numbers: what they say of
+    // resistance, tolerance and size, and the rows that share an unread one.
+    void checkValue(const Entry &entry, Decimal value, std::vector<Disagreement> sameNumber);
+    // Where the part numbers say another resistance, a wider tolerance or another size than the
+    // row. Where the row gives no tolerance, the first part number's is taken.
+    std::vector<Disagreement> disagreementsWith(const Entry &entry, Decimal value,
+                                                std::optional<int> &tolerance);
+    struct Waiting {
+        std::string file;
+        long line;
+        partslist::Part part;
+        bool notAnnotated;
+        Decimal value;
+    };
 
     const Texts &texts_;
     std::ostream &out_, &err_;
@@ -67,6 +81,9 @@ private:
     // Values repeat: each verdict is worked out once, for a bounded number of them.
     static constexpr std::size_t verdictsKept = 1 << 16;
     std::unordered_map<VerdictKey, Verdict, VerdictHash> verdicts_;
+    // Rows with an unread part number, up to a bound; beyond it each is checked at once.
+    static constexpr std::size_t waitingKept = 1 << 16;
+    std::vector<Waiting> waiting_;
 };
 
 } // namespace ohmilka::cli

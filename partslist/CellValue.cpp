@@ -243,6 +243,8 @@ Rest classifyRest(std::string_view rest, CellValue &cell)
             if (!package) {
                 cell.toleranceText = part;
                 cell.toleranceHundredths = toleranceOfLetter(part);
+            } else if (cell.package.empty()) {
+                cell.package = part;
             }
             at += part.size();
             continue;
@@ -253,6 +255,8 @@ Rest classifyRest(std::string_view rest, CellValue &cell)
         }
         if (!isPartNumber(word))
             return Rest::Other;
+        if (cell.partNumber.empty())
+            cell.partNumber = word;
         at = end;
     }
 }
@@ -268,7 +272,7 @@ bool startsRest(std::string_view cell, std::size_t at)
 // follow one ("4.7 K 1%" is 4.7 kΩ, not 4.7 Ω ±10 %).
 CellValue valueLeading(std::string_view cell)
 {
-    CellValue whole{cell, parseValue(cell), {}, {}, {}};
+    CellValue whole{cell, parseValue(cell), {}, {}, {}, {}, {}};
     if (whole.parsed.value)
         return whole;
     for (std::size_t end = cell.size(); end-- > 1;) {
@@ -308,8 +312,10 @@ CellValue readValueCell(std::string_view text)
             package.remove_suffix(1);
         if (isPackage(package))
             if (CellValue after = valueLeading(trimmed(cell.substr(space)));
-                after.parsed.value && after.secondValue.empty())
+                after.parsed.value && after.secondValue.empty()) {
+                after.package = package;
                 return after;
+            }
     }
     return read;
 }

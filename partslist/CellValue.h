@@ -21,6 +21,8 @@ struct CellValue {
     std::string_view toleranceText;         // as the cell writes it, "±1%"; empty when none
     std::optional<int> toleranceHundredths; // of a percent: 100 is ±1 %
     std::string_view secondValue;           // another value after the first: the cell is unreadable
+    std::string_view package;               // the first package after or before the value, "0603"
+    std::string_view partNumber;            // the first part number after it, "RC0603FR-0743KL"
 };
 
 CellValue readValueCell(std::string_view cell);

@@ -5,6 +5,8 @@
 
 #include "AsciiText.h"
 #include "Designators.h"
+#include "FootprintSize.h"
+#include "PartNumberCell.h"
 
 #include <algorithm>
 #include <array>
@@ -161,6 +163,24 @@ std::optional<std::size_t> valueColumn(const Header &header, std::span<const Rec
     return best;
 }
 
+// A resistor's part numbers, each read by its maker's key: its part-number cell's, and one its
+// value cell names; and the size its footprint names, else its value cell's package.
+void takeOrderAndSize(Part &part, const CellValue &reading, std::string_view footprint)
+{
+    for (const std::string_view number : partNumbersIn(part.partNumber))
+        part.ordered.push_back({std::string(number), partnumbers::readPartNumber(number)});
+    // In the value cell only what a key reads is taken for a part number.
+    if (!reading.partNumber.empty())
+        if (auto known = partnumbers::readPartNumber(reading.partNumber))
+            part.ordered.push_back({std::string(reading.partNumber), std::move(known)});
+    part.footprint = trimmed(footprint);
+    part.size = sizeOfFootprint(part.footprint);
+    if (!part.size && !reading.package.empty()) {
+        part.size = sizeOfFootprint(reading.package);
+        part.sizeFromValue = part.size.has_value();
+    }
+}
+
 void takeReading(Part &part, const CellValue &reading)
 {
     part.kind = Part::Kind::Resistor;
@@ -208,6 +228,8 @@ std::optional<Columns> columnsOf(Header header, std::span<const Record> rows)
         columns.quantity = quantity.front();
     if (const auto partNumber = columnsWith(header, Role::PartNumber); !partNumber.empty())
         columns.partNumber = partNumber.front();
+    if (const auto footprint = columnsWith(header, Role::Footprint); !footprint.empty())
+        columns.footprint = footprint.front();
     for (std::size_t i = 0; i < header.meanings.size() && !columns.fitting; ++i) {
         const Role role = header.meanings[i].role;
         if (role == Role::Fitted || role == Role::NotFitted || role == Role::Status) {
@@ -273,8 +295,8 @@ Part partInRow(const Record &fields, const Columns &columns)
         part.tolerance = tolerance;
         part.toleranceHundredths = readToleranceCell(tolerance);
     }
-    if (part.kind == Part::Kind::Resistor && !part.partNumber.empty())
-        part.ordered = partnumbers::readPartNumber(part.partNumber);
+    if (part.kind == Part::Kind::Resistor)
+        takeOrderAndSize(part, reading, cellOf(fields, columns.footprint));
     return part;
 }
 
@@ -297,6 +319,7 @@ Part partInLine(std::string_view line)
         return part;
     }
     takeReading(part, reading);
+    takeOrderAndSize(part, reading, {});
     return part;
 }
 

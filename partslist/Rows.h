@@ -33,7 +33,7 @@ std::optional<Header> headerIn(const Record &fields, long line);
 struct Columns {
     Header header;
     std::size_t value = 0;
-    std::optional<std::size_t> references, tolerance, quantity, partNumber;
+    std::optional<std::size_t> references, tolerance, quantity, partNumber, footprint;
     std::optional<std::size_t> fitting; // a DNP, Fitted, Populate or Status column
     Role fittingRole = Role::NotFitted;
 };
@@ -41,6 +41,12 @@ struct Columns {
 // The columns of a header, judged by the rows that follow it as well; nullopt when no column is
 // left for the value.
 std::optional<Columns> columnsOf(Header header, std::span<const Record> rows);
+
+// A part number a row names, and what its maker's key reads in it.
+struct OrderedPart {
+    std::string number;
+    std::optional<partnumbers::PartNumberReading> reading; // none where no key reads it
+};
 
 struct Part {
     enum class Kind {
@@ -55,9 +61,12 @@ struct Part {
     ParsedValue parsed;      // value, read
     std::string secondValue; // a second value in the cell, which leaves it unreadable
     std::string tolerance;   // as the row writes it, "1%"; empty when it does not
-    std::optional<int> toleranceHundredths;   // none where the row writes none, or none that reads
-    std::string partNumber;                   // the maker's, where a column names it
-    std::optional<partnumbers::PartNumberReading> ordered; // what a resistor's part number says, where read
+    std::optional<int> toleranceHundredths; // none where the row writes none, or none that reads
+    std::string partNumber;                 // the part-number cell as written
+    std::vector<OrderedPart> ordered;       // a resistor's: that cell's, and one in the value cell
+    std::string footprint;                  // the footprint or package cell as written
+    std::optional<partnumbers::Size> size;  // what the footprint names, else the value cell
+    bool sizeFromValue = false;             // the value cell's package: "10k/0603"
 };
 
 Part partInRow(const Record &fields, const Columns &columns);

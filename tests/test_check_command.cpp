@@ -38,6 +38,10 @@ private slots:
     void countsAgreeInNumber();
     void valuesAreHeldToTheirPartNumbers_data();
     void valuesAreHeldToTheirPartNumbers();
+    void sizesAreHeldToTheirPartNumbers_data();
+    void sizesAreHeldToTheirPartNumbers();
+    void onePartNumberOnTwoValuesIsAMismatch_data();
+    void onePartNumberOnTwoValuesIsAMismatch();
     void kicadSchematicsAreReadAsTheirBom_data();
     void kicadSchematicsAreReadAsTheirBom();
     void kicadNetlistsAreReadAsTheirBom_data();
@@ -539,6 +543,31 @@ void TestCheckCommand::valuesAreHeldToTheirPartNumbers_data()
         << "R5,10k,,ABC-123"
         << ""
         << "; 0 mismatches with part numbers, 1 part number not decoded" << 0;
+    // From a published design: a 470 Ω part ordered for 475 Ω.
+    QTest::newRow("Stackpole, a neighbouring value")
+        << "R6,475,,RMCF0402JT470R"
+        << "-:2: R6: value 475 Ω, but part number RMCF0402JT470R is 470 Ω ±5 %\n"
+        << "; 1 mismatch with its part number, 0 part numbers not decoded" << 1;
+    QTest::newRow("Vishay, a jumper on a value")
+        << "R7,0.05,,CRCW08050000Z0EAHP"
+        << "-:2: R7: value 50 mΩ, but part number CRCW08050000Z0EAHP is 0 Ω\n"
+        << "; 1 mismatch with its part number, 0 part numbers not decoded" << 1;
+    QTest::newRow("Vishay at 1 % puts an E96 value in series") << "R8,15.4k,,CRCW060315K4FKEA"
+                                                               << "" << clean << 0;
+    QTest::newRow("Stackpole at 1 % puts an E96 value in series") << "R8,15.4k,,RMCF0603FT15K4"
+                                                                  << "" << clean << 0;
+    QTest::newRow("TE") << "R9,1k,,CRG0603J1K0"
+                        << "" << clean << 0;
+    QTest::newRow("the alternate that disagrees is named")
+        << "R10,10k,,\"Yageo RC0402FR-0710KL / Panasonic ERJ-2RKF2002X\""
+        << "-:2: R10: value 10 kΩ ±1 %, but part number ERJ-2RKF2002X is 20 kΩ ±1 %\n"
+        << "; 1 mismatch with its part number, 0 part numbers not decoded" << 1;
+    QTest::newRow("alternates that agree") << "R10,10k,,RC0402FR-0710KL or ERJ-2RKF1002X"
+                                           << "" << clean << 0;
+    QTest::newRow("a part number in the value cell")
+        << "R11,43k-RC0603FR-0710KL,,"
+        << "-:2: R11: value 43 kΩ, but part number RC0603FR-0710KL is 10 kΩ ±1 %\n"
+        << "; 1 mismatch with its part number, 0 part numbers not decoded" << 1;
 }
 
 // A part number that says another resistance, or a wider tolerance, is a mismatch whatever the
@@ -555,6 +584,96 @@ void TestCheckCommand::valuesAreHeldToTheirPartNumbers()
     QCOMPARE(result.status, status);
     const CodeCommandResult json = check({"--json"}, "Ref,Value,Tolerance,MPN\n" + row + "\n");
     QCOMPARE(json.out.contains(QStringLiteral("\"result\": \"mismatch\"")), status == 1);
+}
+
+void TestCheckCommand::sizesAreHeldToTheirPartNumbers_data()
+{
+    QTest::addColumn<QString>("row"); // under "Ref,Value,Footprint,MPN"
+    QTest::addColumn<QString>("out"); // "" for a part in its series
+    QTest::newRow("the footprint's size") << "R1,10k,Resistor_SMD:R_0603_1608Metric,RC0603FR-0710KL"
+                                          << "";
+    QTest::newRow("another size")
+        << "R5,10k,R_0402_1005Metric,RC0603FR-0710KL"
+        << "-:2: R5: footprint 0402, but part number RC0603FR-0710KL is 0603\n";
+    QTest::newRow("IPC's metric name") << "R2,10k,RESC1608X55N,CRCW060310K0FKEA"
+                                       << "";
+    QTest::newRow("Samsung's metric code") << "R3,10k,R_0603,RC1608F103CS"
+                                           << "";
+    QTest::newRow("Samsung's 0603 is an 0201")
+        << "R3,10k,R_0603,RC0603F103CS"
+        << "-:2: R3: footprint 0603, but part number RC0603F103CS is 0201\n";
+    QTest::newRow("the value cell's package")
+        << "R4,10k/0402,,RMCF0603FT10K0"
+        << "-:2: R4: value cell names 0402, but part number RMCF0603FT10K0 is 0603\n";
+    QTest::newRow("value and size both")
+        << "R6,4k7,R_0805,RC0603FR-0710KL"
+        << "-:2: R6: value 4.7 kΩ, but part number RC0603FR-0710KL is 10 kΩ ±1 %; footprint "
+           "0805, but part number RC0603FR-0710KL is 0603\n";
+    QTest::newRow("no size in the row: nothing is said") << "R7,10k,,RC0603FR-0710KL"
+                                                         << "";
+    QTest::newRow("a through-hole footprint names none")
+        << "R8,10k,R_Axial_DIN0207_L6.3mm_D2.5mm_P10.16mm,RC0603FR-0710KL"
+        << "";
+    QTest::newRow("a key without sizes") << "R9,10k,R_0402,MCR03EZPFX1002"
+                                         << "";
+}
+
+// A part number that encodes another size than the footprint, the package column or the value
+// cell name is a mismatch; where the row names no size, nothing is said.
+void TestCheckCommand::sizesAreHeldToTheirPartNumbers()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, out);
+    const QString list = "Ref,Value,Footprint,MPN\n" + row + "\n";
+    const CodeCommandResult result = check({}, list);
+    QCOMPARE(result.out, out);
+    QCOMPARE(result.status, out.isEmpty() ? 0 : 1);
+    const CodeCommandResult json = check({"--json"}, list);
+    QCOMPARE(json.out.contains(QStringLiteral("\"mismatches\": [\"size\"]")) ||
+                 json.out.contains(QStringLiteral("\"mismatches\": [\"value\", \"size\"]")),
+             !out.isEmpty());
+}
+
+void TestCheckCommand::onePartNumberOnTwoValuesIsAMismatch_data()
+{
+    QTest::addColumn<QString>("rows"); // under "Ref,Value,MPN"
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("counts");
+    QTest::newRow("one no key reads, on two values")
+        << "R1,10k,ABC-123\nR2,4k7,ABC-123\nR3,1k,XYZ-9"
+        << "-:2: R1: value 10 kΩ, but part number ABC-123 is also on line 3 (R2), of value 4.7 "
+           "kΩ\n-:3: R2: value 4.7 kΩ, but part number ABC-123 is also on line 2 (R1), of value "
+           "10 kΩ\n"
+        << "2 mismatches with part numbers, 3 part numbers not decoded";
+    QTest::newRow("in any case") << "R1,10k,abc-123\nR2,10k,ABC-123"
+                                 << ""
+                                 << "0 mismatches with part numbers, 2 part numbers not decoded";
+    QTest::newRow("a decoded one, only where it disagrees")
+        << "R1,10k,RC0603FR-0710KL\nR2,4k7,RC0603FR-0710KL"
+        << "-:3: R2: value 4.7 kΩ, but part number RC0603FR-0710KL is 10 kΩ ±1 %\n"
+        << "1 mismatch with its part number, 0 part numbers not decoded";
+    QTest::newRow("rows in order around those that wait")
+        << "R1,10k,RC0603FR-0710KL\nR2,5k,ABC-1\nR3,5k,ABC-1\nR4,6k,RC0603FR-0710KL"
+        << "-:5: R4: value 6 kΩ, but part number RC0603FR-0710KL is 10 kΩ ±1 %\n"
+           "-:3: R2: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n"
+           "-:4: R3: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n"
+        << "1 mismatch with its part number, 2 part numbers not decoded";
+}
+
+// A part number copied to a row of another value is wrong on one of them: where no key reads
+// it, both rows are mismatches; where one does, the row it disagrees with.
+void TestCheckCommand::onePartNumberOnTwoValuesIsAMismatch()
+{
+    QFETCH(QString, rows);
+    QFETCH(QString, out);
+    QFETCH(QString, counts);
+    const QString list = "Ref,Value,MPN\n" + rows + "\n";
+    const CodeCommandResult result = check({}, list);
+    QCOMPARE(result.out, out);
+    QVERIFY2(result.err.trimmed().endsWith(counts), qPrintable(result.err));
+    const CodeCommandResult json = check({"--json"}, list);
+    QCOMPARE(json.out.count(QStringLiteral("\"same_part_number_as\": {")),
+             out.count(QStringLiteral("is also on")));
 }
 
 void TestCheckCommand::kicadNetlistsAreReadAsTheirBom_data()

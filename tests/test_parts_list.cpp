@@ -3,7 +3,9 @@
 
 #include "CellValue.h"
 #include "Encoding.h"
+#include "FootprintSize.h"
 #include "Labels.h"
+#include "PartNumberCell.h"
 #include "PartsList.h"
 #include "Records.h"
 #include "ReferenceSet.h"
@@ -41,6 +43,10 @@ private slots:
     void columnsAreJudgedByTheirCells();
     void rowsThatAreNoPartsAreSkipped_data();
     void rowsThatAreNoPartsAreSkipped();
+    void footprintsNameTheirChipSize_data();
+    void footprintsNameTheirChipSize();
+    void partNumberCellsNameEachAlternate_data();
+    void partNumberCellsNameEachAlternate();
 
 private:
     static QString readRecords(const QString &csv, char separator = ',',
@@ -531,6 +537,85 @@ void TestPartsList::eachReferenceIsTakenOnce()
                      qPrintable(QStringLiteral("R%1, round %2").arg(i).arg(round)));
     QVERIFY(references.insert("R"));
     QVERIFY(!references.insert("R"));
+}
+
+void TestPartsList::footprintsNameTheirChipSize_data()
+{
+    QTest::addColumn<QString>("footprint");
+    QTest::addColumn<QString>("size"); // inch; "" for none
+    QTest::newRow("KiCad, both names") << "Resistor_SMD:R_0603_1608Metric"
+                                       << "0603";
+    QTest::newRow("KiCad, hand soldering pads") << "R_0805_2012Metric_Pad1.20x1.40mm_HandSolder"
+                                                << "0805";
+    QTest::newRow("KiCad, 0201 whose metric is 0603") << "R_0201_0603Metric"
+                                                      << "0201";
+    QTest::newRow("KiCad, 2512") << "R_2512_6332Metric"
+                                 << "2512";
+    QTest::newRow("inch alone") << "R_0402"
+                                << "0402";
+    QTest::newRow("Eagle") << "R0805"
+                           << "0805";
+    QTest::newRow("plain") << "1206"
+                           << "1206";
+    QTest::newRow("01005") << "R_01005_0402Metric"
+                           << "01005";
+    QTest::newRow("IPC-7351 is metric") << "RESC1608X55N"
+                                        << "0603";
+    QTest::newRow("IPC-7351, small letters") << "resc1005x40n"
+                                             << "0402";
+    QTest::newRow("a metric code that is no inch code") << "SMD_3216"
+                                                        << "1206";
+    QTest::newRow("through hole") << "Resistor_THT:R_Axial_DIN0207_L6.3mm_D2.5mm_P10.16mm"
+                                  << "";
+    QTest::newRow("two sizes that differ") << "R_0603_2012Metric"
+                                           << "";
+    QTest::newRow("no code") << "SOT-23"
+                             << "";
+    QTest::newRow("a pitch is no code") << "P2.5400mm"
+                                        << "";
+}
+
+void TestPartsList::footprintsNameTheirChipSize()
+{
+    QFETCH(QString, footprint);
+    QFETCH(QString, size);
+    const auto found = sizeOfFootprint(footprint.toStdString());
+    QCOMPARE(found ? QString::fromUtf8(found->inch.data(), qsizetype(found->inch.size()))
+                   : QString(),
+             size);
+}
+
+void TestPartsList::partNumberCellsNameEachAlternate_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("numbers"); // parted by " | "
+    QTest::newRow("one") << "RC0603FR-0710KL"
+                         << "RC0603FR-0710KL";
+    QTest::newRow("makers and a slash") << "Yageo RC0402FR-0710KL / Panasonic ERJ-2RKF1002X"
+                                        << "RC0402FR-0710KL | ERJ-2RKF1002X";
+    QTest::newRow("commas") << "RC0603FR-0710KL, CRCW060310K0FKEA,RMCF0603FT10K0"
+                            << "RC0603FR-0710KL | CRCW060310K0FKEA | RMCF0603FT10K0";
+    QTest::newRow("or") << "RC0603FR-0710KL or ERJ-3EKF1002V"
+                        << "RC0603FR-0710KL | ERJ-3EKF1002V";
+    QTest::newRow("a slash of its own") << "CR0603-J/-000ELF"
+                                        << "CR0603-J/-000ELF";
+    QTest::newRow("a maker alone before it") << "Vishay CRCW060310K0FKEA"
+                                             << "CRCW060310K0FKEA";
+    QTest::newRow("words of a description stay whole") << "RES 10K 0603"
+                                                       << "RES 10K 0603";
+    QTest::newRow("empty") << "  "
+                           << "";
+}
+
+void TestPartsList::partNumberCellsNameEachAlternate()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, numbers);
+    const std::string text = cell.toStdString();
+    QStringList found;
+    for (const std::string_view number : partNumbersIn(text))
+        found << QString::fromUtf8(number.data(), qsizetype(number.size()));
+    QCOMPARE(found.join(QStringLiteral(" | ")), numbers);
 }
 
 QTEST_GUILESS_MAIN(TestPartsList)
