@@ -171,8 +171,6 @@ private:
                 if (s.known->jumper == Jumper::Only && !jumper)
                     return;
                 if (s.field->role == FieldRole::Tolerance) {
-                    if (jumper && s.known->jumper == Jumper::Never)
-                        return;
                     hasTolerance = true;
                     if (!jumper)
                         reading.toleranceHundredths = s.known->hundredths;
@@ -180,11 +178,16 @@ private:
             } else if (!s.ohms) {
                 ++unknown;
             }
+            // A jumper at a resistor's tolerance, as real parts are ordered (RC0402FR-070RL
+            // where the key asks for J): its resistance is certain, its tolerance code unknown.
+            const bool unlisted = s.known && jumper && s.field->role == FieldRole::Tolerance &&
+                                  s.known->jumper == Jumper::Never;
+            unknown += unlisted;
             if (s.field->role == FieldRole::Size)
                 reading.size = sizeOfInch(meaning);
             if (s.field->role != FieldRole::Fixed)
-                reading.fields.push_back(
-                    {s.field->role, std::string(s.code), meaning, s.known || s.ohms});
+                reading.fields.push_back({s.field->role, std::string(s.code), meaning,
+                                          (s.known && !unlisted) || s.ohms});
         }
         // A resistor's tolerance is certain, or the part number is not read.
         if ((hasResistance && !jumper && !hasTolerance) || unknown >= bestUnknown_)
@@ -215,6 +218,9 @@ std::vector<const FieldReading *> PartNumberReading::unknownCodes() const
 
 std::optional<PartNumberReading> readPartNumber(std::string_view partNumber)
 {
+    // Fields of KiCad 5's files may end in a carriage return.
+    while (!partNumber.empty() && (partNumber.back() == '\r' || partNumber.back() == '\n'))
+        partNumber.remove_suffix(1);
     partNumber = trimmed(partNumber);
     if (partNumber.empty() || partNumber.size() > longestPartNumber)
         return std::nullopt;

@@ -119,6 +119,9 @@ constexpr std::array labelTable{
     LabelRow{"manufacturerpn", Role::PartNumber},         // KiCost aliases
     LabelRow{"mfgnumber", Role::PartNumber},              // KiCost "mfg#"
     LabelRow{"stockcode", Role::PartNumber},              // Proteus
+    LabelRow{"manufacturernumber", Role::PartNumber},     // KiCad fields "Manufacturer_No"
+    LabelRow{"manufpn", Role::PartNumber},                // KiCad fields "ManufPN"
+    LabelRow{"pn", Role::PartNumber},                     // KiCad fields "PN", "P/N"
     // Descriptions: never read for a value.
     LabelRow{"description", Role::Description},  // nearly every tool
     LabelRow{"desc", Role::Description},         // KiCost

@@ -17,27 +17,32 @@ bool hasDigit(std::string_view word)
     return std::any_of(word.begin(), word.end(), isDigit);
 }
 
-// The part number of one alternate: the alternate, or its one word with digits after words
-// without (a maker's name).
-std::string_view numberIn(std::string_view alternate)
+// The part numbers of one alternate: the alternate; its one word with digits after words
+// without (a maker's name); or its words with digits where a key reads each.
+void numbersIn(std::string_view alternate, std::vector<std::string_view> &numbers)
 {
     alternate = trimmed(alternate);
-    std::string_view number;
-    std::size_t numbered = 0, named = 0;
+    if (alternate.empty())
+        return;
+    std::vector<std::string_view> numbered;
+    std::size_t named = 0;
+    bool eachRead = true;
     for (std::size_t at = 0; at < alternate.size();) {
         const std::size_t end = std::min(alternate.find(' ', at), alternate.size());
-        const std::string_view word = alternate.substr(at, end - at);
-        if (!word.empty()) {
+        if (const std::string_view word = alternate.substr(at, end - at); !word.empty()) {
             if (hasDigit(word)) {
-                number = word;
-                ++numbered;
+                numbered.push_back(word);
+                eachRead = eachRead && partnumbers::readPartNumber(word);
             } else {
                 ++named;
             }
         }
         at = end + 1;
     }
-    return numbered == 1 && named > 0 ? number : alternate;
+    if ((numbered.size() == 1 && named > 0) || (numbered.size() > 1 && eachRead))
+        numbers.insert(numbers.end(), numbered.begin(), numbered.end());
+    else
+        numbers.push_back(alternate);
 }
 
 // Where an alternate ends: a comma, semicolon, bar or slash, or " or ".
@@ -61,6 +66,9 @@ std::size_t separatorAt(std::string_view cell, std::size_t at, std::size_t &leng
 
 std::vector<std::string_view> partNumbersIn(std::string_view cell)
 {
+    // Fields of KiCad 5's files may end in a carriage return.
+    while (!cell.empty() && (cell.back() == '\r' || cell.back() == '\n'))
+        cell.remove_suffix(1);
     cell = trimmed(cell);
     // A part number of its own slash or comma (Bourns' jumper CR0603-J/-000ELF) is one.
     if (cell.empty() || partnumbers::readPartNumber(cell))
@@ -69,8 +77,7 @@ std::vector<std::string_view> partNumbersIn(std::string_view cell)
     for (std::size_t at = 0; at <= cell.size();) {
         std::size_t length = 0;
         const std::size_t end = separatorAt(cell, at, length);
-        if (const std::string_view number = numberIn(cell.substr(at, end - at)); !number.empty())
-            numbers.push_back(number);
+        numbersIn(cell.substr(at, end - at), numbers);
         if (length == 0)
             break;
         at = end + length;

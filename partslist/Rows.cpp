@@ -165,10 +165,15 @@ std::optional<std::size_t> valueColumn(const Header &header, std::span<const Rec
 
 // A resistor's part numbers, each read by its maker's key: its part-number cell's, and one its
 // value cell names; and the size its footprint names, else its value cell's package.
-void takeOrderAndSize(Part &part, const CellValue &reading, std::string_view footprint)
+void takeOrderAndSize(Part &part, const CellValue &reading, std::string_view footprint,
+                      std::span<const std::string_view> moreNumbers = {})
 {
-    for (const std::string_view number : partNumbersIn(part.partNumber))
-        part.ordered.push_back({std::string(number), partnumbers::readPartNumber(number)});
+    const auto take = [&](std::string_view cell) {
+        for (const std::string_view number : partNumbersIn(cell))
+            part.ordered.push_back({std::string(number), partnumbers::readPartNumber(number)});
+    };
+    take(part.partNumber);
+    std::for_each(moreNumbers.begin(), moreNumbers.end(), take);
     // In the value cell only what a key reads is taken for a part number.
     if (!reading.partNumber.empty())
         if (auto known = partnumbers::readPartNumber(reading.partNumber))
@@ -226,8 +231,10 @@ std::optional<Columns> columnsOf(Header header, std::span<const Record> rows)
         columns.tolerance = tolerance.front();
     if (const auto quantity = columnsWith(header, Role::Quantity); !quantity.empty())
         columns.quantity = quantity.front();
-    if (const auto partNumber = columnsWith(header, Role::PartNumber); !partNumber.empty())
+    if (const auto partNumber = columnsWith(header, Role::PartNumber); !partNumber.empty()) {
         columns.partNumber = partNumber.front();
+        columns.morePartNumbers.assign(partNumber.begin() + 1, partNumber.end());
+    }
     if (const auto footprint = columnsWith(header, Role::Footprint); !footprint.empty())
         columns.footprint = footprint.front();
     for (std::size_t i = 0; i < header.meanings.size() && !columns.fitting; ++i) {
@@ -295,8 +302,13 @@ Part partInRow(const Record &fields, const Columns &columns)
         part.tolerance = tolerance;
         part.toleranceHundredths = readToleranceCell(tolerance);
     }
-    if (part.kind == Part::Kind::Resistor)
-        takeOrderAndSize(part, reading, cellOf(fields, columns.footprint));
+    if (part.kind == Part::Kind::Resistor) {
+        // The alternates of a list such as Kitspace's, one column each.
+        std::vector<std::string_view> moreNumbers;
+        for (const std::size_t column : columns.morePartNumbers)
+            moreNumbers.push_back(cellOf(fields, column));
+        takeOrderAndSize(part, reading, cellOf(fields, columns.footprint), moreNumbers);
+    }
     return part;
 }
 

@@ -34,7 +34,8 @@ struct Columns {
     Header header;
     std::size_t value = 0;
     std::optional<std::size_t> references, tolerance, quantity, partNumber, footprint;
-    std::optional<std::size_t> fitting; // a DNP, Fitted, Populate or Status column
+    std::vector<std::size_t> morePartNumbers; // alternates' columns after the first
+    std::optional<std::size_t> fitting;       // a DNP, Fitted, Populate or Status column
     Role fittingRole = Role::NotFitted;
 };
 

@@ -40,6 +40,7 @@ private slots:
     void valuesAreHeldToTheirPartNumbers();
     void sizesAreHeldToTheirPartNumbers_data();
     void sizesAreHeldToTheirPartNumbers();
+    void everyPartNumberColumnIsHeldToTheValue();
     void onePartNumberOnTwoValuesIsAMismatch_data();
     void onePartNumberOnTwoValuesIsAMismatch();
     void kicadSchematicsAreReadAsTheirBom_data();
@@ -632,6 +633,18 @@ void TestCheckCommand::sizesAreHeldToTheirPartNumbers()
     QCOMPARE(json.out.contains(QStringLiteral("\"mismatches\": [\"size\"]")) ||
                  json.out.contains(QStringLiteral("\"mismatches\": [\"value\", \"size\"]")),
              !out.isEmpty());
+}
+
+// Lists such as Kitspace's give each alternate a column of its own, under the same label.
+void TestCheckCommand::everyPartNumberColumnIsHeldToTheValue()
+{
+    const CodeCommandResult result =
+        check({}, "References,Value,Manufacturer,MPN,Manufacturer,MPN\n"
+                  "R1,10K,,RC0805FR-0710KL,TE Connectivity,CRG0805F1K0\n");
+    QCOMPARE(result.out, "-:2: R1: value 10 kΩ ±1 %, but part number CRG0805F1K0 is 1 kΩ ±1 %\n");
+    QVERIFY2(result.err.trimmed().endsWith("1 mismatch with its part number, 0 part numbers not "
+                                           "decoded"),
+             qPrintable(result.err));
 }
 
 void TestCheckCommand::onePartNumberOnTwoValuesIsAMismatch_data()

@@ -60,6 +60,9 @@ private slots:
                                       << "49.9 Ω ±1 % (Yageo RC), 0402";
         QTest::newRow("RC, mega") << "rc0603fr-0710ml"
                                   << "10000000 Ω ±1 % (Yageo RC), 0603";
+        QTest::newRow("RC, jumper at 1 %, as real parts are")
+            << "RC0402FR-070RL\r"
+            << "0 Ω jumper (Yageo RC), 0402, unknown tolerance F";
         QTest::newRow("RC, jumper") << "RC0402JR-070RL"
                                     << "0 Ω jumper (Yageo RC), 0402";
         QTest::newRow("AC, embossed, 10 in") << "AC0603DK-1097R6L"
@@ -235,7 +238,7 @@ private slots:
                                                  << "10000 Ω ±1 % (Vishay CRCW), 0201, "
                                                     "unknown size 0201";
         QTest::newRow("a jumper at 1 %") << "CRCW06030000FKEA"
-                                         << "not read";
+                                         << "0 Ω jumper (Vishay CRCW), 0603, unknown tolerance F";
         QTest::newRow("a value at the jumper's tolerance") << "CRCW0603562RZ0EA"
                                                            << "not read";
         QTest::newRow("three characters of value") << "CRCW060310KFKEA"

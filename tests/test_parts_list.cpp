@@ -601,6 +601,10 @@ void TestPartsList::partNumberCellsNameEachAlternate_data()
                                         << "CR0603-J/-000ELF";
     QTest::newRow("a maker alone before it") << "Vishay CRCW060310K0FKEA"
                                              << "CRCW060310K0FKEA";
+    QTest::newRow("two a key reads, a space apart") << "RC0603FR-0715KL RC0603FR-1015KL"
+                                                    << "RC0603FR-0715KL | RC0603FR-1015KL";
+    QTest::newRow("a carriage return after it") << "RK73Z1JTTD\r"
+                                                << "RK73Z1JTTD";
     QTest::newRow("words of a description stay whole") << "RES 10K 0603"
                                                        << "RES 10K 0603";
     QTest::newRow("empty") << "  "
