@@ -99,42 +99,62 @@ void CheckReport::check(const Entry &entry)
                                             "tolerance {given} není tolerance",
                                             "given"_a = quoted(part.tolerance)));
     const Decimal value = normalised(*part.parsed.value);
-    const bool unread = std::any_of(part.ordered.begin(), part.ordered.end(),
-                                    [](const partslist::OrderedPart &o) { return !o.reading; });
+    bool unread = false;
+    for (const partslist::OrderedPart &ordered : part.ordered)
+        if (!ordered.reading) {
+            unread = true;
+            noteNumber(ordered.number, value, entry);
+        }
     if (unread && waiting_.size() < waitingKept) {
         waiting_.push_back({std::string(entry.file), entry.line, part, entry.notAnnotated, value});
         return;
     }
-    checkValue(entry, value, {});
+    checkValue(entry, value, unread ? sameNumberAs(part, value) : std::vector<Disagreement>());
+}
+
+void CheckReport::noteNumber(const std::string &number, Decimal value, const Entry &entry)
+{
+    auto rows = rowsOfNumber_.find(lowered(number));
+    if (rows == rowsOfNumber_.end()) {
+        if (rowsOfNumber_.size() >= numbersKept)
+            return;
+        rows = rowsOfNumber_.emplace(lowered(number), std::vector<FirstRow>()).first;
+    }
+    std::vector<FirstRow> &values = rows->second;
+    if (values.size() < valuesKept &&
+        std::none_of(values.begin(), values.end(),
+                     [&](const FirstRow &row) { return compare(row.value, value) == 0; }))
+        values.push_back({value, std::string(entry.file), entry.line, entry.part.references});
+}
+
+std::vector<Disagreement> CheckReport::sameNumberAs(const partslist::Part &part,
+                                                    Decimal value) const
+{
+    std::vector<Disagreement> sameNumber;
+    for (const partslist::OrderedPart &ordered : part.ordered) {
+        if (ordered.reading)
+            continue;
+        const auto rows = rowsOfNumber_.find(lowered(ordered.number));
+        if (rows == rowsOfNumber_.end())
+            continue;
+        for (const FirstRow &other : rows->second)
+            if (compare(other.value, value) != 0) {
+                sameNumber.push_back({Disagreement::Kind::SamePartNumber, &ordered, other.file,
+                                      other.line, other.references, other.value});
+                break;
+            }
+    }
+    return sameNumber;
 }
 
 void CheckReport::endOfFile()
 {
-    // Each unread part number's rows.
-    std::unordered_map<std::string, std::vector<std::size_t>> rowsOf;
-    for (std::size_t i = 0; i < waiting_.size(); ++i)
-        for (const partslist::OrderedPart &ordered : waiting_[i].part.ordered)
-            if (!ordered.reading)
-                if (std::vector<std::size_t> &rows = rowsOf[lowered(ordered.number)];
-                    rows.empty() || rows.back() != i)
-                    rows.push_back(i);
-    for (std::size_t i = 0; i < waiting_.size(); ++i) {
-        Waiting &row = waiting_[i];
-        std::vector<Disagreement> sameNumber;
-        for (const partslist::OrderedPart &ordered : row.part.ordered) {
-            if (ordered.reading)
-                continue;
-            for (const std::size_t j : rowsOf[lowered(ordered.number)])
-                if (const Waiting &other = waiting_[j]; compare(other.value, row.value) != 0) {
-                    sameNumber.push_back({Disagreement::Kind::SamePartNumber, &ordered, other.file,
-                                          other.line, other.part.references, other.value});
-                    break;
-                }
-        }
+    for (Waiting &row : waiting_) {
         const Entry entry{row.file, row.line, row.part, row.notAnnotated};
-        checkValue(entry, row.value, std::move(sameNumber));
+        checkValue(entry, row.value, sameNumberAs(row.part, row.value));
     }
     waiting_.clear();
+    rowsOfNumber_.clear();
 }
 
 void CheckReport::checkValue(const Entry &entry, Decimal value,

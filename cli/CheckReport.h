@@ -25,7 +25,8 @@ public:
                 std::ostream &err);
 
     // A row whose part number no key reads waits for the end of its file, where another row
-    // with the same part number and another value makes both mismatches.
+    // with the same part number and another value makes both mismatches (beyond a bound of
+    // rows waiting, the later one).
     void check(const Entry &entry);
     void endOfFile(); // the rows that wait, checked
     void unreadable(const Entry &entry, const std::string &reason);
@@ -64,6 +65,16 @@ private:
     // row. Where the row gives no tolerance, the first part number's is taken.
     std::vector<Disagreement> disagreementsWith(const Entry &entry, Decimal value,
                                                 std::optional<int> &tolerance);
+    // A part number no key reads, on a row of this value: the first of each value is kept.
+    void noteNumber(const std::string &number, Decimal value, const Entry &entry);
+    // The other values the row's unread part numbers stand on so far.
+    std::vector<Disagreement> sameNumberAs(const partslist::Part &part, Decimal value) const;
+    struct FirstRow {
+        Decimal value;
+        std::string file;
+        long line;
+        std::vector<std::string> references;
+    };
     struct Waiting {
         std::string file;
         long line;
@@ -81,9 +92,12 @@ private:
     // Values repeat: each verdict is worked out once, for a bounded number of them.
     static constexpr std::size_t verdictsKept = 1 << 16;
     std::unordered_map<VerdictKey, Verdict, VerdictHash> verdicts_;
-    // Rows with an unread part number, up to a bound; beyond it each is checked at once.
-    static constexpr std::size_t waitingKept = 1 << 16;
+    // Rows with an unread part number wait, up to a bound; beyond it each is checked at once,
+    // against the rows before it.
+    static constexpr std::size_t waitingKept = 1 << 12;
     std::vector<Waiting> waiting_;
+    static constexpr std::size_t numbersKept = 1 << 16, valuesKept = 8;
+    std::unordered_map<std::string, std::vector<FirstRow>> rowsOfNumber_;
 };
 
 } // namespace ohmilka::cli

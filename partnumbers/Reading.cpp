@@ -93,7 +93,10 @@ struct Step {
 class Walk
 {
 public:
-    Walk(std::string_view text, const Key &key, Form form) : text_(text), key_(key), form_(form) {}
+    Walk(std::string_view text, const Key &key, Form form) : text_(text), key_(key), form_(form)
+    {
+        steps_.reserve(form.size());
+    }
 
     std::optional<PartNumberReading> best()
     {
@@ -205,6 +208,16 @@ private:
 };
 
 constexpr std::size_t longestPartNumber = 40;
+
+// Whether the text starts as the form's first field does, before any walk: most keys start
+// with letters of their own.
+bool startsAsForm(std::string_view text, Form form)
+{
+    const Field &first = form.front();
+    return !first.open.characters.empty() || first.optional ||
+           std::any_of(first.codes.begin(), first.codes.end(),
+                       [&](const Code &code) { return text.starts_with(code.code); });
+}
 } // namespace
 
 std::vector<const FieldReading *> PartNumberReading::unknownCodes() const
@@ -224,14 +237,16 @@ std::optional<PartNumberReading> readPartNumber(std::string_view partNumber)
     partNumber = trimmed(partNumber);
     if (partNumber.empty() || partNumber.size() > longestPartNumber)
         return std::nullopt;
-    std::string upper(partNumber);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
+    std::array<char, longestPartNumber> capitals{};
+    std::transform(partNumber.begin(), partNumber.end(), capitals.begin(),
                    [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
+    const std::string_view upper(capitals.data(), partNumber.size());
     std::optional<PartNumberReading> found;
     std::size_t fewestUnknown = SIZE_MAX;
     for (const Key *key : keys())
         for (const Form &form : key->forms)
-            if (auto reading = Walk(upper, *key, form).best()) {
+            if (auto reading =
+                    startsAsForm(upper, form) ? Walk(upper, *key, form).best() : std::nullopt) {
                 const std::size_t unknown = reading->unknownCodes().size();
                 if (unknown < fewestUnknown) {
                     fewestUnknown = unknown;

@@ -70,9 +70,11 @@ std::vector<std::string_view> partNumbersIn(std::string_view cell)
     while (!cell.empty() && (cell.back() == '\r' || cell.back() == '\n'))
         cell.remove_suffix(1);
     cell = trimmed(cell);
-    // A part number of its own slash or comma (Bourns' jumper CR0603-J/-000ELF) is one.
-    if (cell.empty() || partnumbers::readPartNumber(cell))
-        return cell.empty() ? std::vector<std::string_view>() : std::vector{cell};
+    if (cell.empty())
+        return {};
+    // One word, or a part number of its own slash or comma (Bourns' jumper CR0603-J/-000ELF).
+    if (cell.find_first_of(",;|/ ") == std::string_view::npos || partnumbers::readPartNumber(cell))
+        return {cell};
     std::vector<std::string_view> numbers;
     for (std::size_t at = 0; at <= cell.size();) {
         std::size_t length = 0;
