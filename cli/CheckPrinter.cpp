@@ -233,14 +233,16 @@ private:
         }
         std::string other =
             disagreement.otherFile == finding.entry.file
-                ? texts_.say("line {line}", "řádek {line}", "line"_a = disagreement.otherLine)
-                : fmt::format("{}:{}", printable(disagreement.otherFile), disagreement.otherLine);
+                ? texts_.say("on line {line}", "na řádku {line}", "line"_a = disagreement.otherLine)
+                : texts_.say("on {file}:{line}", "v {file}:{line}",
+                             "file"_a = printable(disagreement.otherFile),
+                             "line"_a = disagreement.otherLine);
         if (!disagreement.otherReferences.empty())
             other += fmt::format(" ({})", printable(listOf(disagreement.otherReferences)));
-        return texts_.say("value {value}, but part number {number} is also on {other}, of value "
+        return texts_.say("value {value}, but part number {number} is also {other}, of value "
                           "{otherValue}",
-                          "hodnota {value}, ale objednací číslo {number} má i {other} s hodnotou "
-                          "{otherValue}",
+                          "hodnota {value}, ale totéž objednací číslo {number} je i {other} "
+                          "s hodnotou {otherValue}",
                           "value"_a = ohmsText(*finding.ohms, language), "number"_a = number,
                           "other"_a = other,
                           "otherValue"_a = ohmsText(disagreement.otherOhms, language));

@@ -144,6 +144,13 @@ private slots:
                    "C1,100n,,,2\n"
                    "R4,10k,1%,RC0603FR-074K7L,1\n"
                    "R5,DNP,,,1\n");
+        QFile ordered(folder_.filePath("ordered.csv"));
+        QVERIFY(ordered.open(QIODevice::WriteOnly));
+        ordered.write("Ref,Value,Footprint,MPN\n"
+                      "R1,10k,R_0402_1005Metric,RC0603FR-0710KL\n"
+                      "R2,4k7,R_0603,RC0603FR-0710KL\n"
+                      "R3,1k,,ABC-1\n"
+                      "R4,2k2,,ABC-1\n");
         QFile stock(folder_.filePath("stock.txt"));
         QVERIFY(stock.open(QIODevice::WriteOnly));
         stock.write("1k\n2k2\n4k7\n10k\n22k\n");
@@ -178,6 +185,7 @@ private slots:
                  "check LIST",
                  "check LIST --series E12",
                  "check LIST MISSING",
+                 "check ORDERED",
              })
             QTest::newRow(call) << QString::fromUtf8(call);
     }
@@ -188,6 +196,8 @@ private slots:
         QStringList arguments = call.split(u' ');
         arguments.replaceInStrings(QRegularExpression("^LIST$"), folder_.filePath("list.csv"));
         arguments.replaceInStrings(QRegularExpression("^STOCK$"), folder_.filePath("stock.txt"));
+        arguments.replaceInStrings(QRegularExpression("^ORDERED$"),
+                                   folder_.filePath("ordered.csv"));
         arguments.replaceInStrings(QRegularExpression("^MISSING$"), folder_.filePath("none.csv"));
         for (const Language language : {Language::English, Language::Czech}) {
             const CodeCommandResult text = runCodeCommand(arguments, language);

@@ -1,18 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The Ohmilka developers
 // SPDX-License-Identifier: MIT
 
-// libFuzzer target: the value, colour-word, marking, part-number and S-expression parsers on any
-// bytes, and the same bytes, split at NUL bytes, as the arguments of ohmilka-code and as bands to
-// decode, and whole as a parts list, a CSV bill of materials, UTF-16 text, a spreadsheet (.xlsx,
-// .ods), a KiCad netlist of either kind and KiCad 5's schematic. Nothing may crash, hang, or be
-// accepted as a value that does not read back the same.
+// libFuzzer target: the value, colour-word, marking, part-number, footprint and S-expression
+// parsers on any bytes, and the same bytes, split at NUL bytes, as the arguments of ohmilka-code
+// and as bands to decode, and whole as a parts list, a CSV bill of materials, UTF-16 text, a
+// spreadsheet (.xlsx, .ods), a KiCad netlist of either kind and KiCad 5's schematic. Nothing may
+// crash, hang, or be accepted as a value that does not read back the same.
 
 #include "Decimal.h"
 #include "Design.h"
 #include "Designators.h"
+#include "FootprintSize.h"
 #include "KicadLegacySchematic.h"
 #include "KicadNetlist.h"
 #include "KicadSexprNetlist.h"
+#include "PartNumberCell.h"
 #include "PartNumbers.h"
 #include "PartsList.h"
 #include "ResistorCode.h"
@@ -46,7 +48,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     code::parseColourWord(text);
     code::readSmdMarking(text);
-    partnumbers::readPartNumber(text);
+    if (const auto reading = partnumbers::readPartNumber(text);
+        reading && (reading->ohms.mantissa < 0 ||
+                    (reading->ohms.mantissa == 0) != !reading->toleranceHundredths))
+        std::abort(); // a negative resistance, or a jumper with a tolerance
+    partslist::sizeOfFootprint(text);
+    for (const std::string_view number : partslist::partNumbersIn(text))
+        if (number.empty() || number.data() < text.data() ||
+            number.data() + number.size() > text.data() + text.size())
+            std::abort(); // a part number that is not a part of the cell
     partslist::Sexpr::parse(std::string(text));
 
     std::vector<std::string_view> arguments;
