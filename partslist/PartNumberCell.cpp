@@ -41,7 +41,7 @@ void numbersIn(std::string_view alternate, std::vector<std::string_view> &number
     }
     if ((numbered.size() == 1 && named > 0) || (numbered.size() > 1 && eachRead))
         numbers.insert(numbers.end(), numbered.begin(), numbered.end());
-    else
+    else if (!numbered.empty()) // every maker's part number has a digit; "-", "N/A", "TBD" none
         numbers.push_back(alternate);
 }
 
@@ -74,7 +74,7 @@ std::vector<std::string_view> partNumbersIn(std::string_view cell)
         return {};
     // One word, or a part number of its own slash or comma (Bourns' jumper CR0603-J/-000ELF).
     if (cell.find_first_of(",;|/ ") == std::string_view::npos || partnumbers::readPartNumber(cell))
-        return {cell};
+        return hasDigit(cell) ? std::vector{cell} : std::vector<std::string_view>();
     std::vector<std::string_view> numbers;
     for (std::size_t at = 0; at <= cell.size();) {
         std::size_t length = 0;

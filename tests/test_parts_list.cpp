@@ -609,6 +609,10 @@ void TestPartsList::partNumberCellsNameEachAlternate_data()
                                                        << "RES 10K 0603";
     QTest::newRow("empty") << "  "
                            << "";
+    QTest::newRow("a placeholder is none") << "-"
+                                           << "";
+    QTest::newRow("nor words without digits") << "N/A, TBD"
+                                              << "";
 }
 
 void TestPartsList::partNumberCellsNameEachAlternate()
