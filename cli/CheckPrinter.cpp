@@ -219,15 +219,19 @@ private:
                               "number"_a = number,
                               "part"_a = withTolerance(reading.ohms, reading.toleranceHundredths));
         }
-        case Disagreement::Kind::Size:
+        case Disagreement::Kind::Size: {
+            // "an 0603 part", "a 1206 part": as the codes are read aloud.
+            const std::string_view size = disagreement.ordered->reading->size->inch;
             return texts_.say(
-                part.sizeFromValue ? "value cell names {size}, but part number {number} is {part}"
-                                   : "footprint {size}, but part number {number} is {part}",
-                part.sizeFromValue ? "buňka hodnoty uvádí {size}, ale objednací číslo {number} je "
-                                     "{part}"
-                                   : "pouzdro {size}, ale objednací číslo {number} je {part}",
+                part.sizeFromValue
+                    ? "value cell names {size}, but part number {number} is {article} {part} part"
+                    : "footprint {size}, but part number {number} is {article} {part} part",
+                part.sizeFromValue
+                    ? "buňka hodnoty uvádí {size}, ale objednací číslo {number} je díl {part}"
+                    : "pouzdro {size}, ale objednací číslo {number} je díl {part}",
                 "size"_a = part.size->inch, "number"_a = number,
-                "part"_a = disagreement.ordered->reading->size->inch);
+                "article"_a = size.starts_with('0') ? "an" : "a", "part"_a = size);
+        }
         case Disagreement::Kind::SamePartNumber:
             break;
         }

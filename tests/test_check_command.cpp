@@ -595,21 +595,25 @@ void TestCheckCommand::sizesAreHeldToTheirPartNumbers_data()
                                           << "";
     QTest::newRow("another size")
         << "R5,10k,R_0402_1005Metric,RC0603FR-0710KL"
-        << "-:2: R5: footprint 0402, but part number RC0603FR-0710KL is 0603\n";
+        << "-:2: R5: footprint 0402, but part number RC0603FR-0710KL is an 0603 part\n";
     QTest::newRow("IPC's metric name") << "R2,10k,RESC1608X55N,CRCW060310K0FKEA"
                                        << "";
     QTest::newRow("Samsung's metric code") << "R3,10k,R_0603,RC1608F103CS"
                                            << "";
     QTest::newRow("Samsung's 0603 is an 0201")
         << "R3,10k,R_0603,RC0603F103CS"
-        << "-:2: R3: footprint 0603, but part number RC0603F103CS is 0201\n";
+        << "-:2: R3: footprint 0603, but part number RC0603F103CS is an 0201 part\n";
+    QTest::newRow("a larger part")
+        << "R10,10k,R_0805,RC1206FR-0710KL"
+        << "-:2: R10: footprint 0805, but part number RC1206FR-0710KL is a "
+           "1206 part\n";
     QTest::newRow("the value cell's package")
         << "R4,10k/0402,,RMCF0603FT10K0"
-        << "-:2: R4: value cell names 0402, but part number RMCF0603FT10K0 is 0603\n";
+        << "-:2: R4: value cell names 0402, but part number RMCF0603FT10K0 is an 0603 part\n";
     QTest::newRow("value and size both")
         << "R6,4k7,R_0805,RC0603FR-0710KL"
         << "-:2: R6: value 4.7 kΩ, but part number RC0603FR-0710KL is 10 kΩ ±1 %; footprint "
-           "0805, but part number RC0603FR-0710KL is 0603\n";
+           "0805, but part number RC0603FR-0710KL is an 0603 part\n";
     QTest::newRow("no size in the row: nothing is said") << "R7,10k,,RC0603FR-0710KL"
                                                          << "";
     QTest::newRow("a through-hole footprint names none")
