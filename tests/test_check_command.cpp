@@ -41,6 +41,9 @@ private slots:
     void sizesAreHeldToTheirPartNumbers_data();
     void sizesAreHeldToTheirPartNumbers();
     void everyPartNumberColumnIsHeldToTheValue();
+    void jsonNamesWhatEachPartNumberSays_data();
+    void jsonNamesWhatEachPartNumberSays();
+    void rowsBeyondThoseThatWaitAreHeldToThem();
     void onePartNumberOnTwoValuesIsAMismatch_data();
     void onePartNumberOnTwoValuesIsAMismatch();
     void kicadSchematicsAreReadAsTheirBom_data();
@@ -648,6 +651,67 @@ void TestCheckCommand::everyPartNumberColumnIsHeldToTheValue()
     QCOMPARE(result.out, "-:2: R1: value 10 kΩ ±1 %, but part number CRG0805F1K0 is 1 kΩ ±1 %\n");
     QVERIFY2(result.err.trimmed().endsWith("1 mismatch with its part number, 0 part numbers not "
                                            "decoded"),
+             qPrintable(result.err));
+}
+
+void TestCheckCommand::jsonNamesWhatEachPartNumberSays_data()
+{
+    QTest::addColumn<QString>("rows");   // under "Ref,Value,Footprint,MPN"
+    QTest::addColumn<QString>("fields"); // of the last row's object, as JSON writes them
+    QTest::newRow("a code the key does not list")
+        << "R1,10k,R_0603,CRCW060310K0FKEB"
+        << R"("part_family": "Vishay CRCW", "part_ohms": 10000, "part_tolerance_percent": 1, )"
+           R"("part_size": "0603", "row_size": "0603", "part_numbers": [{"number": )"
+           R"("CRCW060310K0FKEB", "maker": "Vishay", "family": "Vishay CRCW", "ohms": 10000, )"
+           R"("tolerance_percent": 1, "size": "0603", "size_metric": "1608", "unknown_codes": )"
+           R"([{"field": "packaging", "code": "EB"}]}], "mismatches": [], )"
+           R"("same_part_number_as": null)";
+    QTest::newRow("no key reads it, no size in the row")
+        << "R1,10k,,ABC-1"
+        << R"("part_family": null, "part_ohms": null, "part_tolerance_percent": null, )"
+           R"("part_size": null, "row_size": null, "part_numbers": [{"number": "ABC-1", )"
+           R"("maker": null, "family": null, "ohms": null, "tolerance_percent": null, "size": )"
+           R"(null, "size_metric": null, "unknown_codes": null}], "mismatches": [], )"
+           R"("same_part_number_as": null)";
+    QTest::newRow("value and size, in the order found")
+        << "R1,4k7,RESC1005X40N,RC0603FR-0710KL"
+        << R"("row_size": "0402", "part_numbers": [{"number": "RC0603FR-0710KL", "maker": )"
+           R"("Yageo", "family": "Yageo RC", "ohms": 10000, "tolerance_percent": 1, "size": )"
+           R"("0603", "size_metric": "1608", "unknown_codes": []}], "mismatches": ["value", )"
+           R"("size"], "same_part_number_as": null)";
+    QTest::newRow("the other row")
+        << "R1,10k,,ABC-1\nR2,4k7,,ABC-1"
+        << R"("mismatches": ["same_part_number"], "same_part_number_as": {"file": "-", "line": )"
+           R"(2, "references": ["R1"], "ohms": 10000})";
+}
+
+// JSON holds each part number a row names, what its key reads in it, and how it disagrees.
+void TestCheckCommand::jsonNamesWhatEachPartNumberSays()
+{
+    QFETCH(QString, rows);
+    QFETCH(QString, fields);
+    const CodeCommandResult json = check({"--json"}, "Ref,Value,Footprint,MPN\n" + rows + "\n");
+    const QStringList objects = json.out.split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY(objects.size() >= 3); // the columns, a part or two, the summary
+    const QString last = objects.at(objects.size() - 2);
+    QVERIFY2(last.contains(fields), qPrintable(last));
+}
+
+// A file of more rows with an unread part number than wait to its end: the row after them that
+// shares a number with the first, at another value, is named, and so is the first.
+void TestCheckCommand::rowsBeyondThoseThatWaitAreHeldToThem()
+{
+    QString list = "Ref,Value,MPN\nR1,10k,SHARED-1\n";
+    const int rows = 5000; // past the rows that wait
+    for (int i = 2; i <= rows; ++i)
+        list += QStringLiteral("R%1,10k,OWN-%1\n").arg(i);
+    list += QStringLiteral("R%1,4k7,SHARED-1\n").arg(rows + 1);
+    const CodeCommandResult result = check({}, list);
+    QCOMPARE(result.out.count(QStringLiteral("is also on line")), 2);
+    QVERIFY2(result.out.contains("-:2: R1: value 10 kΩ, but part number SHARED-1 is also on line "
+                                 "5002 (R5001), of value 4.7 kΩ"),
+             qPrintable(result.out));
+    QVERIFY2(result.err.contains("2 mismatches with part numbers, 5001 part numbers not decoded"),
              qPrintable(result.err));
 }
 

@@ -94,6 +94,18 @@ private slots:
             << "10000 Ω ±0.5 % (Panasonic ERJ), unknown power P06, unknown packaging V";
         QTest::newRow("R as the point") << "ERJ-3EKF49R9V"
                                         << "49.9 Ω ±1 % (Panasonic ERJ), 0603";
+        QTest::newRow("±0.5 %, the key's example") << "ERJ3RBD1002V"
+                                                   << "10000 Ω ±0.5 % (Panasonic ERJ), 0603";
+        QTest::newRow("2R with the TCR K at ±0.5 %") << "ERJ-2RKD1002X"
+                                                     << "10000 Ω ±0.5 % (Panasonic ERJ), 0402";
+        QTest::newRow("01005 at ±1 %") << "ERJ-XGNF1002Y"
+                                       << "10000 Ω ±1 % (Panasonic ERJ), 01005";
+        QTest::newRow("2512 at ±1 %") << "ERJ-1TNF1002U"
+                                      << "10000 Ω ±1 % (Panasonic ERJ), 2512";
+        QTest::newRow("low ohm, R as the point") << "ERJ-8RQFR22V"
+                                                 << "0.22 Ω ±1 % (Panasonic ERJ), 1206";
+        QTest::newRow("low ohm, four figures") << "ERJ-6BSFR102V"
+                                               << "0.102 Ω ±1 % (Panasonic ERJ), 0805";
         QTest::newRow("a tolerance no key has") << "ERJ-3EKQ1001V"
                                                 << "not read";
     }
@@ -210,6 +222,14 @@ private slots:
                               << "10000 Ω ±5 % (Bourns CR), 0603";
         QTest::newRow("the older form") << "CR1210-FX-8252-E"
                                         << "82500 Ω ±1 % (Bourns CR), 1210, unknown size 1210";
+        QTest::newRow("±5 %, R as the point") << "CR0603-JW-4R7ELF"
+                                              << "4.7 Ω ±5 % (Bourns CR), 0603";
+        QTest::newRow("±1 %, R as the point") << "CR0805-FX-24R3GLF"
+                                              << "24.3 Ω ±1 % (Bourns CR), 0805";
+        QTest::newRow("three figures at ±1 %") << "CR0603-FX-103ELF"
+                                               << "not read";
+        QTest::newRow("four figures at ±5 %") << "CR0603-JW-1002ELF"
+                                              << "not read";
         QTest::newRow("jumper") << "CR0603-J/-000ELF"
                                 << "0 Ω jumper (Bourns CR), 0603";
     }
@@ -301,6 +321,46 @@ private slots:
                                                           << "not read";
     }
     void te() { check(); }
+
+    // Sizes by both their names; 2512 has two metric names.
+    void sizesHaveTheirTwins_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("asInch");   // its metric twin, "" for none
+        QTest::addColumn<QString>("asMetric"); // its inch twin, "" for none
+        QTest::newRow("0603, both") << "0603"
+                                    << "1608"
+                                    << "0201";
+        QTest::newRow("0402, both") << "0402"
+                                    << "1005"
+                                    << "01005";
+        QTest::newRow("1608, metric alone") << "1608"
+                                            << ""
+                                            << "0603";
+        QTest::newRow("6332") << "6332"
+                              << ""
+                              << "2512";
+        QTest::newRow("6432, as Samsung writes it") << "6432"
+                                                    << ""
+                                                    << "2512";
+        QTest::newRow("01005") << "01005"
+                               << "0402"
+                               << "";
+        QTest::newRow("no size") << "0207"
+                                 << ""
+                                 << "";
+    }
+    void sizesHaveTheirTwins()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, asInch);
+        QFETCH(QString, asMetric);
+        const std::string text = code.toStdString();
+        const auto inch = sizeOfInch(text);
+        const auto metric = sizeOfMetric(text);
+        QCOMPARE(inch ? fromView(inch->metric) : QString(), asInch);
+        QCOMPARE(metric ? fromView(metric->inch) : QString(), asMetric);
+    }
 
     void noKeyNoReading_data()
     {

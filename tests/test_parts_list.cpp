@@ -43,6 +43,8 @@ private slots:
     void columnsAreJudgedByTheirCells();
     void rowsThatAreNoPartsAreSkipped_data();
     void rowsThatAreNoPartsAreSkipped();
+    void valueCellsNameTheirPackageAndPartNumber_data();
+    void valueCellsNameTheirPackageAndPartNumber();
     void footprintsNameTheirChipSize_data();
     void footprintsNameTheirChipSize();
     void partNumberCellsNameEachAlternate_data();
@@ -537,6 +539,47 @@ void TestPartsList::eachReferenceIsTakenOnce()
                      qPrintable(QStringLiteral("R%1, round %2").arg(i).arg(round)));
     QVERIFY(references.insert("R"));
     QVERIFY(!references.insert("R"));
+}
+
+void TestPartsList::valueCellsNameTheirPackageAndPartNumber_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("package");
+    QTest::addColumn<QString>("partNumber");
+    QTest::newRow("none") << "10k"
+                          << ""
+                          << "";
+    QTest::newRow("after a slash") << "10k/0402"
+                                   << "0402"
+                                   << "";
+    QTest::newRow("in brackets") << "4k7 (0805)"
+                                 << "0805"
+                                 << "";
+    QTest::newRow("before the value, as libraries name parts") << "0603R 10KR"
+                                                               << "0603"
+                                                               << "";
+    QTest::newRow("a part number after a hyphen") << "43k-RC0603FR-0743KL"
+                                                  << ""
+                                                  << "RC0603FR-0743KL";
+    QTest::newRow("both, the first package kept") << "10k 1% 0603 RC0603FR-0710KL 0402"
+                                                  << "0603"
+                                                  << "RC0603FR-0710KL";
+    QTest::newRow("a package word names no size") << "10k SMD"
+                                                  << "SMD"
+                                                  << "";
+}
+
+void TestPartsList::valueCellsNameTheirPackageAndPartNumber()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, package);
+    QFETCH(QString, partNumber);
+    const std::string text = cell.toStdString();
+    const CellValue read = readValueCell(text);
+    QVERIFY(read.parsed.value);
+    QCOMPARE(QString::fromUtf8(read.package.data(), qsizetype(read.package.size())), package);
+    QCOMPARE(QString::fromUtf8(read.partNumber.data(), qsizetype(read.partNumber.size())),
+             partNumber);
 }
 
 void TestPartsList::footprintsNameTheirChipSize_data()
