@@ -16,14 +16,7 @@ using namespace tolerance;
 // below 100 Ω and 10 Ω. Older part numbers set the packaging off by a hyphen and leave out LF
 // (CR1210-FX-8252-E).
 constexpr std::array<Code, 1> cr{{{"CR", ""}}};
-constexpr std::array<Code, 8> sizes{{{"01005", "01005"},
-                                     {"0201", "0201"},
-                                     {"0402", "0402"},
-                                     {"0603", "0603"},
-                                     {"0805", "0805"},
-                                     {"1206", "1206"},
-                                     {"2010", "2010"},
-                                     {"2512", "2512"}}};
+constexpr auto sizes = inchSizes("01005", "0201", "0402", "0603", "0805", "1206", "2010", "2512");
 constexpr std::array<Code, 1> hyphen{{{"-", ""}}};
 constexpr std::array<Code, 1> onePercent{F};
 constexpr std::array<Code, 1> fivePercent{JOrJumper};

@@ -7,6 +7,7 @@
 // their meanings, and the form of the resistance. Reading a part number walks this description,
 // and so will writing one, so that the two cannot disagree.
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -69,6 +70,12 @@ struct Field {
 
 // One of a key's forms: a resistor's at some tolerances, a jumper's.
 using Form = std::span<const Field>;
+
+// A size field's codes where the key writes the inch codes themselves, as most makers do.
+template <class... Codes> constexpr std::array<Code, sizeof...(Codes)> inchSizes(Codes... codes)
+{
+    return {Code{codes, codes}...};
+}
 
 struct Key {
     std::string_view maker;  // "Vishay"

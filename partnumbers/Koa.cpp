@@ -37,30 +37,21 @@ constexpr std::array<Code, 1> rk73a{{{"RK73A", ""}}};
 constexpr std::array<Code, 1> rk73z{{{"RK73Z", ""}}};
 constexpr std::array<Code, 2> precise{D, F};
 constexpr std::array<Code, 2> general{G, J};
-constexpr std::array<Field, 6> rk73hFields{{
-    {.role = FieldRole::Fixed, .codes = rk73h},
-    {.role = FieldRole::Size, .codes = sizes},
-    {.role = FieldRole::Termination, .codes = terminations},
-    {.role = FieldRole::Packaging, .open = packagingCode},
-    {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 4, 4, {}}},
-    {.role = FieldRole::Tolerance, .codes = precise},
-}};
-constexpr std::array<Field, 6> rk73bFields{{
-    {.role = FieldRole::Fixed, .codes = rk73b},
-    {.role = FieldRole::Size, .codes = sizes},
-    {.role = FieldRole::Termination, .codes = terminations},
-    {.role = FieldRole::Packaging, .open = packagingCode},
-    {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 3, 3, {}}},
-    {.role = FieldRole::Tolerance, .codes = general},
-}};
-constexpr std::array<Field, 6> rk73aFields{{
-    {.role = FieldRole::Fixed, .codes = rk73a},
-    {.role = FieldRole::Size, .codes = sizes},
-    {.role = FieldRole::Termination, .codes = terminations},
-    {.role = FieldRole::Packaging, .open = packagingCode},
-    {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 3, 3, {}}},
-    {.role = FieldRole::Tolerance, .codes = general},
-}};
+constexpr std::array<Field, 6> thickFilm(std::span<const Code> type, std::uint8_t figures,
+                                         std::span<const Code> tolerances)
+{
+    return {{
+        {.role = FieldRole::Fixed, .codes = type},
+        {.role = FieldRole::Size, .codes = sizes},
+        {.role = FieldRole::Termination, .codes = terminations},
+        {.role = FieldRole::Packaging, .open = packagingCode},
+        {.role = FieldRole::Resistance, .resistance = {Notation::Figures, figures, figures, {}}},
+        {.role = FieldRole::Tolerance, .codes = tolerances},
+    }};
+}
+constexpr auto rk73hFields = thickFilm(rk73h, 4, precise);
+constexpr auto rk73bFields = thickFilm(rk73b, 3, general);
+constexpr auto rk73aFields = thickFilm(rk73a, 3, general);
 constexpr std::array<Field, 4> rk73zFields{{
     {.role = FieldRole::Fixed, .codes = rk73z},
     {.role = FieldRole::Size, .codes = sizes},
@@ -68,10 +59,10 @@ constexpr std::array<Field, 4> rk73zFields{{
     {.role = FieldRole::Packaging, .open = packagingCode},
 }};
 
-// KOA Speer's RN73H and RN73R data sheets, "Ordering information" (as KOA prints them; no copy
-// of the sheets is in a public repository): RN73H2BTTD1002B25, RN73R2BTTD1002B25. Type, size,
-// termination T, packaging, three figures and a multiplier (R as the point below 100 Ω),
-// tolerance, TCR in ppm/K.
+// KOA Speer's RN73H and RN73R data sheets, "Ordering information", read in KOA's own text as
+// data-sheet sites host it (no copy of the PDF was found in a public repository):
+// RN73H2BTTD1002B25, RN73R2BTTD1002B25. Type, size, termination T, packaging, three figures
+// and a multiplier (R as the point below 100 Ω), tolerance, TCR in ppm/K.
 constexpr std::array<Code, 1> rn73h{{{"RN73H", ""}}};
 constexpr std::array<Code, 1> rn73r{{{"RN73R", ""}}};
 constexpr std::array<Code, 1> rn73{{{"RN73", ""}}};
@@ -87,34 +78,22 @@ constexpr std::array<Code, 5> tcrs{{{"05", "±5 ppm/K"},
                                     {"25", "±25 ppm/K"},
                                     {"50", "±50 ppm/K"},
                                     {"100", "±100 ppm/K"}}};
-constexpr std::array<Field, 7> rn73hFields{{
-    {.role = FieldRole::Fixed, .codes = rn73h},
-    {.role = FieldRole::Size, .codes = sizes},
-    {.role = FieldRole::Termination, .codes = tin},
-    {.role = FieldRole::Packaging, .codes = thinPackaging, .open = packagingCode},
-    {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 4, 4, {}}},
-    {.role = FieldRole::Tolerance, .codes = thinTolerances},
-    {.role = FieldRole::Tcr, .codes = tcrs},
-}};
-constexpr std::array<Field, 7> rn73rFields{{
-    {.role = FieldRole::Fixed, .codes = rn73r},
-    {.role = FieldRole::Size, .codes = sizes},
-    {.role = FieldRole::Termination, .codes = tin},
-    {.role = FieldRole::Packaging, .codes = thinPackaging, .open = packagingCode},
-    {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 4, 4, {}}},
-    {.role = FieldRole::Tolerance, .codes = thinTolerances},
-    {.role = FieldRole::Tcr, .codes = tcrs},
-}};
-// The older RN73 without its type letter: RN732BTTD2002B25.
-constexpr std::array<Field, 7> rn73Fields{{
-    {.role = FieldRole::Fixed, .codes = rn73},
-    {.role = FieldRole::Size, .codes = sizes},
-    {.role = FieldRole::Termination, .codes = tin},
-    {.role = FieldRole::Packaging, .codes = thinPackaging, .open = packagingCode},
-    {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 4, 4, {}}},
-    {.role = FieldRole::Tolerance, .codes = thinTolerances},
-    {.role = FieldRole::Tcr, .codes = tcrs, .optional = true},
-}};
+constexpr std::array<Field, 7> thinFilm(std::span<const Code> type, bool tcrOptional)
+{
+    return {{
+        {.role = FieldRole::Fixed, .codes = type},
+        {.role = FieldRole::Size, .codes = sizes},
+        {.role = FieldRole::Termination, .codes = tin},
+        {.role = FieldRole::Packaging, .codes = thinPackaging, .open = packagingCode},
+        {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 4, 4, {}}},
+        {.role = FieldRole::Tolerance, .codes = thinTolerances},
+        {.role = FieldRole::Tcr, .codes = tcrs, .optional = tcrOptional},
+    }};
+}
+constexpr auto rn73hFields = thinFilm(rn73h, false);
+constexpr auto rn73rFields = thinFilm(rn73r, false);
+// The older RN73 without its type letter, its TCR perhaps left out: RN732BTTD2002B25.
+constexpr auto rn73Fields = thinFilm(rn73, true);
 constexpr std::array<Form, 1> rk73hForms{rk73hFields};
 constexpr std::array<Form, 1> rk73bForms{rk73bFields};
 constexpr std::array<Form, 1> rk73aForms{rk73aFields};

@@ -16,15 +16,8 @@ using namespace tolerance;
 // jumper is Z with 0R00.
 constexpr std::array<Code, 1> rmcf{{{"RMCF", ""}}};
 constexpr std::array<Code, 1> rmcp{{{"RMCP", ""}}};
-constexpr std::array<Code, 9> rmcfSizes{{{"01005", "01005"},
-                                         {"0201", "0201"},
-                                         {"0402", "0402"},
-                                         {"0603", "0603"},
-                                         {"0805", "0805"},
-                                         {"1206", "1206"},
-                                         {"1210", "1210"},
-                                         {"2010", "2010"},
-                                         {"2512", "2512"}}};
+constexpr auto rmcfSizes =
+    inchSizes("01005", "0201", "0402", "0603", "0805", "1206", "1210", "2010", "2512");
 constexpr std::span<const Code> rmcpSizes = std::span(rmcfSizes).subspan(1);
 constexpr std::array<Code, 3> tolerances{F, J, Code{"Z", "jumper", 0, Jumper::Only}};
 constexpr std::array<Code, 2> packaging{{{"T", "7 inch reel"}, {"G", "10 inch reel, paper tape"}}};

@@ -16,12 +16,7 @@ using namespace tolerance;
 // 1K, 100K, 1M); 2010, in the electrical table, is not among the sizes to order. The key has no
 // code for the zero-ohm links.
 constexpr std::array<Code, 1> crg{{{"CRG", ""}}};
-constexpr std::array<Code, 6> sizes{{{"0201", "0201"},
-                                     {"0402", "0402"},
-                                     {"0603", "0603"},
-                                     {"0805", "0805"},
-                                     {"1206", "1206"},
-                                     {"2512", "2512"}}};
+constexpr auto sizes = inchSizes("0201", "0402", "0603", "0805", "1206", "2512");
 constexpr std::array<Code, 2> tolerances{F, J};
 constexpr std::array<Field, 4> crgFields{{
     {.role = FieldRole::Fixed, .codes = crg},

@@ -15,14 +15,7 @@ using namespace tolerance;
 // 0603WAF1002T5E. Size in inches, wattage, tolerance (0 a jumper), four characters of resistance
 // (three figures and the number of zeros, or J, K, L for a tenth, a hundredth, a thousandth;
 // 0000 a jumper), packing type and quantity, E.
-constexpr std::array<Code, 8> sizes{{{"0201", "0201"},
-                                     {"0402", "0402"},
-                                     {"0603", "0603"},
-                                     {"0805", "0805"},
-                                     {"1206", "1206"},
-                                     {"1210", "1210"},
-                                     {"2010", "2010"},
-                                     {"2512", "2512"}}};
+constexpr auto sizes = inchSizes("0201", "0402", "0603", "0805", "1206", "1210", "2010", "2512");
 constexpr std::array<Code, 13> wattages{{{"WH", ""},
                                          {"WG", ""},
                                          {"WA", ""},

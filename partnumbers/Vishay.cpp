@@ -23,14 +23,8 @@ constexpr Open otherSpecial{lettersAndDigits, 1, 2};
 // Vishay "D/CRCW e3", document 20035, revision 07-Nov-2023, page 3, "Part number and product
 // description" and "Packaging": CRCW0603562RFKEA, CRCW06030000Z0EA.
 constexpr std::array<Code, 1> crcw{{{"CRCW", ""}}};
-constexpr std::array<Code, 8> crcwSizes{{{"0402", "0402"},
-                                         {"0603", "0603"},
-                                         {"0805", "0805"},
-                                         {"1206", "1206"},
-                                         {"1210", "1210"},
-                                         {"1218", "1218"},
-                                         {"2010", "2010"},
-                                         {"2512", "2512"}}};
+constexpr auto crcwSizes =
+    inchSizes("0402", "0603", "0805", "1206", "1210", "1218", "2010", "2512");
 constexpr std::array<Code, 3> crcwTolerances{F, J, Code{"Z", "jumper", 0, Jumper::Only}};
 constexpr std::array<Code, 3> crcwTcrs{
     {{"K", "±100 ppm/K"}, {"N", "±200 ppm/K"}, {"0", "jumper", 0, Jumper::Only}}};
@@ -55,8 +49,7 @@ constexpr std::array<Field, 7> crcwFields{{
 
 // Vishay "D/CRCW-P e3", document 20036, revision 07-Nov-2023, page 2, "Part number and product
 // description": CRCW0402100RDHEDP, the semi-precision parts.
-constexpr std::array<Code, 4> crcwPSizes{
-    {{"0402", "0402"}, {"0603", "0603"}, {"0805", "0805"}, {"1206", "1206"}}};
+constexpr auto crcwPSizes = inchSizes("0402", "0603", "0805", "1206");
 constexpr std::array<Code, 2> crcwPTolerances{D, F};
 constexpr std::array<Code, 1> crcwPTcrs{{{"H", "±50 ppm/K"}}};
 constexpr std::array<Code, 5> crcwPPackaging{
@@ -76,12 +69,7 @@ constexpr std::array<Form, 2> crcwForms{crcwFields, crcwPFields};
 // Vishay "TNPW e3", document 28758, revision 10-Apr-2026, page 4, "Part number and product
 // description" and "Packaging": TNPW12061K32DEEA.
 constexpr std::array<Code, 1> tnpw{{{"TNPW", ""}}};
-constexpr std::array<Code, 6> tnpwSizes{{{"0201", "0201"},
-                                         {"0402", "0402"},
-                                         {"0603", "0603"},
-                                         {"0805", "0805"},
-                                         {"1206", "1206"},
-                                         {"1210", "1210"}}};
+constexpr auto tnpwSizes = inchSizes("0201", "0402", "0603", "0805", "1206", "1210");
 constexpr std::array<Code, 3> tnpwTolerances{B, D, F};
 constexpr std::array<Code, 4> tnpwTcrs{
     {{"H", "±50 ppm/K"}, {"E", "±25 ppm/K"}, {"X", "±15 ppm/K"}, {"Y", "±10 ppm/K"}}};

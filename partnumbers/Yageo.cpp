@@ -36,34 +36,30 @@ constexpr std::array<Code, 1> defaultCode{{{"L", "default code"}}};
 // "2~4 digits", R, K or M as the decimal point; a jumper is 0R at J.
 constexpr Resistance resistance{Notation::LetterAsPoint, 2, 4, "0R"};
 
+constexpr std::array<Code, 4> rcTolerances{B, D, F, JOrJumper};
+constexpr std::array<Field, 8> thickFilm(std::span<const Code> series)
+{
+    return {{
+        {.role = FieldRole::Fixed, .codes = series},
+        {.role = FieldRole::Size, .codes = sizes},
+        {.role = FieldRole::Tolerance, .codes = rcTolerances},
+        {.role = FieldRole::Packaging, .codes = packaging},
+        {.role = FieldRole::Tcr, .codes = tcrBySpecification},
+        {.role = FieldRole::Packaging, .codes = reels},
+        {.role = FieldRole::Resistance, .resistance = resistance},
+        {.role = FieldRole::Special, .codes = defaultCode, .optional = true},
+    }};
+}
+
 // Yageo "RC_L series" data sheet, product specification V.10 of December 12, 2018, page 2,
 // "Ordering information - global part number": RC0402JR-07100KL.
 constexpr std::array<Code, 1> rc{{{"RC", ""}}};
-constexpr std::array<Code, 4> rcTolerances{B, D, F, JOrJumper};
-constexpr std::array<Field, 8> rcFields{{
-    {.role = FieldRole::Fixed, .codes = rc},
-    {.role = FieldRole::Size, .codes = sizes},
-    {.role = FieldRole::Tolerance, .codes = rcTolerances},
-    {.role = FieldRole::Packaging, .codes = packaging},
-    {.role = FieldRole::Tcr, .codes = tcrBySpecification},
-    {.role = FieldRole::Packaging, .codes = reels},
-    {.role = FieldRole::Resistance, .resistance = resistance},
-    {.role = FieldRole::Special, .codes = defaultCode, .optional = true},
-}};
+constexpr auto rcFields = thickFilm(rc);
 constexpr std::array<Form, 1> rcForms{rcFields};
 
 // Yageo "AC series" data sheet, "Ordering information - global part number": the fields of RC.
 constexpr std::array<Code, 1> ac{{{"AC", ""}}};
-constexpr std::array<Field, 8> acFields{{
-    {.role = FieldRole::Fixed, .codes = ac},
-    {.role = FieldRole::Size, .codes = sizes},
-    {.role = FieldRole::Tolerance, .codes = rcTolerances},
-    {.role = FieldRole::Packaging, .codes = packaging},
-    {.role = FieldRole::Tcr, .codes = tcrBySpecification},
-    {.role = FieldRole::Packaging, .codes = reels},
-    {.role = FieldRole::Resistance, .resistance = resistance},
-    {.role = FieldRole::Special, .codes = defaultCode, .optional = true},
-}};
+constexpr auto acFields = thickFilm(ac);
 constexpr std::array<Form, 1> acForms{acFields};
 
 // Yageo "RT series" data sheet, "Ordering information - global part number": RT0603DRE0756RL.

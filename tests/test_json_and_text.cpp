@@ -135,25 +135,24 @@ private slots:
     void initTestCase()
     {
         QVERIFY(folder_.isValid());
-        QFile list(folder_.filePath("list.csv"));
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write("Ref,Value,Tolerance,MPN,Qty\n"
-                   "R1,4k7,1%,RC0603FR-074K7L,1\n"
-                   "R2,4k8,,,1\n"
-                   "R3,zz,,,1\n"
-                   "C1,100n,,,2\n"
-                   "R4,10k,1%,RC0603FR-074K7L,1\n"
-                   "R5,DNP,,,1\n");
-        QFile ordered(folder_.filePath("ordered.csv"));
-        QVERIFY(ordered.open(QIODevice::WriteOnly));
-        ordered.write("Ref,Value,Footprint,MPN\n"
-                      "R1,10k,R_0402_1005Metric,RC0603FR-0710KL\n"
-                      "R2,4k7,R_0603,RC0603FR-0710KL\n"
-                      "R3,1k,,ABC-1\n"
-                      "R4,2k2,,ABC-1\n");
-        QFile stock(folder_.filePath("stock.txt"));
-        QVERIFY(stock.open(QIODevice::WriteOnly));
-        stock.write("1k\n2k2\n4k7\n10k\n22k\n");
+        const auto write = [&](const char *name, const char *text) {
+            QFile file(folder_.filePath(QString::fromUtf8(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        };
+        write("list.csv", "Ref,Value,Tolerance,MPN,Qty\n"
+                          "R1,4k7,1%,RC0603FR-074K7L,1\n"
+                          "R2,4k8,,,1\n"
+                          "R3,zz,,,1\n"
+                          "C1,100n,,,2\n"
+                          "R4,10k,1%,RC0603FR-074K7L,1\n"
+                          "R5,DNP,,,1\n");
+        write("ordered.csv", "Ref,Value,Footprint,MPN\n"
+                             "R1,10k,R_0402_1005Metric,RC0603FR-0710KL\n"
+                             "R2,4k7,R_0603,RC0603FR-0710KL\n"
+                             "R3,1k,,ABC-1\n"
+                             "R4,2k2,,ABC-1\n");
+        write("stock.txt", "1k\n2k2\n4k7\n10k\n22k\n");
     }
 
     void jsonHoldsWhatTheTextSays_data()
