@@ -57,17 +57,20 @@ struct Disagreement {
     long otherLine = 0;
     std::vector<std::string> otherReferences = {};
     Decimal otherOhms = {};
+    std::optional<int> otherTolerance = {};          // where both rows state one
+    std::optional<partnumbers::Size> otherSize = {}; // where both rows state one
 };
 
 struct Finding {
     enum class Result { InSeries, Outside, Unreadable, NotFitted, OtherPart, Mismatch };
     const Entry &entry;
     Result result;
-    std::string reason;                           // why the part cannot be read
-    std::optional<Decimal> ohms;                  // the value read, of a checked part
-    std::optional<int> tolerance;                 // the row's, else its part number's
-    const Verdict *verdict = nullptr;             // in series or outside
-    std::vector<Disagreement> disagreements = {}; // of a mismatch
+    std::string reason;                            // why the part cannot be read
+    std::optional<Decimal> ohms;                   // the value read, of a checked part
+    std::optional<int> tolerance;                  // the row's, else its part number's
+    const Verdict *verdict = nullptr;              // in series or outside
+    std::vector<Disagreement> disagreements = {};  // of a mismatch
+    std::optional<partnumbers::Size> rowSize = {}; // the row's, as its file's sizes tell
 };
 
 struct Tally {

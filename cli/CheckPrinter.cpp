@@ -222,6 +222,13 @@ private:
         case Disagreement::Kind::Size: {
             // "an 0603 part", "a 1206 part": as the codes are read aloud.
             const std::string_view size = disagreement.ordered->reading->size->inch;
+            // A size the row writes in millimetres is named so as well: "0201 (metric 0603)".
+            const partnumbers::Size rowSize = *finding.rowSize;
+            std::string rowText(rowSize.inch);
+            if (part.sizeNaming == partslist::SizeNaming::Metric ||
+                (part.sizeNaming == partslist::SizeNaming::Either && !(rowSize == *part.size)))
+                rowText +=
+                    texts_.say(" (metric {code})", " (metricky {code})", "code"_a = rowSize.metric);
             return texts_.say(
                 part.sizeFromValue
                     ? "value cell names {size}, but part number {number} is {article} {part} part"
@@ -229,27 +236,27 @@ private:
                 part.sizeFromValue
                     ? "buňka hodnoty uvádí {size}, ale objednací číslo {number} je díl {part}"
                     : "pouzdro {size}, ale objednací číslo {number} je díl {part}",
-                "size"_a = part.size->inch, "number"_a = number,
+                "size"_a = rowText, "number"_a = number,
                 "article"_a = size.starts_with('0') ? "an" : "a", "part"_a = size);
         }
         case Disagreement::Kind::SamePartNumber:
             break;
         }
+        // The other row by its references; where it has none, by its line.
         std::string other =
-            disagreement.otherFile == finding.entry.file
-                ? texts_.say("on line {line}", "na řádku {line}", "line"_a = disagreement.otherLine)
-                : texts_.say("on {file}:{line}", "v {file}:{line}",
-                             "file"_a = printable(disagreement.otherFile),
-                             "line"_a = disagreement.otherLine);
-        if (!disagreement.otherReferences.empty())
-            other += fmt::format(" ({})", printable(listOf(disagreement.otherReferences)));
-        return texts_.say("value {value}, but part number {number} is also {other}, of value "
-                          "{otherValue}",
-                          "hodnota {value}, ale totéž objednací číslo {number} je i {other} "
-                          "s hodnotou {otherValue}",
-                          "value"_a = ohmsText(*finding.ohms, language), "number"_a = number,
-                          "other"_a = other,
-                          "otherValue"_a = ohmsText(disagreement.otherOhms, language));
+            !disagreement.otherReferences.empty() ? printable(listOf(disagreement.otherReferences))
+            : disagreement.otherFile == finding.entry.file
+                ? texts_.say("line {line}", "řádek {line}", "line"_a = disagreement.otherLine)
+                : fmt::format("{}:{}", printable(disagreement.otherFile), disagreement.otherLine);
+        std::string otherPart = withTolerance(disagreement.otherOhms, disagreement.otherTolerance);
+        if (disagreement.otherSize) {
+            otherPart += ", ";
+            otherPart += disagreement.otherSize->inch;
+        }
+        return texts_.say("part number {number} is also ordered for {other} at {otherPart}",
+                          "objednací číslo {number} se objednává i pro {other} s hodnotou "
+                          "{otherPart}",
+                          "number"_a = number, "other"_a = other, "otherPart"_a = otherPart);
     }
 
     const Texts &texts_;
@@ -432,8 +439,8 @@ public:
             json.text("part_size", read->reading->size->inch);
         else
             json.null("part_size");
-        if (part.size)
-            json.text("row_size", part.size->inch);
+        if (finding.rowSize)
+            json.text("row_size", finding.rowSize->inch);
         else
             json.null("row_size");
         std::vector<JsonObject> ordered;
@@ -451,7 +458,12 @@ public:
                     .texts("references",
                            std::vector<std::string_view>(disagreement.otherReferences.begin(),
                                                          disagreement.otherReferences.end()))
-                    .number("ohms", disagreement.otherOhms);
+                    .number("ohms", disagreement.otherOhms)
+                    .number("tolerance_percent", percentOrNull(disagreement.otherTolerance));
+                if (disagreement.otherSize)
+                    other.text("size", disagreement.otherSize->inch);
+                else
+                    other.null("size");
                 sameAs = std::move(other);
             }
         }

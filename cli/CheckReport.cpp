@@ -99,17 +99,36 @@ void CheckReport::check(const Entry &entry)
                                             "tolerance {given} není tolerance",
                                             "given"_a = quoted(part.tolerance)));
     const Decimal value = normalised(*part.parsed.value);
+    if (part.size && part.sizeNaming == partslist::SizeNaming::Inch)
+        bareSizes_.inch = true;
+    if (part.size && part.sizeNaming == partslist::SizeNaming::Metric)
+        bareSizes_.metric = true;
     bool unread = false;
     for (const partslist::OrderedPart &ordered : part.ordered)
         if (!ordered.reading) {
             unread = true;
             noteNumber(ordered.number, value, entry);
         }
-    if (unread && waiting_.size() < waitingKept) {
+    // A bare 0402 or 0603 is told by the list's other sizes, known at its end.
+    const bool sizeOpen =
+        part.size && part.sizeNaming == partslist::SizeNaming::Either &&
+        std::any_of(part.ordered.begin(), part.ordered.end(),
+                    [](const auto &ordered) { return ordered.reading && ordered.reading->size; });
+    if ((unread || sizeOpen) && waiting_.size() < waitingKept) {
         waiting_.push_back({std::string(entry.file), entry.line, part, entry.notAnnotated, value});
         return;
     }
-    checkValue(entry, value, unread ? sameNumberAs(part, value) : std::vector<Disagreement>());
+    checkValue(entry, value);
+}
+
+std::optional<partnumbers::Size> CheckReport::sizeOf(std::optional<partnumbers::Size> size,
+                                                     partslist::SizeNaming naming) const
+{
+    if (!size || naming != partslist::SizeNaming::Either)
+        return size;
+    if (bareSizes_.inch && bareSizes_.metric)
+        return std::nullopt; // no telling which
+    return bareSizes_.metric ? partslist::asMetricCode(*size) : size;
 }
 
 void CheckReport::noteNumber(const std::string &number, Decimal value, const Entry &entry)
@@ -120,16 +139,22 @@ void CheckReport::noteNumber(const std::string &number, Decimal value, const Ent
             return;
         rows = rowsOfNumber_.emplace(lowered(number), std::vector<FirstRow>()).first;
     }
-    std::vector<FirstRow> &values = rows->second;
-    if (values.size() < valuesKept &&
-        std::none_of(values.begin(), values.end(),
-                     [&](const FirstRow &row) { return compare(row.value, value) == 0; }))
-        values.push_back({value, std::string(entry.file), entry.line, entry.part.references});
+    const partslist::Part &part = entry.part;
+    std::vector<FirstRow> &firstRows = rows->second;
+    if (firstRows.size() < valuesKept &&
+        std::none_of(firstRows.begin(), firstRows.end(), [&](const FirstRow &row) {
+            return compare(row.value, value) == 0 && row.tolerance == part.toleranceHundredths &&
+                   row.size == part.size && row.naming == part.sizeNaming;
+        }))
+        firstRows.push_back({value, std::string(entry.file), entry.line, part.references,
+                             part.toleranceHundredths, part.size, part.sizeNaming});
 }
 
 std::vector<Disagreement> CheckReport::sameNumberAs(const partslist::Part &part,
                                                     Decimal value) const
 {
+    // Only what both rows state is held one to the other.
+    const auto differ = [](const auto &a, const auto &b) { return a && b && !(*a == *b); };
     std::vector<Disagreement> sameNumber;
     for (const partslist::OrderedPart &ordered : part.ordered) {
         if (ordered.reading)
@@ -137,33 +162,47 @@ std::vector<Disagreement> CheckReport::sameNumberAs(const partslist::Part &part,
         const auto rows = rowsOfNumber_.find(lowered(ordered.number));
         if (rows == rowsOfNumber_.end())
             continue;
-        for (const FirstRow &other : rows->second)
-            if (compare(other.value, value) != 0) {
-                sameNumber.push_back({Disagreement::Kind::SamePartNumber, &ordered, other.file,
-                                      other.line, other.references, other.value});
-                break;
-            }
+        const std::optional<int> tolerance = part.toleranceHundredths;
+        const std::optional<partnumbers::Size> size = sizeOf(part.size, part.sizeNaming);
+        for (const FirstRow &other : rows->second) {
+            const std::optional<int> otherTolerance = other.tolerance;
+            const std::optional<partnumbers::Size> otherSize = sizeOf(other.size, other.naming);
+            if (compare(other.value, value) == 0 && !differ(tolerance, otherTolerance) &&
+                !differ(size, otherSize))
+                continue;
+            Disagreement same{Disagreement::Kind::SamePartNumber,
+                              &ordered,
+                              other.file,
+                              other.line,
+                              other.references,
+                              other.value};
+            if (tolerance && otherTolerance)
+                same.otherTolerance = otherTolerance;
+            if (size && otherSize)
+                same.otherSize = otherSize;
+            sameNumber.push_back(std::move(same));
+            break;
+        }
     }
     return sameNumber;
 }
 
 void CheckReport::endOfFile()
 {
-    for (Waiting &row : waiting_) {
-        const Entry entry{row.file, row.line, row.part, row.notAnnotated};
-        checkValue(entry, row.value, sameNumberAs(row.part, row.value));
-    }
+    for (Waiting &row : waiting_)
+        checkValue({row.file, row.line, row.part, row.notAnnotated}, row.value);
     waiting_.clear();
     rowsOfNumber_.clear();
+    bareSizes_ = {};
 }
 
-void CheckReport::checkValue(const Entry &entry, Decimal value,
-                             std::vector<Disagreement> sameNumber)
+void CheckReport::checkValue(const Entry &entry, Decimal value)
 {
     ++tally_.checked;
     std::optional<int> tolerance = entry.part.toleranceHundredths;
-    std::vector<Disagreement> disagreements = disagreementsWith(entry, value, tolerance);
-    std::ranges::move(sameNumber, std::back_inserter(disagreements));
+    const std::optional<partnumbers::Size> rowSize = sizeOf(entry.part.size, entry.part.sizeNaming);
+    std::vector<Disagreement> disagreements = disagreementsWith(entry, value, rowSize, tolerance);
+    std::ranges::move(sameNumberAs(entry.part, value), std::back_inserter(disagreements));
     if (!disagreements.empty()) {
         ++tally_.mismatches;
         tally_.status = std::max(tally_.status, 1);
@@ -173,7 +212,8 @@ void CheckReport::checkValue(const Entry &entry, Decimal value,
                         value,
                         tolerance,
                         nullptr,
-                        std::move(disagreements)});
+                        std::move(disagreements),
+                        rowSize});
         return;
     }
     const VerdictKey key{value, tolerance.value_or(-1)};
@@ -195,16 +235,18 @@ void CheckReport::checkValue(const Entry &entry, Decimal value,
                     {},
                     value,
                     tolerance,
-                    &verdict});
+                    &verdict,
+                    {},
+                    rowSize});
 }
 
 std::vector<Disagreement> CheckReport::disagreementsWith(const Entry &entry, Decimal value,
+                                                         std::optional<partnumbers::Size> rowSize,
                                                          std::optional<int> &tolerance)
 {
-    const partslist::Part &part = entry.part;
     std::vector<Disagreement> disagreements;
     const std::optional<int> asked = tolerance;
-    for (const partslist::OrderedPart &ordered : part.ordered) {
+    for (const partslist::OrderedPart &ordered : entry.part.ordered) {
         ++tally_.partNumbers;
         if (!ordered.reading) {
             ++tally_.partNumbersNotRead;
@@ -217,7 +259,7 @@ std::vector<Disagreement> CheckReport::disagreementsWith(const Entry &entry, Dec
             disagreements.push_back({Disagreement::Kind::Value, &ordered});
         else if (!tolerance)
             tolerance = orderedTolerance;
-        if (part.size && reading.size && !(*part.size == *reading.size))
+        if (rowSize && reading.size && !(*rowSize == *reading.size))
             disagreements.push_back({Disagreement::Kind::Size, &ordered});
     }
     return disagreements;

@@ -60,20 +60,29 @@ private:
     Verdict verdictOn(Decimal value, std::optional<int> tolerance) const;
     // The checked value against the series, and against the part numbers: what they say of
     // resistance, tolerance and size, and the rows that share an unread one.
-    void checkValue(const Entry &entry, Decimal value, std::vector<Disagreement> sameNumber);
+    void checkValue(const Entry &entry, Decimal value);
     // Where the part numbers say another resistance, a wider tolerance or another size than the
     // row. Where the row gives no tolerance, the first part number's is taken.
     std::vector<Disagreement> disagreementsWith(const Entry &entry, Decimal value,
+                                                std::optional<partnumbers::Size> rowSize,
                                                 std::optional<int> &tolerance);
-    // A part number no key reads, on a row of this value: the first of each value is kept.
+    // The row's size: a bare 0402 or 0603 as the file's other bare sizes tell, as inches where
+    // they tell nothing, and none where they say both.
+    std::optional<partnumbers::Size> sizeOf(std::optional<partnumbers::Size> size,
+                                            partslist::SizeNaming naming) const;
+    // A part number no key reads, on a row: the first row of each value, tolerance and size.
     void noteNumber(const std::string &number, Decimal value, const Entry &entry);
-    // The other values the row's unread part numbers stand on so far.
+    // The other rows an unread part number of the row stands on, with another value, or a
+    // tolerance or size that both rows state and that differ.
     std::vector<Disagreement> sameNumberAs(const partslist::Part &part, Decimal value) const;
     struct FirstRow {
         Decimal value;
         std::string file;
         long line;
         std::vector<std::string> references;
+        std::optional<int> tolerance;
+        std::optional<partnumbers::Size> size;
+        partslist::SizeNaming naming;
     };
     struct Waiting {
         std::string file;
@@ -98,6 +107,10 @@ private:
     std::vector<Waiting> waiting_;
     static constexpr std::size_t numbersKept = 1 << 16, valuesKept = 8;
     std::unordered_map<std::string, std::vector<FirstRow>> rowsOfNumber_;
+    // Whether the file's bare sizes so far include inch codes and metric codes alone.
+    struct BareSizes {
+        bool inch = false, metric = false;
+    } bareSizes_;
 };
 
 } // namespace ohmilka::cli

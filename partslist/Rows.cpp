@@ -5,7 +5,6 @@
 
 #include "AsciiText.h"
 #include "Designators.h"
-#include "FootprintSize.h"
 #include "PartNumberCell.h"
 
 #include <algorithm>
@@ -179,10 +178,14 @@ void takeOrderAndSize(Part &part, const CellValue &reading, std::string_view foo
         if (auto known = partnumbers::readPartNumber(reading.partNumber))
             part.ordered.push_back({std::string(reading.partNumber), std::move(known)});
     part.footprint = trimmed(footprint);
-    part.size = sizeOfFootprint(part.footprint);
-    if (!part.size && !reading.package.empty()) {
-        part.size = sizeOfFootprint(reading.package);
-        part.sizeFromValue = part.size.has_value();
+    auto found = sizeOfFootprint(part.footprint);
+    if (!found && !reading.package.empty()) {
+        found = sizeOfFootprint(reading.package);
+        part.sizeFromValue = found.has_value();
+    }
+    if (found) {
+        part.size = found->size;
+        part.sizeNaming = found->naming;
     }
 }
 

@@ -8,6 +8,7 @@
 // hold; and what each row's part is.
 
 #include "CellValue.h"
+#include "FootprintSize.h"
 #include "Labels.h"
 #include "PartNumbers.h"
 #include "Records.h"
@@ -67,7 +68,8 @@ struct Part {
     std::vector<OrderedPart> ordered;       // a resistor's: that cell's, and one in the value cell
     std::string footprint;                  // the footprint or package cell as written
     std::optional<partnumbers::Size> size;  // what the footprint names, else the value cell
-    bool sizeFromValue = false;             // the value cell's package: "10k/0603"
+    SizeNaming sizeNaming = SizeNaming::Named;
+    bool sizeFromValue = false; // the value cell's package: "10k/0603"
 };
 
 Part partInRow(const Record &fields, const Columns &columns);

@@ -44,6 +44,8 @@ private slots:
     void jsonNamesWhatEachPartNumberSays_data();
     void jsonNamesWhatEachPartNumberSays();
     void rowsBeyondThoseThatWaitAreHeldToThem();
+    void bareSizesAreReadAsTheListWritesThem_data();
+    void bareSizesAreReadAsTheListWritesThem();
     void onePartNumberOnTwoValuesIsAMismatch_data();
     void onePartNumberOnTwoValuesIsAMismatch();
     void kicadSchematicsAreReadAsTheirBom_data();
@@ -654,6 +656,43 @@ void TestCheckCommand::everyPartNumberColumnIsHeldToTheValue()
              qPrintable(result.err));
 }
 
+void TestCheckCommand::bareSizesAreReadAsTheListWritesThem_data()
+{
+    QTest::addColumn<QString>("rows"); // under "Ref,Value,Package,MPN"
+    QTest::addColumn<QString>("out");
+    QTest::newRow("inches, as the others are") << "R1,10k,0603,RC0603FR-0710KL\n"
+                                                  "R2,10k,0805,RC0805FR-0710KL"
+                                               << "";
+    QTest::newRow("inches, where no other tells")
+        << "R1,10k,0603,RC0402FR-0710KL"
+        << "-:2: R1: footprint 0603, but part number RC0402FR-0710KL is an 0402 part\n";
+    QTest::newRow("metric, as the others are") << "R1,10k,0603,RC0201FR-0710KL\n"
+                                                  "R2,10k,1608,RC0603FR-0710KL"
+                                               << "";
+    QTest::newRow("metric, and another size")
+        << "R1,10k,0603,RC0603FR-0710KL\nR2,10k,1608,RC0603FR-0710KL"
+        << "-:2: R1: footprint 0201 (metric 0603), but part number RC0603FR-0710KL is an 0603 "
+           "part\n";
+    QTest::newRow("a metric code alone")
+        << "R1,10k,2012,RC0603FR-0710KL"
+        << "-:2: R1: footprint 0805 (metric 2012), but part number RC0603FR-0710KL is an 0603 "
+           "part\n";
+    QTest::newRow("both kinds in the list: nothing said of 0603")
+        << "R1,10k,0603,RC0402FR-0710KL\nR2,10k,1608,RC0603FR-0710KL\n"
+           "R3,10k,0805,RC0805FR-0710KL"
+        << "";
+}
+
+// The bare codes 0402 and 0603 are inch codes, unless the list's other bare sizes are metric;
+// where it has both kinds, they are not told.
+void TestCheckCommand::bareSizesAreReadAsTheListWritesThem()
+{
+    QFETCH(QString, rows);
+    QFETCH(QString, out);
+    const CodeCommandResult result = check({}, "Ref,Value,Package,MPN\n" + rows + "\n");
+    QCOMPARE(result.out, out);
+}
+
 void TestCheckCommand::jsonNamesWhatEachPartNumberSays_data()
 {
     QTest::addColumn<QString>("rows");   // under "Ref,Value,Footprint,MPN"
@@ -682,7 +721,7 @@ void TestCheckCommand::jsonNamesWhatEachPartNumberSays_data()
     QTest::newRow("the other row")
         << "R1,10k,,ABC-1\nR2,4k7,,ABC-1"
         << R"("mismatches": ["same_part_number"], "same_part_number_as": {"file": "-", "line": )"
-           R"(2, "references": ["R1"], "ohms": 10000})";
+           R"(2, "references": ["R1"], "ohms": 10000, "tolerance_percent": null, "size": null})";
 }
 
 // JSON holds each part number a row names, what its key reads in it, and how it disagrees.
@@ -707,9 +746,9 @@ void TestCheckCommand::rowsBeyondThoseThatWaitAreHeldToThem()
         list += QStringLiteral("R%1,10k,OWN-%1\n").arg(i);
     list += QStringLiteral("R%1,4k7,SHARED-1\n").arg(rows + 1);
     const CodeCommandResult result = check({}, list);
-    QCOMPARE(result.out.count(QStringLiteral("is also on line")), 2);
-    QVERIFY2(result.out.contains("-:2: R1: value 10 kΩ, but part number SHARED-1 is also on line "
-                                 "5002 (R5001), of value 4.7 kΩ"),
+    QCOMPARE(result.out.count(QStringLiteral("is also ordered for")), 2);
+    QVERIFY2(result.out.contains("-:2: R1: part number SHARED-1 is also ordered for R5001 at "
+                                 "4.7 kΩ"),
              qPrintable(result.out));
     QVERIFY2(result.err.contains("2 mismatches with part numbers, 5001 part numbers not decoded"),
              qPrintable(result.err));
@@ -722,9 +761,8 @@ void TestCheckCommand::onePartNumberOnTwoValuesIsAMismatch_data()
     QTest::addColumn<QString>("counts");
     QTest::newRow("one no key reads, on two values")
         << "R1,10k,ABC-123\nR2,4k7,ABC-123\nR3,1k,XYZ-9"
-        << "-:2: R1: value 10 kΩ, but part number ABC-123 is also on line 3 (R2), of value 4.7 "
-           "kΩ\n-:3: R2: value 4.7 kΩ, but part number ABC-123 is also on line 2 (R1), of value "
-           "10 kΩ\n"
+        << "-:2: R1: part number ABC-123 is also ordered for R2 at 4.7 kΩ\n"
+           "-:3: R2: part number ABC-123 is also ordered for R1 at 10 kΩ\n"
         << "2 mismatches with part numbers, 3 part numbers not decoded";
     QTest::newRow("in any case") << "R1,10k,abc-123\nR2,10k,ABC-123"
                                  << ""
@@ -739,6 +777,25 @@ void TestCheckCommand::onePartNumberOnTwoValuesIsAMismatch_data()
            "-:3: R2: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n"
            "-:4: R3: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n"
         << "1 mismatch with its part number, 2 part numbers not decoded";
+    QTest::newRow("tolerances both rows state")
+        << "R1,10k 1%,ABC-1\nR2,10k 5%,ABC-1"
+        << "-:2: R1: part number ABC-1 is also ordered for R2 at 10 kΩ ±5 %\n"
+           "-:3: R2: part number ABC-1 is also ordered for R1 at 10 kΩ ±1 %\n"
+        << "2 mismatches with part numbers, 2 part numbers not decoded";
+    QTest::newRow("a tolerance one row states alone") << "R1,10k 1%,ABC-1\nR2,10k,ABC-1"
+                                                      << ""
+                                                      << "0 mismatches with part numbers, 2 "
+                                                         "part numbers not decoded";
+    QTest::newRow("sizes both rows state")
+        << "R1,10k/0402,ABC-1\nR2,10k/0805,ABC-1"
+        << "-:2: R1: part number ABC-1 is also ordered for R2 at 10 kΩ, 0805\n"
+           "-:3: R2: part number ABC-1 is also ordered for R1 at 10 kΩ, 0402\n"
+        << "2 mismatches with part numbers, 2 part numbers not decoded";
+    QTest::newRow("a row of no references by its line")
+        << "R1,10k,ABC-1\n,4k7,ABC-1"
+        << "-:2: R1: part number ABC-1 is also ordered for line 3 at 4.7 kΩ\n"
+           "-:3: part number ABC-1 is also ordered for R1 at 10 kΩ\n"
+        << "2 mismatches with part numbers, 2 part numbers not decoded";
 }
 
 // A part number copied to a row of another value is wrong on one of them: where no key reads
@@ -754,7 +811,7 @@ void TestCheckCommand::onePartNumberOnTwoValuesIsAMismatch()
     QVERIFY2(result.err.trimmed().endsWith(counts), qPrintable(result.err));
     const CodeCommandResult json = check({"--json"}, list);
     QCOMPARE(json.out.count(QStringLiteral("\"same_part_number_as\": {")),
-             out.count(QStringLiteral("is also on")));
+             out.count(QStringLiteral("is also ordered for")));
 }
 
 void TestCheckCommand::kicadNetlistsAreReadAsTheirBom_data()

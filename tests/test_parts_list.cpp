@@ -585,47 +585,43 @@ void TestPartsList::valueCellsNameTheirPackageAndPartNumber()
 void TestPartsList::footprintsNameTheirChipSize_data()
 {
     QTest::addColumn<QString>("footprint");
-    QTest::addColumn<QString>("size"); // inch; "" for none
-    QTest::newRow("KiCad, both names") << "Resistor_SMD:R_0603_1608Metric"
-                                       << "0603";
-    QTest::newRow("KiCad, hand soldering pads") << "R_0805_2012Metric_Pad1.20x1.40mm_HandSolder"
-                                                << "0805";
-    QTest::newRow("KiCad, 0201 whose metric is 0603") << "R_0201_0603Metric"
-                                                      << "0201";
-    QTest::newRow("KiCad, 2512") << "R_2512_6332Metric"
-                                 << "2512";
-    QTest::newRow("inch alone") << "R_0402"
-                                << "0402";
-    QTest::newRow("Eagle") << "R0805"
-                           << "0805";
-    QTest::newRow("plain") << "1206"
-                           << "1206";
-    QTest::newRow("01005") << "R_01005_0402Metric"
-                           << "01005";
-    QTest::newRow("IPC-7351 is metric") << "RESC1608X55N"
-                                        << "0603";
-    QTest::newRow("IPC-7351, small letters") << "resc1005x40n"
-                                             << "0402";
-    QTest::newRow("a metric code that is no inch code") << "SMD_3216"
-                                                        << "1206";
-    QTest::newRow("through hole") << "Resistor_THT:R_Axial_DIN0207_L6.3mm_D2.5mm_P10.16mm"
-                                  << "";
-    QTest::newRow("two sizes that differ") << "R_0603_2012Metric"
-                                           << "";
-    QTest::newRow("no code") << "SOT-23"
-                             << "";
-    QTest::newRow("a pitch is no code") << "P2.5400mm"
-                                        << "";
+    QTest::addColumn<QString>("size");   // inch; "" for none
+    QTest::addColumn<QString>("naming"); // named, inch, metric or either; "" for none
+    const auto row = [](const char *name, const char *footprint, const char *size,
+                        const char *naming) { QTest::newRow(name) << footprint << size << naming; };
+    row("KiCad, both names", "Resistor_SMD:R_0603_1608Metric", "0603", "named");
+    row("KiCad, hand soldering pads", "R_0805_2012Metric_Pad1.20x1.40mm_HandSolder", "0805",
+        "named");
+    row("KiCad, 0201 whose metric is 0603", "R_0201_0603Metric", "0201", "named");
+    row("KiCad, 2512", "R_2512_6332Metric", "2512", "named");
+    row("01005", "R_01005_0402Metric", "01005", "named");
+    row("IPC-7351 is metric", "RESC1608X55N", "0603", "named");
+    row("IPC-7351, small letters", "resc1005x40n", "0402", "named");
+    row("inch alone, either", "R_0402", "0402", "either");
+    row("Eagle, inch alone", "R0805", "0805", "inch");
+    row("plain, inch alone", "1206", "1206", "inch");
+    row("plain, either", "0603", "0603", "either");
+    row("a metric code that is no inch code", "SMD_3216", "1206", "metric");
+    row("through hole", "Resistor_THT:R_Axial_DIN0207_L6.3mm_D2.5mm_P10.16mm", "", "");
+    row("two sizes that differ", "R_0603_2012Metric", "", "");
+    row("an array", "Resistor_SMD:R_Array_Convex_4x0603", "", "");
+    row("an array's element count", "CAY16_4x0402", "", "");
+    row("a shunt", "Resistor_SMD:R_Shunt_Vishay_WSK2512_6332Metric_T1.19mm", "", "");
+    row("no code", "SOT-23", "", "");
+    row("a pitch is no code", "P2.5400mm", "", "");
 }
 
 void TestPartsList::footprintsNameTheirChipSize()
 {
     QFETCH(QString, footprint);
     QFETCH(QString, size);
+    QFETCH(QString, naming);
     const auto found = sizeOfFootprint(footprint.toStdString());
-    QCOMPARE(found ? QString::fromUtf8(found->inch.data(), qsizetype(found->inch.size()))
+    QCOMPARE(found ? QString::fromUtf8(found->size.inch.data(), qsizetype(found->size.inch.size()))
                    : QString(),
              size);
+    static const QStringList namings{"named", "inch", "metric", "either"};
+    QCOMPARE(found ? namings.at(int(found->naming)) : QString(), naming);
 }
 
 void TestPartsList::partNumberCellsNameEachAlternate_data()
