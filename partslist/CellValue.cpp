@@ -4,6 +4,8 @@
 #include "CellValue.h"
 
 #include "AsciiText.h"
+#include "AttributeWords.h"
+#include "FootprintSize.h"
 #include "ResistorCode.h"
 
 #include <algorithm>
@@ -169,6 +171,24 @@ std::size_t tempcoEnd(std::string_view text, std::size_t at)
     return endsToken(text, end) ? end : at;
 }
 
+// "25V", "50 V", "200VDC": where a voltage rating that starts at `at` ends, or at.
+std::size_t voltageEnd(std::string_view text, std::size_t at)
+{
+    std::size_t end = numberEnd(text, at);
+    if (end == at)
+        return at;
+    end = skipSpaces(text, end);
+    if (end == text.size() || text[end] != 'V')
+        return at;
+    ++end;
+    for (const std::string_view current : {"DC", "AC", "dc", "ac"})
+        if (text.substr(end).starts_with(current)) {
+            end += current.size();
+            break;
+        }
+    return endsToken(text, end) ? end : at;
+}
+
 // Where a token that starts at `at` ends: up to a space or a bracket, so that part numbers keep
 // their dashes and underscores.
 std::size_t wordEnd(std::string_view text, std::size_t at)
@@ -194,6 +214,16 @@ bool isPackage(std::string_view token)
         code.remove_suffix(6);
     return letters <= 3 &&
            std::find(packageCodes.begin(), packageCodes.end(), code) != packageCodes.end();
+}
+
+// A footprint as tools name them, not a part number that holds a size: an underscore or the
+// word Metric (R_0603_1608Metric), or IPC-7351's RESC.
+bool namesFootprint(std::string_view token)
+{
+    const std::string small = lowered(token);
+    return (small.find('_') != std::string::npos || small.find("metric") != std::string::npos ||
+            small.starts_with("resc")) &&
+           sizeOfFootprint(token);
 }
 
 // RC0603FR-0743KL, CRCW060310K0FKEA: letters and digits, too long to be a value.
@@ -229,7 +259,7 @@ Rest classifyRest(std::string_view rest, CellValue &cell)
             at = end;
             continue;
         }
-        std::size_t end = std::max(powerEnd(rest, at), tempcoEnd(rest, at));
+        std::size_t end = std::max({powerEnd(rest, at), tempcoEnd(rest, at), voltageEnd(rest, at)});
         if (end != at) {
             at = end;
             continue;
@@ -238,6 +268,13 @@ Rest classifyRest(std::string_view rest, CellValue &cell)
         const std::string_view word = rest.substr(at, end - at);
         // A package or a letter code may also end at a dash or an underscore.
         const std::string_view part = word.substr(0, word.find_first_of("-_"));
+        // A footprint's name: "R_0603_1608Metric", "RESC1608X55N".
+        if (namesFootprint(word)) {
+            if (cell.package.empty())
+                cell.package = word;
+            at = end;
+            continue;
+        }
         if (const bool package = isPackage(part);
             package || (cell.toleranceText.empty() && toleranceOfLetter(part))) {
             if (!package) {
@@ -253,6 +290,11 @@ Rest classifyRest(std::string_view rest, CellValue &cell)
             cell.secondValue = part;
             return Rest::SecondValue;
         }
+        // Words of resistor types, materials and units: "thick film", "anti-sulfur", "OHM".
+        if (attributeWord(word) || attributeWord(part)) {
+            at = end;
+            continue;
+        }
         if (!isPartNumber(word))
             return Rest::Other;
         if (cell.partNumber.empty())
@@ -261,11 +303,14 @@ Rest classifyRest(std::string_view rest, CellValue &cell)
     }
 }
 
+// A semicolon, and a comma before a space or a letter, part too: "0.22, 1206", "10k,1%" stays
+// whole where a comma between digits is a decimal comma ("4,7k").
 bool startsRest(std::string_view cell, std::size_t at)
 {
     const char c = cell[at];
-    return c == ' ' || c == '\t' || c == '/' || c == '_' || c == '(' || c == '-' ||
-           plusMinusAt(cell, at);
+    const bool commaParts = c == ',' && at + 1 < cell.size() && !isDigit(cell[at + 1]);
+    return c == ' ' || c == '\t' || c == '/' || c == '_' || c == '(' || c == '-' || c == ';' ||
+           commaParts || plusMinusAt(cell, at);
 }
 
 // The cell's value: the whole cell, or the longest start that is a value followed by what may

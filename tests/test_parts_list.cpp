@@ -289,7 +289,19 @@ void TestPartsList::valueCellsGiveTheirLeadingValue_data()
     row("two values after a power rating", "1/4W 4k7 1k", "4k7", "", -1, "1k");
     row("no value leads", "NTC-NCP18XH103F03RB", "NTC-NCP18XH103F03RB");
     row("three digits after a space part thousands", "1 000", "1 000");
-    row("words after a space", "10k metal film", "10k metal film");
+    row("words of a material", "10k metal film", "10k");
+    row("a word of no known kind", "10k shiny", "10k shiny");
+    row("a voltage rating", "10k 50V 0603", "10k");
+    row("a voltage in brackets", "10kR(0402 50V)", "10kR");
+    row("a voltage of its current", "1k 200VDC", "1k");
+    row("type words", "4k7 thick film", "4k7");
+    row("grade words", "10k 1% AEC-Q200 anti-sulfur", "10k", "1%", 100);
+    row("a unit word", "10K OHM 1% RES", "10K OHM", "1%", 100);
+    row("a comma before a space", ".22, 1206", ".22");
+    row("a comma before a letter", "10k,SMD", "10k");
+    row("a semicolon", "10k;0603", "10k");
+    row("a comma between digits stays decimal", "4,7k", "4,7k");
+    row("a footprint's name", "10k Resistor_SMD:R_0603_1608Metric", "10k");
 }
 
 void TestPartsList::valueCellsGiveTheirLeadingValue()
