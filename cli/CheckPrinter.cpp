@@ -16,6 +16,24 @@
 
 namespace ohmilka::cli {
 
+std::optional<std::string> valueSourceText(std::string_view file,
+                                           const partslist::Columns &columns, const Texts &texts)
+{
+    if (columns.valueFrom == partslist::ValueFrom::Value)
+        return std::nullopt;
+    const std::string_view label = columns.header.labels[columns.value];
+    return columns.valueFrom == partslist::ValueFrom::Description
+               ? texts.say("{file}: no column of values; the values are read from the "
+                           "descriptions ({label})",
+                           "{file}: sloupec hodnot chybí; hodnoty se čtou z popisů ({label})",
+                           "file"_a = printable(file), "label"_a = quoted(label))
+               : texts.say("{file}: no column of values; the values are read from the part "
+                           "numbers ({label})",
+                           "{file}: sloupec hodnot chybí; hodnoty se čtou z objednacích čísel "
+                           "({label})",
+                           "file"_a = printable(file), "label"_a = quoted(label));
+}
+
 std::string summaryText(const Tally &tally, const Texts &texts)
 {
     std::string summary = texts.say(
@@ -309,6 +327,19 @@ std::optional<Decimal> percentOrNull(std::optional<int> hundredths)
     return hundredths ? std::optional(percentOf(*hundredths)) : std::nullopt;
 }
 
+std::string_view valueFromName(partslist::ValueFrom from)
+{
+    switch (from) {
+    case partslist::ValueFrom::Description:
+        return "description";
+    case partslist::ValueFrom::PartNumber:
+        return "part_number";
+    case partslist::ValueFrom::Value:
+        break;
+    }
+    return "value";
+}
+
 std::string_view disagreementName(Disagreement::Kind kind)
 {
     switch (kind) {
@@ -406,6 +437,7 @@ public:
             .text("value", part.value)
             .text("cell", part.cell)
             .text("result", resultName(finding.result))
+            .text("value_from", valueFromName(part.valueFrom))
             .truth("not_annotated", entry.notAnnotated);
         if (finding.result == Finding::Result::Unreadable)
             json.text("error", finding.reason);
@@ -489,8 +521,9 @@ public:
                   .object("tolerance_column", column(columns.tolerance))
                   .object("quantity_column", column(columns.quantity))
                   .object("part_number_column", column(columns.partNumber))
-                  .object("fitting_column", column(columns.fitting)),
-              std::nullopt);
+                  .object("fitting_column", column(columns.fitting))
+                  .text("value_from", valueFromName(columns.valueFrom)),
+              valueSourceText(file, columns, texts_));
     }
 
     void fileProblem(std::string_view file, const std::string &reason) override

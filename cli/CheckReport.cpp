@@ -46,6 +46,10 @@ void CheckReport::otherPart(const Entry &entry)
 void CheckReport::columns(std::string_view file, const partslist::Columns &columns)
 {
     printer_->columns(file, columns);
+    if (const std::optional<std::string> note = valueSourceText(file, columns, texts_)) {
+        out_.flush(); // the findings before it stand before its line
+        writeMessage(err_, *note);
+    }
 }
 
 void CheckReport::notRead(const NotRead &resistors)
@@ -88,6 +92,18 @@ void CheckReport::check(const Entry &entry)
                                      "cell"_a = quoted(part.cell), "first"_a = quoted(part.value),
                                      "second"_a = quoted(part.secondValue)));
     }
+    if (!part.parsed.value && part.valueFrom == partslist::ValueFrom::PartNumber)
+        return unreadable(entry, texts_.say("no column of values, and no maker's key reads part "
+                                            "number {number}",
+                                            "sloupec hodnot chybí a objednací číslo {number} "
+                                            "nepřečte klíč žádného výrobce",
+                                            "number"_a = quoted(part.value)));
+    if (!part.parsed.value && part.valueFrom == partslist::ValueFrom::Description)
+        return unreadable(entry, texts_.say("description {cell}: no one value reads in it among "
+                                            "words of known kinds",
+                                            "popis {cell}: nečte se v něm jediná hodnota mezi "
+                                            "slovy známého druhu",
+                                            "cell"_a = quoted(part.value)));
     if (!part.parsed.value) {
         valueUnreadable_ = true;
         return unreadable(entry, valueProblemText(part.parsed.problem, part.value, texts_));

@@ -18,7 +18,7 @@ struct AttributeRow {
 };
 using K = AttributeKind;
 // In the order of their words, for a binary search: each token is looked up once.
-constexpr std::array<AttributeRow, 38> table{{
+constexpr std::array<AttributeRow, 39> table{{
     {"aec-q200", K::Grade},
     {"anti-sulfur", K::Grade},
     {"anti-sulphur", K::Grade},
@@ -32,6 +32,7 @@ constexpr std::array<AttributeRow, 38> table{{
     {"composition", K::Material},
     {"film", K::Material},
     {"fixed", K::Type},
+    {"jumper", K::Type},
     {"melf", K::Mounting},
     {"metal", K::Material},
     {"mf", K::Material},

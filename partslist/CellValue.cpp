@@ -34,6 +34,9 @@ constexpr std::array<ToleranceLetter, 11> toleranceLetters{
      {'K', 1000},
      {'M', code::noToleranceBandHundredths}}};
 
+// Descriptions beyond this are not read for a value.
+constexpr std::size_t longestDescription = 256;
+
 // Imperial chip sizes, and the metric names of the common ones.
 constexpr std::array<std::string_view, 21> packageCodes{
     "01005", "0201", "0402", "0603",  "0805", "1206", "1210", "1218", "1812", "2010", "2512",
@@ -236,71 +239,89 @@ bool isPartNumber(std::string_view token)
 
 enum class Rest { Annotations, SecondValue, Other };
 
-// What follows a value: packages, tolerances, power ratings, coefficients and part numbers, or
-// something else. The first tolerance and a second value are kept.
+// What stands at `at` after the separators: an annotation, which `at` is moved past (packages,
+// tolerances, ratings, coefficients, words of known kinds, part numbers), a value, which `at`
+// is moved to, something else, or the end. The first tolerance, package and part number are
+// kept, and the value's text.
+enum class Token { Annotation, Value, Other, End };
+Token tokenAt(std::string_view rest, std::size_t &at, CellValue &cell)
+{
+    while (at < rest.size() && isSeparator(rest[at]) && !plusMinusAt(rest, at))
+        ++at;
+    if (at == rest.size())
+        return Token::End;
+    std::optional<int> hundredths;
+    if (const std::size_t end = toleranceEnd(rest, at, true, hundredths); end != at) {
+        if (cell.toleranceText.empty()) {
+            cell.toleranceText = trimmed(rest.substr(at, end - at));
+            cell.toleranceHundredths = hundredths;
+        }
+        at = end;
+        return Token::Annotation;
+    }
+    if (const std::size_t end =
+            std::max({powerEnd(rest, at), tempcoEnd(rest, at), voltageEnd(rest, at)});
+        end != at) {
+        at = end;
+        return Token::Annotation;
+    }
+    const std::size_t end = wordEnd(rest, at);
+    const std::string_view word = rest.substr(at, end - at);
+    // A package or a letter code may also end at a dash or an underscore.
+    const std::string_view part = word.substr(0, word.find_first_of("-_"));
+    // A footprint's name: "R_0603_1608Metric", "RESC1608X55N".
+    if (namesFootprint(word)) {
+        if (cell.package.empty())
+            cell.package = word;
+        at = end;
+        return Token::Annotation;
+    }
+    if (const bool package = isPackage(part);
+        package || (cell.toleranceText.empty() && toleranceOfLetter(part))) {
+        if (!package) {
+            cell.toleranceText = part;
+            cell.toleranceHundredths = toleranceOfLetter(part);
+        } else if (cell.package.empty()) {
+            cell.package = part;
+        }
+        at += part.size();
+        return Token::Annotation;
+    }
+    if (parseValue(part).value) {
+        cell.secondValue = part;
+        return Token::Value;
+    }
+    // Words of resistor types, materials and units: "thick film", "anti-sulfur", "OHM".
+    if (attributeWord(word) || attributeWord(part)) {
+        at = end;
+        return Token::Annotation;
+    }
+    if (!isPartNumber(word))
+        return Token::Other;
+    if (cell.partNumber.empty())
+        cell.partNumber = word;
+    at = end;
+    return Token::Annotation;
+}
+
+// What follows a value: annotations alone, a second value (kept), or something else.
 Rest classifyRest(std::string_view rest, CellValue &cell)
 {
     // After a space, a group of three digits alone would part thousands ("1 000").
     if (const std::string_view group = trimmed(rest);
         group.size() == 3 && skipDigits(group, 0) == 3 && rest.front() == ' ')
         return Rest::Other;
-    std::size_t at = 0;
-    while (true) {
-        while (at < rest.size() && isSeparator(rest[at]) && !plusMinusAt(rest, at))
-            ++at;
-        if (at == rest.size())
+    for (std::size_t at = 0;;)
+        switch (tokenAt(rest, at, cell)) {
+        case Token::Annotation:
+            continue;
+        case Token::End:
             return Rest::Annotations;
-        std::optional<int> hundredths;
-        if (const std::size_t end = toleranceEnd(rest, at, true, hundredths); end != at) {
-            if (cell.toleranceText.empty()) {
-                cell.toleranceText = trimmed(rest.substr(at, end - at));
-                cell.toleranceHundredths = hundredths;
-            }
-            at = end;
-            continue;
-        }
-        std::size_t end = std::max({powerEnd(rest, at), tempcoEnd(rest, at), voltageEnd(rest, at)});
-        if (end != at) {
-            at = end;
-            continue;
-        }
-        end = wordEnd(rest, at);
-        const std::string_view word = rest.substr(at, end - at);
-        // A package or a letter code may also end at a dash or an underscore.
-        const std::string_view part = word.substr(0, word.find_first_of("-_"));
-        // A footprint's name: "R_0603_1608Metric", "RESC1608X55N".
-        if (namesFootprint(word)) {
-            if (cell.package.empty())
-                cell.package = word;
-            at = end;
-            continue;
-        }
-        if (const bool package = isPackage(part);
-            package || (cell.toleranceText.empty() && toleranceOfLetter(part))) {
-            if (!package) {
-                cell.toleranceText = part;
-                cell.toleranceHundredths = toleranceOfLetter(part);
-            } else if (cell.package.empty()) {
-                cell.package = part;
-            }
-            at += part.size();
-            continue;
-        }
-        if (parseValue(part).value) {
-            cell.secondValue = part;
+        case Token::Value:
             return Rest::SecondValue;
-        }
-        // Words of resistor types, materials and units: "thick film", "anti-sulfur", "OHM".
-        if (attributeWord(word) || attributeWord(part)) {
-            at = end;
-            continue;
-        }
-        if (!isPartNumber(word))
+        case Token::Other:
             return Rest::Other;
-        if (cell.partNumber.empty())
-            cell.partNumber = word;
-        at = end;
-    }
+        }
 }
 
 // A semicolon, and a comma before a space or a letter, part too: "0.22, 1206", "10k,1%" stays
@@ -363,6 +384,40 @@ CellValue readValueCell(std::string_view text)
             }
     }
     return read;
+}
+
+CellValue readDescriptionCell(std::string_view text)
+{
+    const std::string_view cell = trimmed(text);
+    CellValue none{cell, parseValue(cell), {}, {}, {}, {}, {}};
+    if (cell.size() > longestDescription)
+        return none;
+    // Word by word: annotations of known kinds, up to the value, which reads as a value cell's
+    // does with what follows it.
+    CellValue before;
+    for (std::size_t at = 0;;) {
+        switch (tokenAt(cell, at, before)) {
+        case Token::Annotation:
+            continue;
+        case Token::End:
+        case Token::Other:
+            return none;
+        case Token::Value:
+            break;
+        }
+        CellValue read = valueLeading(cell.substr(at));
+        if (!read.parsed.value)
+            return none;
+        if (read.toleranceText.empty()) {
+            read.toleranceText = before.toleranceText;
+            read.toleranceHundredths = before.toleranceHundredths;
+        }
+        if (read.package.empty())
+            read.package = before.package;
+        if (read.partNumber.empty())
+            read.partNumber = before.partNumber;
+        return read;
+    }
 }
 
 std::optional<int> toleranceOfIecLetter(char letter)

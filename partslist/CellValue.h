@@ -27,6 +27,11 @@ struct CellValue {
 
 CellValue readValueCell(std::string_view cell);
 
+// A description's value, by the same rule, wherever it stands: every other word is of a known
+// kind, and there is one value ("RES SMD 10K OHM 1% 1/10W 0603" is 10 kΩ ±1 %; in "RES
+// 10K-100K" a second value leaves it unreadable).
+CellValue readDescriptionCell(std::string_view cell);
+
 // IEC 60062's letter for a tolerance, in capitals ("F" is ±1 %): hundredths of a percent.
 std::optional<int> toleranceOfIecLetter(char letter);
 

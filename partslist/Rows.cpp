@@ -162,6 +162,20 @@ std::optional<std::size_t> valueColumn(const Header &header, std::span<const Rec
     return best;
 }
 
+// The value a part number's key reads in it, as though a value cell wrote it.
+CellValue valueOfPartNumber(std::string_view cell)
+{
+    CellValue read{trimmed(cell), {}, {}, {}, {}, {}, {}};
+    const std::vector<std::string_view> numbers = partNumbersIn(cell);
+    if (numbers.empty())
+        return read;
+    if (const auto reading = partnumbers::readPartNumber(numbers.front())) {
+        read.parsed.value = reading->ohms;
+        read.toleranceHundredths = reading->toleranceHundredths;
+    }
+    return read;
+}
+
 // A resistor's part numbers, each read by its maker's key: its part-number cell's, and one its
 // value cell names; and the size its footprint names, else its value cell's package.
 void takeOrderAndSize(Part &part, const CellValue &reading, std::string_view footprint,
@@ -226,10 +240,19 @@ std::optional<Columns> columnsOf(Header header, std::span<const Record> rows)
 {
     Columns columns;
     columns.references = referenceColumn(header, rows);
-    const std::optional<std::size_t> value = valueColumn(header, rows, columns.references);
-    if (!value)
+    if (const std::optional<std::size_t> value = valueColumn(header, rows, columns.references))
+        columns.value = *value;
+    else if (const auto description = columnsWith(header, Role::Description);
+             columns.references && !description.empty()) {
+        columns.value = description.front();
+        columns.valueFrom = ValueFrom::Description;
+    } else if (const auto partNumber = columnsWith(header, Role::PartNumber);
+               columns.references && !partNumber.empty()) {
+        columns.value = partNumber.front();
+        columns.valueFrom = ValueFrom::PartNumber;
+    } else {
         return std::nullopt;
-    columns.value = *value;
+    }
     if (const auto tolerance = columnsWith(header, Role::Tolerance); !tolerance.empty())
         columns.tolerance = tolerance.front();
     if (const auto quantity = columnsWith(header, Role::Quantity); !quantity.empty())
@@ -290,7 +313,12 @@ Part partInRow(const Record &fields, const Columns &columns)
         part.kind = Part::Kind::NotFitted;
         return part;
     }
-    const CellValue reading = readValueCell(value);
+    part.valueFrom = columns.valueFrom;
+    const CellValue reading = columns.valueFrom == ValueFrom::Description
+                                  ? readDescriptionCell(value)
+                              : columns.valueFrom == ValueFrom::PartNumber
+                                  ? valueOfPartNumber(value)
+                                  : readValueCell(value);
     if (!reading.parsed.value && part.references.empty()) {
         // Notes and totals under a list of references: "Used currency rates:".
         if (columns.references && reading.secondValue.empty())

@@ -31,9 +31,14 @@ struct Header {
 // The header a record is: one that labels a value column; nullopt otherwise.
 std::optional<Header> headerIn(const Record &fields, long line);
 
+// Where a list's values stand: a column of values; where none is, the descriptions, or the part
+// numbers that a maker's key reads.
+enum class ValueFrom { Value, Description, PartNumber };
+
 struct Columns {
     Header header;
     std::size_t value = 0;
+    ValueFrom valueFrom = ValueFrom::Value;
     std::optional<std::size_t> references, tolerance, quantity, partNumber, footprint;
     std::vector<std::size_t> morePartNumbers; // alternates' columns after the first
     std::optional<std::size_t> fitting;       // a DNP, Fitted, Populate or Status column
@@ -58,6 +63,7 @@ struct Part {
         None,      // no part: a title, a blank row, a total, the header once more
     } kind = Kind::None;
     std::vector<std::string> references;
+    ValueFrom valueFrom = ValueFrom::Value;
     std::string cell;        // the value's cell as written
     std::string value;       // the value's own text, or the whole cell when no value leads it
     ParsedValue parsed;      // value, read

@@ -41,6 +41,8 @@ private slots:
     void sizesAreHeldToTheirPartNumbers_data();
     void sizesAreHeldToTheirPartNumbers();
     void everyPartNumberColumnIsHeldToTheValue();
+    void listsWithoutValuesReadDescriptionsOrPartNumbers_data();
+    void listsWithoutValuesReadDescriptionsOrPartNumbers();
     void jsonNamesWhatEachPartNumberSays_data();
     void jsonNamesWhatEachPartNumberSays();
     void rowsBeyondThoseThatWaitAreHeldToThem();
@@ -691,6 +693,57 @@ void TestCheckCommand::bareSizesAreReadAsTheListWritesThem()
     QFETCH(QString, out);
     const CodeCommandResult result = check({}, "Ref,Value,Package,MPN\n" + rows + "\n");
     QCOMPARE(result.out, out);
+}
+
+void TestCheckCommand::listsWithoutValuesReadDescriptionsOrPartNumbers_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::addColumn<int>("status");
+    QTest::newRow("descriptions, as Kitspace's lists have them")
+        << "References,Qty,Description,MPN\n"
+           "R1,1,RES SMD 10K OHM 1% 0603,RC0603FR-0710KL\n"
+           "R2,1,22K 1206,RC1206FR-0722KL\n"
+           "R3,1,Thermistor NTC 10K,\n"
+           "C1,1,100n,\n"
+        << "-:4: R3: description 'Thermistor NTC 10K': no one value reads in it among words of "
+           "known kinds\n"
+        << "ohmilka-code: -: no column of values; the values are read from the descriptions "
+           "('Description')\nohmilka-code: checked 3: 2 in series, 0 outside, 1 unreadable; 0 "
+           "not fitted, 1 other part skipped; 0 mismatches with part numbers, 0 part numbers not "
+           "decoded\n"
+        << 2;
+    QTest::newRow("a description's value against its part number")
+        << "Designator,Description,MPN\nR1,RES 4K7 0603,RC0603FR-0710KL\n"
+        << "-:2: R1: value 4.7 kΩ, but part number RC0603FR-0710KL is 10 kΩ ±1 %\n"
+        << "ohmilka-code: -: no column of values; the values are read from the descriptions "
+           "('Description')\nohmilka-code: checked 1: 0 in series, 0 outside, 0 unreadable; 0 "
+           "not fitted, 0 other parts skipped; 1 mismatch with its part number, 0 part numbers "
+           "not decoded\n"
+        << 1;
+    QTest::newRow("part numbers, as assembly templates have them")
+        << "Designator,Qty,MPN\nR1,1,RC0603FR-0710KL\nR2,1,ABC-1\n"
+        << "-:3: R2: no column of values, and no maker's key reads part number 'ABC-1'\n"
+        << "ohmilka-code: -: no column of values; the values are read from the part numbers "
+           "('MPN')\nohmilka-code: checked 2: 1 in series, 0 outside, 1 unreadable; 0 not "
+           "fitted, 0 other parts skipped; 0 mismatches with part numbers, 0 part numbers not "
+           "decoded\n"
+        << 2;
+}
+
+// A list without a column of values is read from its descriptions, by the rule of a value cell
+// wherever the value stands, or from the part numbers a maker's key reads; the report says so.
+void TestCheckCommand::listsWithoutValuesReadDescriptionsOrPartNumbers()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(int, status);
+    const CodeCommandResult result = check({}, list);
+    QCOMPARE(result.out, out);
+    QCOMPARE(result.err, err);
+    QCOMPARE(result.status, status);
 }
 
 void TestCheckCommand::jsonNamesWhatEachPartNumberSays_data()

@@ -122,7 +122,7 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(QString, message);
         // Standard input as --stock -: a list of one value, or a table with none.
-        const std::string input = message.contains("header") ? "Ref,Description\nR1,10k\n" : "1k\n";
+        const std::string input = message.contains("header") ? "Ref,Qty\nR1,10k\n" : "1k\n";
         const CodeCommandResult result = runCodeCommand(words(arguments), Language::English, input);
         QCOMPARE(result.status, 2);
         QVERIFY2(result.err.startsWith("ohmilka-code: " + message), qPrintable(result.err));

@@ -43,6 +43,8 @@ private slots:
     void columnsAreJudgedByTheirCells();
     void rowsThatAreNoPartsAreSkipped_data();
     void rowsThatAreNoPartsAreSkipped();
+    void descriptionsGiveTheirOneValue_data();
+    void descriptionsGiveTheirOneValue();
     void valueCellsNameTheirPackageAndPartNumber_data();
     void valueCellsNameTheirPackageAndPartNumber();
     void footprintsNameTheirChipSize_data();
@@ -551,6 +553,49 @@ void TestPartsList::eachReferenceIsTakenOnce()
                      qPrintable(QStringLiteral("R%1, round %2").arg(i).arg(round)));
     QVERIFY(references.insert("R"));
     QVERIFY(!references.insert("R"));
+}
+
+void TestPartsList::descriptionsGiveTheirOneValue_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("value");     // "" where none reads
+    QTest::addColumn<QString>("tolerance"); // as the cell writes it
+    QTest::addColumn<QString>("second");    // a second value, which leaves it unreadable
+    const auto row = [](const char *name, const char *cell, const char *value,
+                        const char *tolerance = "", const char *second = "") {
+        QTest::newRow(name) << QString::fromUtf8(cell) << QString::fromUtf8(value)
+                            << QString::fromUtf8(tolerance) << QString::fromUtf8(second);
+    };
+    row("a distributor's", "RES SMD 10K OHM 1% 1/10W 0603", "10K OHM", "1%");
+    row("a value and a package", "22K 1206", "22K");
+    row("a rating after the package", "RES 220R 0603 0.25W", "220R");
+    row("commas and a unit apart", "Chip Resistor, 10 kOhm, ±1%, 0.1W, 0603", "10 kOhm", "±1%");
+    row("a dash among words", "Thick Film Resistors - SMD 1/10W 10K OHM 1%", "10K OHM", "1%");
+    row("a jumper", "RES SMD 0 OHM JUMPER 1/10W 0603", "0 OHM");
+    row("a tolerance before the value", "1% 4k7 resistor", "4k7", "1%");
+    row("a value alone", "10k", "10k");
+    row("a range is two values", "RES 10K-100K", "10K", "", "100K");
+    row("a word of no known kind before", "Thermistor NTC 10K", "");
+    row("a word of no known kind after", "10K NTC", "");
+    row("a series name", "RES CRGCQ 0603 2K7 1%", "");
+    row("no value", "RES SMD 0603", "");
+}
+
+void TestPartsList::descriptionsGiveTheirOneValue()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, value);
+    QFETCH(QString, tolerance);
+    QFETCH(QString, second);
+    const std::string text = cell.toStdString();
+    const CellValue read = readDescriptionCell(text);
+    QCOMPARE(read.parsed.value ? QString::fromUtf8(read.text.data(), qsizetype(read.text.size()))
+                               : QString(),
+             value);
+    QCOMPARE(QString::fromUtf8(read.toleranceText.data(), qsizetype(read.toleranceText.size())),
+             tolerance);
+    QCOMPARE(QString::fromUtf8(read.secondValue.data(), qsizetype(read.secondValue.size())),
+             second);
 }
 
 void TestPartsList::valueCellsNameTheirPackageAndPartNumber_data()
