@@ -8,7 +8,7 @@
   timed in the same run, round by round;
 - the same values as a Czech spreadsheet saves them, with references and a description:
   semicolons, Windows-1250, CR LF: a median of at most 1.5 s;
-- the same values with a footprint and a part number each, of seven makers' keys and one that
+- the same values with a footprint and a part number each, of five makers' keys and one that
   no key reads, every part number held to its value and size: a median of at most 2.5 s;
 - a CSV whose second row is 60 MB of commas: a peak memory below 64 MB, as for any input.
 The peak memory of every run is measured (the largest resident size the kernel reports).
@@ -94,7 +94,7 @@ with tempfile.TemporaryDirectory() as folder:
         parts.write("Ref,Value,Footprint,MPN\n")
         for number in range(values):
             parts.write(f"R{number + 1},{forms[number % len(forms)]},"
-                        f"Resistor_SMD:R_0603_1608Metric,{numbers[number % len(forms)]}\n")
+                        f"Resistor_SMD:R_0603_1608Metric,{numbers[number % len(numbers)]}\n")
     flood = os.path.join(folder, "flood.csv")
     with open(flood, "w") as parts:
         parts.write("Value\n")

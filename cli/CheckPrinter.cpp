@@ -3,6 +3,7 @@
 
 #include "CheckPrinter.h"
 
+#include "Designators.h"
 #include "Json.h"
 #include "PartNumbers.h"
 #include "Readings.h"
@@ -16,8 +17,8 @@
 
 namespace ohmilka::cli {
 
-std::optional<std::string> valueSourceText(std::string_view file,
-                                           const partslist::Columns &columns, const Texts &texts)
+std::optional<std::string> valueSourceText(std::string_view file, const partslist::Columns &columns,
+                                           const Texts &texts)
 {
     if (columns.valueFrom == partslist::ValueFrom::Value)
         return std::nullopt;
@@ -233,7 +234,7 @@ private:
             const partnumbers::PartNumberReading &reading = *disagreement.ordered->reading;
             return texts_.say("value {value}, but part number {number} is {part}",
                               "hodnota {value}, ale objednací číslo {number} je {part}",
-                              "value"_a = withTolerance(*finding.ohms, finding.tolerance),
+                              "value"_a = withTolerance(*finding.ohms, part.toleranceHundredths),
                               "number"_a = number,
                               "part"_a = withTolerance(reading.ohms, reading.toleranceHundredths));
         }
@@ -245,24 +246,28 @@ private:
             std::string rowText(rowSize.inch);
             if (part.sizeNaming == partslist::SizeNaming::Metric ||
                 (part.sizeNaming == partslist::SizeNaming::Either && !(rowSize == *part.size)))
-                rowText +=
-                    texts_.say(" (metric {code})", " (metricky {code})", "code"_a = rowSize.metric);
+                rowText += texts_.say(" (metric {code})", " (metrický kód {code})",
+                                      "code"_a = rowSize.metric);
             return texts_.say(
                 part.sizeFromValue
                     ? "value cell names {size}, but part number {number} is {article} {part} part"
                     : "footprint {size}, but part number {number} is {article} {part} part",
                 part.sizeFromValue
-                    ? "buňka hodnoty uvádí {size}, ale objednací číslo {number} je díl {part}"
-                    : "pouzdro {size}, ale objednací číslo {number} je díl {part}",
+                    ? "buňka hodnoty uvádí {size}, ale objednací číslo {number} je pro pouzdro "
+                      "{part}"
+                    : "pouzdro {size}, ale objednací číslo {number} je pro pouzdro {part}",
                 "size"_a = rowText, "number"_a = number,
                 "article"_a = size.starts_with('0') ? "an" : "a", "part"_a = size);
         }
         case Disagreement::Kind::SamePartNumber:
             break;
         }
-        // The other row by its references; where it has none, by its line.
+        // The other row by its references; where it has none, or R? alone, by its line.
+        const bool annotated =
+            std::any_of(disagreement.otherReferences.begin(), disagreement.otherReferences.end(),
+                        [](const std::string &r) { return !partslist::isUnannotated(r); });
         std::string other =
-            !disagreement.otherReferences.empty() ? printable(listOf(disagreement.otherReferences))
+            annotated ? printable(listOf(disagreement.otherReferences))
             : disagreement.otherFile == finding.entry.file
                 ? texts_.say("line {line}", "řádek {line}", "line"_a = disagreement.otherLine)
                 : fmt::format("{}:{}", printable(disagreement.otherFile), disagreement.otherLine);
@@ -272,8 +277,7 @@ private:
             otherPart += disagreement.otherSize->inch;
         }
         return texts_.say("part number {number} is also ordered for {other} at {otherPart}",
-                          "objednací číslo {number} se objednává i pro {other} s hodnotou "
-                          "{otherPart}",
+                          "stejné objednací číslo {number} má i {other} ({otherPart})",
                           "number"_a = number, "other"_a = other, "otherPart"_a = otherPart);
     }
 
@@ -512,6 +516,9 @@ public:
                 .text("label", columns.header.labels[*index])
                 .number("number", Decimal{static_cast<std::int64_t>(*index) + 1, 0});
         };
+        std::vector<JsonObject> more;
+        for (const std::size_t index : columns.morePartNumbers)
+            more.push_back(*column(index));
         write(JsonObject()
                   .text("file", file)
                   .number("line", Decimal{columns.header.line, 0})
@@ -521,6 +528,8 @@ public:
                   .object("tolerance_column", column(columns.tolerance))
                   .object("quantity_column", column(columns.quantity))
                   .object("part_number_column", column(columns.partNumber))
+                  .objects("more_part_number_columns", more)
+                  .object("footprint_column", column(columns.footprint))
                   .object("fitting_column", column(columns.fitting))
                   .text("value_from", valueFromName(columns.valueFrom)),
               valueSourceText(file, columns, texts_));

@@ -125,7 +125,8 @@ void CheckReport::check(const Entry &entry)
             unread = true;
             noteNumber(ordered.number, value, entry);
         }
-    // A bare 0402 or 0603 is told by the list's other sizes, known at its end.
+    // A bare 0402 or 0603 is told by the list's other sizes, known at its end: the rows it is
+    // held to a part number's size on wait for it.
     const bool sizeOpen =
         part.size && part.sizeNaming == partslist::SizeNaming::Either &&
         std::any_of(part.ordered.begin(), part.ordered.end(),
@@ -142,6 +143,8 @@ std::optional<partnumbers::Size> CheckReport::sizeOf(std::optional<partnumbers::
 {
     if (!size || naming != partslist::SizeNaming::Either)
         return size;
+    if (!waited_)
+        return std::nullopt; // not told before the end of the file
     if (bareSizes_.inch && bareSizes_.metric)
         return std::nullopt; // no telling which
     return bareSizes_.metric ? partslist::asMetricCode(*size) : size;
@@ -205,8 +208,10 @@ std::vector<Disagreement> CheckReport::sameNumberAs(const partslist::Part &part,
 
 void CheckReport::endOfFile()
 {
+    waited_ = true;
     for (Waiting &row : waiting_)
         checkValue({row.file, row.line, row.part, row.notAnnotated}, row.value);
+    waited_ = false;
     waiting_.clear();
     rowsOfNumber_.clear();
     bareSizes_ = {};

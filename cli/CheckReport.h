@@ -111,6 +111,7 @@ private:
     struct BareSizes {
         bool inch = false, metric = false;
     } bareSizes_;
+    bool waited_ = false; // rows are checked at the end of their file, its sizes all seen
 };
 
 } // namespace ohmilka::cli

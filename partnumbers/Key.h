@@ -4,8 +4,8 @@
 #pragma once
 
 // A maker's part-numbering key, written as data: its fields in order, each field's codes and
-// their meanings, and the form of the resistance. Reading a part number walks this description,
-// and so will writing one, so that the two cannot disagree.
+// their meanings, and the form of the resistance. Data rather than code, so that one
+// description serves every use of a key: reading a part number walks it.
 
 #include <array>
 #include <cstdint>
@@ -33,8 +33,9 @@ enum class FieldRole : std::uint8_t {
     Size,  // the case size, each code's meaning its inch code
     Tolerance,
     Resistance,
-    Tcr,   // temperature coefficient
-    Power, // a power rating or grade of its own
+    Tcr,    // temperature coefficient
+    Power,  // a power rating or grade of its own
+    Series, // a series or type within the family: Panasonic's 3GEY, ROHM's EZP
     Termination,
     Packaging,
     Special, // a suffix: lead-free mark, special version

@@ -91,7 +91,7 @@ constexpr std::array<Field, 7> lowOhmFields{{
     {.role = FieldRole::Fixed, .codes = erj},
     {.role = FieldRole::Fixed, .codes = hyphen, .optional = true},
     {.role = FieldRole::Size, .codes = lowOhmSizes},
-    {.role = FieldRole::Power, .codes = lowOhmRegions},
+    {.role = FieldRole::Series, .codes = lowOhmRegions},
     {.role = FieldRole::Tolerance, .codes = lowOhmTolerances},
     {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 3, 4, {}}},
     {.role = FieldRole::Packaging, .codes = lowOhmPackaging},
@@ -107,7 +107,7 @@ constexpr Open packagingLetter{"ABCDEFGHIJKLMNOPQRSTUVWXYZ", 1, 1};
 constexpr std::array<Field, 6> generalFields{{
     {.role = FieldRole::Fixed, .codes = erj},
     {.role = FieldRole::Fixed, .codes = hyphen, .optional = true},
-    {.role = FieldRole::Power, .open = seriesCode},
+    {.role = FieldRole::Series, .open = seriesCode},
     {.role = FieldRole::Tolerance, .codes = generalTolerances},
     {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 3, 4, {}}},
     {.role = FieldRole::Packaging, .open = packagingLetter},
@@ -115,7 +115,7 @@ constexpr std::array<Field, 6> generalFields{{
 constexpr std::array<Field, 6> jumperFields{{
     {.role = FieldRole::Fixed, .codes = erj},
     {.role = FieldRole::Fixed, .codes = hyphen, .optional = true},
-    {.role = FieldRole::Power, .open = seriesCode},
+    {.role = FieldRole::Series, .open = seriesCode},
     {.role = FieldRole::Tolerance, .codes = jumperTolerance},
     {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 3, 3, "R00"}},
     {.role = FieldRole::Packaging, .open = packagingLetter},

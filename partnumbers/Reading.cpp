@@ -12,6 +12,7 @@ namespace ohmilka::partnumbers {
 
 namespace {
 constexpr std::string_view digits = "0123456789";
+constexpr std::size_t longestCode = 8; // of any key's table: "CRCW", "RN73H", "TDD"
 
 bool allOf(std::string_view text, std::string_view set)
 {
@@ -129,15 +130,11 @@ private:
                     next(length, nullptr, ohms);
             return;
         }
-        std::array<const Code *, 16> matching{};
-        std::size_t count = 0;
-        for (const Code &code : f.codes)
-            if (rest.starts_with(code.code) && count < matching.size())
-                matching[count++] = &code;
-        std::sort(matching.begin(), matching.begin() + count,
-                  [](const Code *a, const Code *b) { return a->code.size() > b->code.size(); });
-        for (std::size_t i = 0; i < count; ++i)
-            next(matching[i]->code.size(), matching[i]);
+        // The longest code that starts the rest first.
+        for (std::size_t length = longestCode; length > 0; --length)
+            for (const Code &code : f.codes)
+                if (code.code.size() == length && rest.starts_with(code.code))
+                    next(length, &code);
         if (!f.open.characters.empty())
             for (std::size_t length = std::min<std::size_t>(f.open.longest, rest.size());
                  length >= f.open.shortest && length > 0; --length)
@@ -166,9 +163,10 @@ private:
         for (const Step &s : steps_) {
             if (s.code.empty() && !s.ohms)
                 continue; // an optional field left out
+            // An open size's meaning is the table's own inch code: the text read is a buffer's.
             const std::string_view meaning = s.known ? s.known->meaning
                                              : s.field->role == FieldRole::Size
-                                                 ? s.code
+                                                 ? sizeOfInch(s.code)->inch
                                                  : std::string_view();
             if (s.known) {
                 if (s.known->jumper == Jumper::Only && !jumper)
@@ -260,9 +258,9 @@ std::optional<PartNumberReading> readPartNumber(std::string_view partNumber)
 
 std::string_view roleName(FieldRole role)
 {
-    constexpr std::array<std::string_view, 9> names{"fixed",       "size",      "tolerance",
-                                                    "resistance",  "tcr",       "power",
-                                                    "termination", "packaging", "special"};
+    constexpr std::array<std::string_view, 10> names{
+        "fixed", "size",   "tolerance",   "resistance", "tcr",
+        "power", "series", "termination", "packaging",  "special"};
     return names[static_cast<std::size_t>(role)];
 }
 

@@ -37,7 +37,7 @@ constexpr std::array<Field, 7> fieldsOf(const std::array<Code, prefixes> &prefix
     return {{
         {.role = FieldRole::Fixed, .codes = prefix},
         {.role = FieldRole::Size, .codes = sizes},
-        {.role = FieldRole::Power, .open = typeCode},
+        {.role = FieldRole::Series, .open = typeCode},
         {.role = FieldRole::Tolerance, .codes = tolerances},
         {.role = FieldRole::Special, .codes = fx, .optional = true},
         {.role = FieldRole::Special, .codes = lowOhm, .optional = true},

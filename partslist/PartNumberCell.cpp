@@ -12,37 +12,29 @@
 namespace ohmilka::partslist {
 
 namespace {
-bool hasDigit(std::string_view word)
+// A maker's part number has a letter and a digit, and four characters at least: "RC0603FR-0710KL",
+// "ABC-1"; not "-", "TBD", "1%", "0603" or "10K".
+bool mayBePartNumber(std::string_view word)
 {
-    return std::any_of(word.begin(), word.end(), isDigit);
+    return word.size() >= 4 && std::any_of(word.begin(), word.end(), isDigit) &&
+           std::any_of(word.begin(), word.end(), isAsciiLetter);
 }
 
-// The part numbers of one alternate: the alternate; its one word with digits after words
-// without (a maker's name); or its words with digits where a key reads each.
+// The part numbers of one alternate: its words that may be part numbers, without the brackets
+// around them; the words beside them are makers' names and notes ("Yageo", "(alt:").
 void numbersIn(std::string_view alternate, std::vector<std::string_view> &numbers)
 {
-    alternate = trimmed(alternate);
-    if (alternate.empty())
-        return;
-    std::vector<std::string_view> numbered;
-    std::size_t named = 0;
-    bool eachRead = true;
     for (std::size_t at = 0; at < alternate.size();) {
         const std::size_t end = std::min(alternate.find(' ', at), alternate.size());
-        if (const std::string_view word = alternate.substr(at, end - at); !word.empty()) {
-            if (hasDigit(word)) {
-                numbered.push_back(word);
-                eachRead = eachRead && partnumbers::readPartNumber(word);
-            } else {
-                ++named;
-            }
-        }
+        std::string_view word = alternate.substr(at, end - at);
+        while (!word.empty() && std::string_view("([:").find(word.front()) != word.npos)
+            word.remove_prefix(1);
+        while (!word.empty() && std::string_view(")]:").find(word.back()) != word.npos)
+            word.remove_suffix(1);
+        if (mayBePartNumber(word))
+            numbers.push_back(word);
         at = end + 1;
     }
-    if ((numbered.size() == 1 && named > 0) || (numbered.size() > 1 && eachRead))
-        numbers.insert(numbers.end(), numbered.begin(), numbered.end());
-    else if (!numbered.empty()) // every maker's part number has a digit; "-", "N/A", "TBD" none
-        numbers.push_back(alternate);
 }
 
 // Where an alternate ends: a comma, semicolon, bar or slash, or " or ".
@@ -73,8 +65,8 @@ std::vector<std::string_view> partNumbersIn(std::string_view cell)
     if (cell.empty())
         return {};
     // One word, or a part number of its own slash or comma (Bourns' jumper CR0603-J/-000ELF).
-    if (cell.find_first_of(",;|/ ") == std::string_view::npos || partnumbers::readPartNumber(cell))
-        return hasDigit(cell) ? std::vector{cell} : std::vector<std::string_view>();
+    if (partnumbers::readPartNumber(cell))
+        return {cell};
     std::vector<std::string_view> numbers;
     for (std::size_t at = 0; at <= cell.size();) {
         std::size_t length = 0;

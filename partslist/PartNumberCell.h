@@ -5,7 +5,7 @@
 
 // The part numbers a part-number cell names: one, or alternates parted by commas, semicolons,
 // slashes, bars or "or", each perhaps after its maker's name ("Yageo RC0402FR-0710KL / Panasonic
-// ERJ-2RKF1002X"). Words without a digit are no part numbers: "-", "N/A", "TBD".
+// ERJ-2RKF1002X"). A part number has a letter and a digit: "-", "N/A", "TBD", "1%" are none.
 
 #include <string_view>
 #include <vector>

@@ -181,16 +181,19 @@ CellValue valueOfPartNumber(std::string_view cell)
 void takeOrderAndSize(Part &part, const CellValue &reading, std::string_view footprint,
                       std::span<const std::string_view> moreNumbers = {})
 {
+    // Each once, as two columns or a value cell may repeat one.
     const auto take = [&](std::string_view cell) {
         for (const std::string_view number : partNumbersIn(cell))
-            part.ordered.push_back({std::string(number), partnumbers::readPartNumber(number)});
+            if (std::none_of(part.ordered.begin(), part.ordered.end(), [&](const OrderedPart &o) {
+                    return lowered(o.number) == lowered(number);
+                }))
+                part.ordered.push_back({std::string(number), partnumbers::readPartNumber(number)});
     };
     take(part.partNumber);
     std::for_each(moreNumbers.begin(), moreNumbers.end(), take);
     // In the value cell only what a key reads is taken for a part number.
-    if (!reading.partNumber.empty())
-        if (auto known = partnumbers::readPartNumber(reading.partNumber))
-            part.ordered.push_back({std::string(reading.partNumber), std::move(known)});
+    if (!reading.partNumber.empty() && partnumbers::readPartNumber(reading.partNumber))
+        take(reading.partNumber);
     part.footprint = trimmed(footprint);
     auto found = sizeOfFootprint(part.footprint);
     if (!found && !reading.package.empty()) {
@@ -314,11 +317,9 @@ Part partInRow(const Record &fields, const Columns &columns)
         return part;
     }
     part.valueFrom = columns.valueFrom;
-    const CellValue reading = columns.valueFrom == ValueFrom::Description
-                                  ? readDescriptionCell(value)
-                              : columns.valueFrom == ValueFrom::PartNumber
-                                  ? valueOfPartNumber(value)
-                                  : readValueCell(value);
+    CellValue reading = columns.valueFrom == ValueFrom::Description  ? readDescriptionCell(value)
+                        : columns.valueFrom == ValueFrom::PartNumber ? valueOfPartNumber(value)
+                                                                     : readValueCell(value);
     if (!reading.parsed.value && part.references.empty()) {
         // Notes and totals under a list of references: "Used currency rates:".
         if (columns.references && reading.secondValue.empty())
@@ -328,6 +329,12 @@ Part partInRow(const Record &fields, const Columns &columns)
             return part;
         }
     }
+    // A description that repeats the row's reference ("R17") names no value of 0.17 Ω.
+    if (columns.valueFrom == ValueFrom::Description &&
+        std::any_of(
+            part.references.begin(), part.references.end(),
+            [&](const std::string &reference) { return isWord(reading.text, lowered(reference)); }))
+        reading.parsed = {};
     takeReading(part, reading);
     if (const std::string_view tolerance = cellOf(fields, columns.tolerance); !tolerance.empty()) {
         part.tolerance = tolerance;

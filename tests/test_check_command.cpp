@@ -568,7 +568,7 @@ void TestCheckCommand::valuesAreHeldToTheirPartNumbers_data()
                         << "" << clean << 0;
     QTest::newRow("the alternate that disagrees is named")
         << "R10,10k,,\"Yageo RC0402FR-0710KL / Panasonic ERJ-2RKF2002X\""
-        << "-:2: R10: value 10 kΩ ±1 %, but part number ERJ-2RKF2002X is 20 kΩ ±1 %\n"
+        << "-:2: R10: value 10 kΩ, but part number ERJ-2RKF2002X is 20 kΩ ±1 %\n"
         << "; 1 mismatch with its part number, 0 part numbers not decoded" << 1;
     QTest::newRow("alternates that agree") << "R10,10k,,RC0402FR-0710KL or ERJ-2RKF1002X"
                                            << "" << clean << 0;
@@ -652,7 +652,7 @@ void TestCheckCommand::everyPartNumberColumnIsHeldToTheValue()
     const CodeCommandResult result =
         check({}, "References,Value,Manufacturer,MPN,Manufacturer,MPN\n"
                   "R1,10K,,RC0805FR-0710KL,TE Connectivity,CRG0805F1K0\n");
-    QCOMPARE(result.out, "-:2: R1: value 10 kΩ ±1 %, but part number CRG0805F1K0 is 1 kΩ ±1 %\n");
+    QCOMPARE(result.out, "-:2: R1: value 10 kΩ, but part number CRG0805F1K0 is 1 kΩ ±1 %\n");
     QVERIFY2(result.err.trimmed().endsWith("1 mismatch with its part number, 0 part numbers not "
                                            "decoded"),
              qPrintable(result.err));
@@ -722,6 +722,13 @@ void TestCheckCommand::listsWithoutValuesReadDescriptionsOrPartNumbers_data()
            "not fitted, 0 other parts skipped; 1 mismatch with its part number, 0 part numbers "
            "not decoded\n"
         << 1;
+    QTest::newRow("a description of the reference names no value")
+        << "References,Description,MPN\nR17,R17,RC0603FR-0747RL\n"
+        << "-:2: R17: description 'R17': no one value reads in it among words of known kinds\n"
+        << "ohmilka-code: -: no column of values; the values are read from the descriptions "
+           "('Description')\nohmilka-code: checked 1: 0 in series, 0 outside, 1 unreadable; 0 "
+           "not fitted, 0 other parts skipped\n"
+        << 2;
     QTest::newRow("part numbers, as assembly templates have them")
         << "Designator,Qty,MPN\nR1,1,RC0603FR-0710KL\nR2,1,ABC-1\n"
         << "-:3: R2: no column of values, and no maker's key reads part number 'ABC-1'\n"
@@ -844,6 +851,17 @@ void TestCheckCommand::onePartNumberOnTwoValuesIsAMismatch_data()
         << "-:2: R1: part number ABC-1 is also ordered for R2 at 10 kΩ, 0805\n"
            "-:3: R2: part number ABC-1 is also ordered for R1 at 10 kΩ, 0402\n"
         << "2 mismatches with part numbers, 2 part numbers not decoded";
+    QTest::newRow("placeholders are no part numbers") << "R1,10k,Any 1%\nR2,4k7,Any 1%\nR3,1k,-\n"
+                                                         "R4,2k,-"
+                                                      << ""
+                                                      << "checked 4: 4 in series, 0 outside, 0 "
+                                                         "unreadable; 0 not fitted, 0 other "
+                                                         "parts skipped";
+    QTest::newRow("R? by its line")
+        << "R?,10k,ABC-1\nR?,4k7,ABC-1"
+        << "-:2: R?: part number ABC-1 is also ordered for line 3 at 4.7 kΩ; not annotated\n"
+           "-:3: R?: part number ABC-1 is also ordered for line 2 at 10 kΩ; not annotated\n"
+        << "2 part numbers not decoded; 2 not annotated";
     QTest::newRow("a row of no references by its line")
         << "R1,10k,ABC-1\n,4k7,ABC-1"
         << "-:2: R1: part number ABC-1 is also ordered for line 3 at 4.7 kΩ\n"

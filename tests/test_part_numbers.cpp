@@ -85,13 +85,13 @@ private slots:
                                         << "20000 Ω ±1 % (Panasonic ERJ), 0402";
         QTest::newRow("3G, marking, three digits")
             << "ERJ-3GEYJ103V"
-            << "10000 Ω ±5 % (Panasonic ERJ), unknown power 3GEY, unknown packaging V";
+            << "10000 Ω ±5 % (Panasonic ERJ), unknown series 3GEY, unknown packaging V";
         QTest::newRow("2G, jumper")
             << "ERJ-2GE0R00X"
-            << "0 Ω jumper (Panasonic ERJ), unknown power 2GE, unknown packaging X";
+            << "0 Ω jumper (Panasonic ERJ), unknown series 2GE, unknown packaging X";
         QTest::newRow("anti-surge, no hyphen")
             << "ERJP06D1002V"
-            << "10000 Ω ±0.5 % (Panasonic ERJ), unknown power P06, unknown packaging V";
+            << "10000 Ω ±0.5 % (Panasonic ERJ), unknown series P06, unknown packaging V";
         QTest::newRow("R as the point") << "ERJ-3EKF49R9V"
                                         << "49.9 Ω ±1 % (Panasonic ERJ), 0603";
         QTest::newRow("±0.5 %, the key's example") << "ERJ3RBD1002V"
@@ -159,15 +159,15 @@ private slots:
     {
         columns();
         QTest::newRow("MCR03, FX") << "MCR03EZPFX1002"
-                                   << "10000 Ω ±1 % (ROHM MCR), unknown power EZP";
+                                   << "10000 Ω ±1 % (ROHM MCR), unknown series EZP";
         QTest::newRow("MCR01, J") << "MCR01MZPJ103"
-                                  << "10000 Ω ±5 % (ROHM MCR), unknown power MZP";
+                                  << "10000 Ω ±5 % (ROHM MCR), unknown series MZP";
         QTest::newRow("MCR jumper") << "MCR03EZPJ000"
-                                    << "0 Ω jumper (ROHM MCR), unknown power EZP";
+                                    << "0 Ω jumper (ROHM MCR), unknown series EZP";
         QTest::newRow("ESR, J") << "ESR03EZPJ103"
-                                << "10000 Ω ±5 % (ROHM ESR), unknown power EZP";
+                                << "10000 Ω ±5 % (ROHM ESR), unknown series EZP";
         QTest::newRow("ESR, F") << "ESR10EZPF1002"
-                                << "10000 Ω ±1 % (ROHM ESR), unknown power EZP";
+                                << "10000 Ω ±1 % (ROHM ESR), unknown series EZP";
         QTest::newRow("four digits after J") << "MCR03EZPJ1002"
                                              << "not read";
     }

@@ -701,14 +701,20 @@ void TestPartsList::partNumberCellsNameEachAlternate_data()
                                                     << "RC0603FR-0715KL | RC0603FR-1015KL";
     QTest::newRow("a carriage return after it") << "RK73Z1JTTD\r"
                                                 << "RK73Z1JTTD";
-    QTest::newRow("words of a description stay whole") << "RES 10K 0603"
-                                                       << "RES 10K 0603";
+    QTest::newRow("a description names none") << "RES 10K 0603"
+                                              << "";
     QTest::newRow("empty") << "  "
                            << "";
     QTest::newRow("a placeholder is none") << "-"
                                            << "";
     QTest::newRow("nor words without digits") << "N/A, TBD"
                                               << "";
+    QTest::newRow("nor a tolerance or a package beside a maker") << "Any 1%, Generic 0603"
+                                                                 << "";
+    QTest::newRow("a note beside it") << "RC0603FR-0710KL 1%"
+                                      << "RC0603FR-0710KL";
+    QTest::newRow("an alternate in brackets") << "RC0603FR-0710KL (alt: ERJ-3EKF1002V)"
+                                              << "RC0603FR-0710KL | ERJ-3EKF1002V";
 }
 
 void TestPartsList::partNumberCellsNameEachAlternate()
