@@ -89,6 +89,7 @@ bool holdsNoDesignators(const Columns &columns, std::size_t column)
     case Role::Quantity:
     case Role::Manufacturer:
     case Role::PartNumber:
+    case Role::OrderNumber:
     case Role::Description:
     case Role::Footprint:
         return true;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace ohmilka::partslist {
 
@@ -36,6 +37,17 @@ constexpr std::array labelTable{
     LabelRow{"partreference", Role::Reference},        // OrCAD Capture's part reference
     LabelRow{"schematicreference", Role::Reference},   // Octopart
     LabelRow{"pozice", Role::Reference},               // Czech spreadsheets
+    LabelRow{"refnumber", Role::Reference},            // "Ref.-No.", German "Ref.-Nr."
+    LabelRow{"referenz", Role::Reference},             // KiCad in German
+    LabelRow{"référence", Role::Reference},            // KiCad in French
+    LabelRow{"repère", Role::Reference},               // French spreadsheets
+    LabelRow{"repères", Role::Reference},              // French spreadsheets, grouped
+    LabelRow{"referencia", Role::Reference},           // KiCad in Spanish
+    LabelRow{"designador", Role::Reference},           // Spanish and Portuguese spreadsheets
+    LabelRow{"riferimento", Role::Reference},          // KiCad in Italian
+    LabelRow{"oznaczenie", Role::Reference},           // KiCad in Polish
+    LabelRow{"位号", Role::Reference},                 // JLCPCB and EasyEDA in Chinese
+    LabelRow{"标号", Role::Reference},                 // Chinese spreadsheets
     // Eagle's list of parts; KiBoM's symbol; OrCAD Capture's value.
     LabelRow{"part", Role::ReferenceCandidate, 0, mayBeValue},
     LabelRow{"bauteil", Role::ReferenceCandidate, 0, mayBeValue}, // Eagle in German
@@ -51,14 +63,25 @@ constexpr std::array labelTable{
     LabelRow{"val", Role::Value, 0},         // hand-made lists
     LabelRow{"hodnota", Role::Value, 0},     // Czech spreadsheets
     LabelRow{"wert", Role::Value, 0},        // German spreadsheets
+    LabelRow{"valeur", Role::Value, 0},      // KiCad in French
+    LabelRow{"valor", Role::Value, 0},       // KiCad in Spanish
+    LabelRow{"valore", Role::Value, 0},      // KiCad in Italian
+    LabelRow{"wartość", Role::Value, 0},     // KiCad in Polish
+    LabelRow{"值", Role::Value, 0},          // EasyEDA in Chinese
+    LabelRow{"数值", Role::Value, 0},        // Chinese spreadsheets
     LabelRow{"comment", Role::Value, 1},     // Altium, JLCPCB's template
     LabelRow{"designation", Role::Value, 2}, // pcbnew's BOM
     LabelRow{"name", Role::Unknown, 0, mayBeValue}, // EasyEDA; a symbol in DipTrace, TinyCAD
     LabelRow{"descriptionvalue", Role::Unknown, 0, mayBeValue}, // PCBWay's template
     // Tolerances.
-    LabelRow{"tolerance", Role::Tolerance}, // KiCad fields, Altium parameters, Digi-Key
-    LabelRow{"tol", Role::Tolerance},       // hand-made lists
-    LabelRow{"toleranz", Role::Tolerance},  // German spreadsheets
+    LabelRow{"tolerance", Role::Tolerance},  // KiCad fields, Altium parameters, Digi-Key
+    LabelRow{"tol", Role::Tolerance},        // hand-made lists
+    LabelRow{"toleranz", Role::Tolerance},   // German spreadsheets
+    LabelRow{"tolérance", Role::Tolerance},  // French spreadsheets
+    LabelRow{"tolerancia", Role::Tolerance}, // Spanish spreadsheets
+    LabelRow{"tolleranza", Role::Tolerance}, // Italian spreadsheets
+    LabelRow{"tolerancja", Role::Tolerance}, // Polish spreadsheets
+    LabelRow{"精度", Role::Tolerance},       // Chinese spreadsheets
     // Quantities.
     LabelRow{"qty", Role::Quantity},            // kicad-cli, KiCost, Eagle, PCBWay, Octopart
     LabelRow{"quantity", Role::Quantity},       // Altium, OrCAD, EasyEDA, DipTrace, Proteus
@@ -71,6 +94,14 @@ constexpr std::array labelTable{
     LabelRow{"počet", Role::Quantity},          // Czech spreadsheets
     LabelRow{"ks", Role::Quantity},             // Czech spreadsheets: pieces
     LabelRow{"menge", Role::Quantity},          // German spreadsheets
+    LabelRow{"anzahl", Role::Quantity},         // German spreadsheets
+    LabelRow{"stückzahl", Role::Quantity},      // German spreadsheets
+    LabelRow{"quantité", Role::Quantity},       // French spreadsheets
+    LabelRow{"qté", Role::Quantity},            // French spreadsheets
+    LabelRow{"cantidad", Role::Quantity},       // Spanish spreadsheets
+    LabelRow{"quantità", Role::Quantity},       // Italian spreadsheets
+    LabelRow{"ilość", Role::Quantity},          // Polish spreadsheets
+    LabelRow{"数量", Role::Quantity},           // JLCPCB and EasyEDA in Chinese
     // Item numbers.
     LabelRow{"item", Role::ItemNumber},       // OrCAD, PADS, Eeschema's grouped BOM
     LabelRow{"itemnumber", Role::ItemNumber}, // PCBWay "Item #"
@@ -106,6 +137,12 @@ constexpr std::array labelTable{
     LabelRow{"mfg", Role::Manufacturer},              // KiCost and KiBot aliases
     LabelRow{"mnf", Role::Manufacturer},              // KiCost and KiBot aliases
     LabelRow{"výrobce", Role::Manufacturer},          // Czech spreadsheets
+    LabelRow{"hersteller", Role::Manufacturer},       // German spreadsheets
+    LabelRow{"fabricant", Role::Manufacturer},        // French spreadsheets
+    LabelRow{"fabricante", Role::Manufacturer},       // Spanish spreadsheets
+    LabelRow{"produttore", Role::Manufacturer},       // Italian spreadsheets
+    LabelRow{"producent", Role::Manufacturer},        // Polish spreadsheets
+    LabelRow{"制造商", Role::Manufacturer},           // JLCPCB in Chinese
     // Makers' part numbers.
     LabelRow{"mpn", Role::PartNumber},                    // KiBoM, MacroFab, Octopart, LibrePCB
     LabelRow{"manufacturerpartnumber", Role::PartNumber}, // Altium, PADS, Digi-Key
@@ -122,11 +159,41 @@ constexpr std::array labelTable{
     LabelRow{"manufacturernumber", Role::PartNumber},     // KiCad fields "Manufacturer_No"
     LabelRow{"manufpn", Role::PartNumber},                // KiCad fields "ManufPN"
     LabelRow{"pn", Role::PartNumber},                     // KiCad fields "PN", "P/N"
+    LabelRow{"herstellernummer", Role::PartNumber},       // German spreadsheets
+    LabelRow{"herstellerteilenummer", Role::PartNumber},  // German spreadsheets
+    LabelRow{"référencefabricant", Role::PartNumber},     // French spreadsheets
+    LabelRow{"制造商零件编号", Role::PartNumber},         // JLCPCB in Chinese
+    // Distributors' and assembly houses' numbers: never the references.
+    LabelRow{"lcsc", Role::OrderNumber},                  // JLCPCB's template, EasyEDA
+    LabelRow{"lcscpart", Role::OrderNumber},              // JLCPCB's template
+    LabelRow{"lcscpartnumber", Role::OrderNumber},        // EasyEDA "LCSC Part #"
+    LabelRow{"jlcpcbpartnumber", Role::OrderNumber},      // JLCPCB "JLCPCB Part #"
+    LabelRow{"商品编号", Role::OrderNumber},              // LCSC in Chinese
+    LabelRow{"digikey", Role::OrderNumber},               // KiCost, Kitspace
+    LabelRow{"digikeypartnumber", Role::OrderNumber},     // Digi-Key, KiBoM
+    LabelRow{"digikeynumber", Role::OrderNumber},         // "Digi-Key #"
+    LabelRow{"mouser", Role::OrderNumber},                // Kitspace
+    LabelRow{"mouserpartnumber", Role::OrderNumber},      // Mouser
+    LabelRow{"mousernumber", Role::OrderNumber},          // Mouser "Mouser #"
+    LabelRow{"farnell", Role::OrderNumber},               // Kitspace
+    LabelRow{"newark", Role::OrderNumber},                // Kitspace
+    LabelRow{"rs", Role::OrderNumber},                    // Kitspace
+    LabelRow{"sku", Role::OrderNumber},                   // Seeed Fusion
+    LabelRow{"ordercode", Role::OrderNumber},             // Proteus, Farnell
+    LabelRow{"ordernumber", Role::OrderNumber},           // hand-made lists
+    LabelRow{"supplierpartnumber", Role::OrderNumber},    // Altium, Octopart
+    LabelRow{"supplierpn", Role::OrderNumber},            // KiBot
+    LabelRow{"distributorpartnumber", Role::OrderNumber}, // hand-made lists
     // Descriptions: never read for a value.
     LabelRow{"description", Role::Description},  // nearly every tool
     LabelRow{"desc", Role::Description},         // KiCost
     LabelRow{"popis", Role::Description},        // Czech spreadsheets
     LabelRow{"beschreibung", Role::Description}, // German spreadsheets
+    LabelRow{"désignation", Role::Description},  // French spreadsheets
+    LabelRow{"descripción", Role::Description},  // Spanish spreadsheets
+    LabelRow{"descrizione", Role::Description},  // Italian spreadsheets
+    LabelRow{"opis", Role::Description},         // Polish spreadsheets
+    LabelRow{"描述", Role::Description},         // JLCPCB in Chinese
     // Footprints.
     LabelRow{"footprint", Role::Footprint},        // KiCad, Altium, EasyEDA, JLCPCB
     LabelRow{"package", Role::Footprint},          // Eagle, LibrePCB, pcbnew up to KiCad 6
@@ -137,6 +204,16 @@ constexpr std::array labelTable{
     LabelRow{"packagefootprint", Role::Footprint}, // PCBWay
     LabelRow{"case", Role::Footprint},             // hand-made lists
     LabelRow{"pouzdro", Role::Footprint},          // Czech spreadsheets
+    LabelRow{"bauform", Role::Footprint},          // German spreadsheets
+    LabelRow{"boîtier", Role::Footprint},          // French spreadsheets
+    LabelRow{"empreinte", Role::Footprint},        // KiCad in French
+    LabelRow{"encapsulado", Role::Footprint},      // Spanish spreadsheets
+    LabelRow{"huella", Role::Footprint},           // KiCad in Spanish
+    LabelRow{"contenitore", Role::Footprint},      // Italian spreadsheets
+    LabelRow{"obudowa", Role::Footprint},          // Polish spreadsheets
+    LabelRow{"封装", Role::Footprint},             // JLCPCB and EasyEDA in Chinese
+    LabelRow{"jedectype", Role::Footprint},        // Cadence Allegro "JEDEC_TYPE"
+    LabelRow{"pcbdecal", Role::Footprint},         // PADS "PCB Decal"
 };
 } // namespace
 
@@ -163,13 +240,52 @@ std::string normalisedLabel(std::string_view label)
     return normalised;
 }
 
+namespace {
+// One edit apart: a letter changed, added, left out, or two neighbours swapped.
+bool oneEditApart(std::string_view a, std::string_view b)
+{
+    if (a.size() > b.size())
+        std::swap(a, b);
+    if (b.size() - a.size() > 1)
+        return false;
+    std::size_t at = 0;
+    while (at < a.size() && a[at] == b[at])
+        ++at;
+    if (at == a.size())
+        return a.size() != b.size(); // one letter added at the end, or the same
+    if (a.size() != b.size())
+        return a.substr(at) == b.substr(at + 1);
+    return a.substr(at + 1) == b.substr(at + 1) || // changed
+           (at + 1 < a.size() && a[at] == b[at + 1] && a[at + 1] == b[at] &&
+            a.substr(at + 2) == b.substr(at + 2)); // swapped
+}
+
+// Labels this short are too near each other to be told apart by one edit.
+constexpr std::size_t shortestNearLabel = 5;
+} // namespace
+
 LabelMeaning meaningOfLabel(std::string_view label)
 {
     const std::string normalised = normalisedLabel(label);
     const auto row = std::find_if(labelTable.begin(), labelTable.end(),
                                   [&](const LabelRow &known) { return known.label == normalised; });
-    return row == labelTable.end() ? LabelMeaning{}
-                                   : LabelMeaning{row->role, row->rank, row->mayBeValue};
+    if (row != labelTable.end())
+        return {row->role, row->rank, row->mayBeValue};
+    // A misspelling, "Referance", "Desigantor", "Vaule": the meaning of the one known label
+    // within one edit, where no two such labels mean different things.
+    if (normalised.size() < shortestNearLabel)
+        return {};
+    std::optional<LabelMeaning> near;
+    for (const LabelRow &known : labelTable) {
+        if (known.label.size() < shortestNearLabel || !oneEditApart(known.label, normalised))
+            continue;
+        const LabelMeaning meaning{known.role, known.rank, known.mayBeValue};
+        if (near && (near->role != meaning.role || near->rank != meaning.rank ||
+                     near->mayBeValue != meaning.mayBeValue))
+            return {};
+        near = meaning;
+    }
+    return near.value_or(LabelMeaning{});
 }
 
 } // namespace ohmilka::partslist

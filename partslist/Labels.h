@@ -24,6 +24,7 @@ enum class Role {
     Fitted,    // Fitted, Populate: "no" leaves the part off
     Manufacturer,
     PartNumber,
+    OrderNumber, // a distributor's or assembly house's: never the references
     Description,
     Footprint,
 };

@@ -121,9 +121,16 @@ std::optional<std::size_t> referenceColumn(const Header &header, std::span<const
     for (const std::size_t column : columnsWith(header, Role::ReferenceCandidate))
         if (!columnsWith(header, Role::Value).empty() && holdsDesignators(rows, column, 2))
             return column;
+    // A column of designators under no known label names a resistor: LCSC's numbers (C25804)
+    // read as designators of capacitors alone.
+    const auto namesAResistorSomewhere = [&](std::size_t column) {
+        return std::any_of(rows.begin(), rows.end(), [&](const Record &row) {
+            return namesAResistor(referencesIn(cellOf(row, column)));
+        });
+    };
     for (const Role role : {Role::Unknown, Role::ItemNumber})
         for (const std::size_t column : columnsWith(header, role))
-            if (holdsDesignators(rows, column, 5))
+            if (holdsDesignators(rows, column, 5) && namesAResistorSomewhere(column))
                 return column;
     return std::nullopt;
 }

@@ -44,16 +44,21 @@ void TestCheckAccount::everyResistorIsAccountedFor_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("summary");
-    // Order numbers that look like designators are taken for references, and the resistors
-    // stand under a label with a typing error.
-    QTest::newRow("a column of order numbers taken for references")
+    // Order numbers that look like designators are never the references, and the resistors
+    // stand under a label with a typing error, read for what it is one letter from.
+    QTest::newRow("order numbers beside a misspelt label")
         << "Value,LCSC,Desginator,Qty\n10k,C25804,\"R1,R2\",2\n100n,C14663,C1,1\n"
            "4k7,C23162,R3,1\n"
-        << 2 << "-:2: R1–R3: not read: the column 'Desginator' was not taken for references\n"
-        << "checked 0: 0 in series, 0 outside, 0 unreadable; 0 not fitted, 3 other parts "
-           "skipped; 3 resistors not read";
+        << 0 << ""
+        << "checked 2: 2 in series, 0 outside, 0 unreadable; 0 not fitted, 1 other part "
+           "skipped";
+    QTest::newRow("LCSC's numbers under a label the table does not hold")
+        << "Value,Lieferant,Bezug,Qty\n10k,C25804,\"R1,R2\",2\n100n,C14663,C1,1\n"
+        << 0 << ""
+        << "checked 1: 1 in series, 0 outside, 0 unreadable; 0 not fitted, 1 other part "
+           "skipped";
     QTest::newRow("a header of labels the table does not hold")
-        << "Wert,LCSC,Desginator\n10k,C25804,\"R1,R2\"\n"
+        << "Ware,Code,Posten\n10k,C25804,\"R1,R2\"\n"
         << 2 << "-:2: R1, R2: not read: no header names a column of values\n"
         << "; 2 resistors not read";
     QTest::newRow("a file that names resistors and checks none")
@@ -171,17 +176,16 @@ void TestCheckAccount::linesAboveAHeaderAreLookedOver()
 void TestCheckAccount::resistorsNotReadHaveTheirObject()
 {
     const CodeCommandResult result =
-        check({"--csv", "--json"}, "Value,LCSC,Desginator,Qty\n10k,C25804,\"R1,R2\",2\n");
+        check({"--csv", "--json"}, "Ref,Value,Notes,Qty\nR9,10k,\"R1,R2\",2\n");
     const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 4); // columns, the other part, the resistors not read, the summary
+    QCOMPARE(lines.size(), 4); // columns, the part, the resistors not read, the summary
     const QJsonObject notRead = QJsonDocument::fromJson(lines[2].toUtf8()).object();
     QCOMPARE(notRead.value("result").toString(), "not_read");
     QCOMPARE(notRead.value("line").toInt(), 2);
     QCOMPARE(notRead.value("references").toVariant().toStringList(), QStringList({"R1", "R2"}));
-    QCOMPARE(notRead.value("reason").toString(),
-             "the column 'Desginator' was not taken for references");
+    QCOMPARE(notRead.value("reason").toString(), "the column 'Notes' was not taken for references");
     QCOMPARE(notRead.value("text").toString(),
-             "-:2: R1, R2: not read: the column 'Desginator' was not taken for references");
+             "-:2: R1, R2: not read: the column 'Notes' was not taken for references");
     const QJsonObject summary = QJsonDocument::fromJson(lines[3].toUtf8()).object();
     QCOMPARE(summary.value("not_read").toInt(), 2);
     QCOMPARE(result.status, 2);

@@ -372,7 +372,31 @@ void TestPartsList::labelsMeanTheirRoles_data()
     row("Tolerance (%)", Role::Tolerance);
     row("Package/Footprint", Role::Footprint);
     row("Device", Role::Unknown);
-    row("Supplier Part Number 1", Role::Unknown);
+    row("Supplier Part Number 1", Role::OrderNumber);
+    // Misspellings one edit from a known label of five letters or more; shorter ones, and those
+    // as near to two labels of other meanings, are not read for one.
+    for (const char *misspelt : {"Referance", "Desigantor", "Designatr", "Refferences"})
+        row(misspelt, Role::Reference);
+    row("Vaule", Role::Value);
+    row("Quantiy", Role::Quantity);
+    row("Vlue", Role::Unknown);
+    row("Refs2", Role::Reference); // a column number, not an edit
+    // Designers' languages, and the tools that write them.
+    for (const char *reference :
+         {"Référence", "Referencia", "Riferimento", "Oznaczenie", "Referenz", "Ref.-No.", "位号"})
+        row(reference, Role::Reference);
+    for (const char *value : {"Valeur", "Valor", "Valore", "Wartość", "Wert", "值"})
+        row(value, Role::Value);
+    for (const char *quantity : {"Quantité", "Cantidad", "Quantità", "Ilość", "Anzahl", "数量"})
+        row(quantity, Role::Quantity);
+    for (const char *footprint :
+         {"Boîtier", "Encapsulado", "Obudowa", "封装", "PCB Decal", "JEDEC_TYPE"})
+        row(footprint, Role::Footprint);
+    for (const char *order :
+         {"LCSC", "LCSC Part #", "Digi-Key Part Number", "Mouser #", "SKU", "Order Code"})
+        row(order, Role::OrderNumber);
+    row("P/N", Role::PartNumber);
+    row("Désignation", Role::Description);
 }
 
 void TestPartsList::labelsMeanTheirRoles()
