@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <unordered_map>
 #include <vector>
 
 namespace ohmilka::partslist {
@@ -33,6 +34,41 @@ std::vector<std::size_t> splitUnder(char separator, std::string_view raw, Record
         return splitAtSpaceRuns(raw, fields);
     splitRecord(raw, separator, fields);
     return {};
+}
+// The header's field starts, and those of its words, one space after another, under which
+// most rows that read ahead start a field too.
+template <class Rows>
+std::vector<std::size_t> startsUnderHeader(std::string_view header,
+                                           const std::vector<std::size_t> &starts, const Rows &rows)
+{
+    std::unordered_map<std::size_t, std::size_t> rowStarts;
+    std::size_t counted = 0;
+    Record fields;
+    for (const auto &row : rows) {
+        if (row.tooLong || trimmed(row.raw).empty())
+            continue;
+        ++counted;
+        for (const std::size_t start : splitAtSpaceRuns(row.raw, fields))
+            ++rowStarts[start];
+    }
+    std::vector<std::size_t> refined = starts;
+    std::size_t character = 0;
+    bool afterSpace = false;
+    for (const char c : header) {
+        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80)
+            continue; // within a character
+        if (c == ' ') {
+            afterSpace = true;
+        } else {
+            if (afterSpace && counted > 0 && rowStarts[character] * 2 > counted &&
+                std::find(refined.begin(), refined.end(), character) == refined.end())
+                refined.push_back(character);
+            afterSpace = false;
+        }
+        ++character;
+    }
+    std::sort(refined.begin(), refined.end());
+    return refined;
 }
 } // namespace
 
@@ -83,7 +119,14 @@ bool PartsListReader::findHeader()
     for (const char candidate : tableLayouts) {
         if (separator_ != anySeparator && separator_ != candidate)
             continue;
-        const std::vector<std::size_t> starts = splitUnder(candidate, header, fields);
+        std::vector<std::size_t> starts = splitUnder(candidate, header, fields);
+        if (candidate == alignedColumns) {
+            // Eagle's header words may stand one space apart ("Qty Value"): where its rows'
+            // fields start under a word of it, so does a column.
+            readAhead();
+            starts = startsUnderHeader(header, starts, ahead_);
+            splitAligned(header, starts, fields);
+        }
         std::optional<Header> labels = headerIn(fields, current_.line);
         if (!labels)
             continue;

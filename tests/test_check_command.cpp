@@ -41,6 +41,7 @@ private slots:
     void sizesAreHeldToTheirPartNumbers_data();
     void sizesAreHeldToTheirPartNumbers();
     void everyPartNumberColumnIsHeldToTheValue();
+    void alignedHeadersOfWordsOneSpaceApartAreRead();
     void listsWithoutValuesReadDescriptionsOrPartNumbers_data();
     void listsWithoutValuesReadDescriptionsOrPartNumbers();
     void jsonNamesWhatEachPartNumberSays_data();
@@ -751,6 +752,21 @@ void TestCheckCommand::listsWithoutValuesReadDescriptionsOrPartNumbers()
     QCOMPARE(result.out, out);
     QCOMPARE(result.err, err);
     QCOMPARE(result.status, status);
+}
+
+// Eagle's text part lists may set two header words one space apart ("Qty Value"); the columns
+// are where the rows' fields start under them.
+void TestCheckCommand::alignedHeadersOfWordsOneSpaceApartAreRead()
+{
+    const CodeCommandResult result =
+        check({}, "Qty Value  Device      Package  Parts     Description\n"
+                  "1   10k    R-EU_R0805  R0805    R1        RESISTOR, European symbol\n"
+                  "2   100nF  C-EUC0805   C0805    C1, C2    CAPACITOR, European symbol\n"
+                  "1   5k     R-EU_R0805  R0805    R2        RESISTOR, European symbol\n");
+    QCOMPARE(result.out,
+             "-:4: R2: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n");
+    QCOMPARE(result.err, "ohmilka-code: checked 2: 1 in series, 1 outside, 0 unreadable; 0 not "
+                         "fitted, 1 other part skipped\n");
 }
 
 void TestCheckCommand::jsonNamesWhatEachPartNumberSays_data()

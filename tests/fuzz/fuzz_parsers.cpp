@@ -7,6 +7,7 @@
 // spreadsheet (.xlsx, .ods), a KiCad netlist of either kind and KiCad 5's schematic. Nothing may
 // crash, hang, or be accepted as a value that does not read back the same.
 
+#include "CellValue.h"
 #include "Decimal.h"
 #include "Design.h"
 #include "Designators.h"
@@ -53,6 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                     (reading->ohms.mantissa == 0) != !reading->toleranceHundredths))
         std::abort(); // a negative resistance, or a jumper with a tolerance
     partslist::sizeOfFootprint(text);
+    if (const partslist::CellValue description = partslist::readDescriptionCell(text);
+        description.parsed.value && description.parsed.value->mantissa < 0)
+        std::abort(); // a negative value read from a description
     for (const std::string_view number : partslist::partNumbersIn(text))
         if (number.empty() || number.data() < text.data() ||
             number.data() + number.size() > text.data() + text.size())
