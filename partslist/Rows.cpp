@@ -357,6 +357,30 @@ Part partInRow(const Record &fields, const Columns &columns)
     return part;
 }
 
+namespace {
+// "R1, R2: 1K 1/8W SMD 0805", "R1,R3,R5 - 120 Ohms", "R9    10k": designators, then a colon, a
+// dash between spaces, a tab or two spaces, then what the part is; none where no designators
+// lead the line.
+std::optional<std::pair<std::string_view, std::string_view>> designatorsLead(std::string_view line)
+{
+    std::size_t end = std::string_view::npos, next = 0;
+    for (const std::string_view mark : {": ", " - ", "\t", "  "})
+        if (const std::size_t at = line.find(mark); at != std::string_view::npos && at < end) {
+            end = at;
+            next = at + mark.size();
+        }
+    if (end == std::string_view::npos || end == 0)
+        return std::nullopt;
+    const std::string_view designators = trimmed(line.substr(0, end));
+    std::string_view rest = trimmed(line.substr(next));
+    while (!rest.empty() && (rest.front() == '-' || rest.front() == ':' || rest.front() == ' '))
+        rest.remove_prefix(1);
+    if (rest.empty() || !listsDesignators(designators))
+        return std::nullopt;
+    return std::pair(designators, rest);
+}
+} // namespace
+
 Part partInLine(std::string_view line)
 {
     Part part;
@@ -364,6 +388,26 @@ Part partInLine(std::string_view line)
     if (line.empty() || line.front() == '#')
         return part;
     part.cell = line;
+    // A line of a list without a header that names its parts: the rest is read as a
+    // description is.
+    if (const auto lead = designatorsLead(line)) {
+        part.references = referencesIn(lead->first);
+        part.cell = lead->second;
+        if (!namesAResistor(part.references)) {
+            part.value = lead->second;
+            part.kind = Part::Kind::Other;
+            return part;
+        }
+        if (saysNotFitted(lead->second)) {
+            part.value = lead->second;
+            part.kind = Part::Kind::NotFitted;
+            return part;
+        }
+        const CellValue reading = readDescriptionCell(lead->second);
+        takeReading(part, reading);
+        takeOrderAndSize(part, reading, {});
+        return part;
+    }
     if (saysNotFitted(line)) {
         part.value = line;
         part.kind = Part::Kind::NotFitted;

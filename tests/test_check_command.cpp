@@ -42,6 +42,7 @@ private slots:
     void sizesAreHeldToTheirPartNumbers();
     void everyPartNumberColumnIsHeldToTheValue();
     void alignedHeadersOfWordsOneSpaceApartAreRead();
+    void linesThatLeadWithDesignatorsNameTheirParts();
     void listsWithoutValuesReadDescriptionsOrPartNumbers_data();
     void listsWithoutValuesReadDescriptionsOrPartNumbers();
     void jsonNamesWhatEachPartNumberSays_data();
@@ -766,6 +767,19 @@ void TestCheckCommand::alignedHeadersOfWordsOneSpaceApartAreRead()
     QCOMPARE(result.out,
              "-:4: R2: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n");
     QCOMPARE(result.err, "ohmilka-code: checked 2: 1 in series, 1 outside, 0 unreadable; 0 not "
+                         "fitted, 1 other part skipped\n");
+}
+
+// A list without a header may lead each line with the parts it names: a colon, a dash, a tab
+// or two spaces, then the part as a description says it.
+void TestCheckCommand::linesThatLeadWithDesignatorsNameTheirParts()
+{
+    const CodeCommandResult result =
+        check({}, "R1, R2: 1K 1/8W SMD 0805\nU1: Maxim MAX6817EUT+T\nR3 - 5k\nR4\t100 ohm 1%\n"
+                  "R5,R6    - 120 Ohms, 1/8W resistor\nR7: DNP\n4k7\n");
+    QCOMPARE(result.out,
+             "-:3: R3: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n");
+    QCOMPARE(result.err, "ohmilka-code: checked 5: 4 in series, 1 outside, 0 unreadable; 1 not "
                          "fitted, 1 other part skipped\n");
 }
 
