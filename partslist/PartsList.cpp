@@ -120,7 +120,7 @@ bool PartsListReader::findHeader()
         if (separator_ != anySeparator && separator_ != candidate)
             continue;
         std::vector<std::size_t> starts = splitUnder(candidate, header, fields);
-        if (candidate == alignedColumns) {
+        if (candidate == alignedColumns && !starts.empty()) {
             // Eagle's header words may stand one space apart ("Qty Value"): where its rows'
             // fields start under a word of it, so does a column.
             readAhead();

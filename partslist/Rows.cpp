@@ -226,6 +226,8 @@ void takeReading(Part &part, const CellValue &reading)
 
 std::optional<Header> headerIn(const Record &fields, long line)
 {
+    if (fields.size() == 0)
+        return std::nullopt;
     Header header;
     header.line = line;
     std::size_t known = 0;
