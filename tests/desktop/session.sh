@@ -26,13 +26,18 @@ trap cleanup EXIT
 # accepts clients, and ends at once where the number is taken; then the next is tried. It
 # listens on its socket file alone: the abstract socket of the same name is shared by every root
 # on the machine, so that a session in a fresh root would reach the display of one beside it.
-mkfifo "$folder/display"
+# Each attempt has a pipe of its own, and takes only its own number from it: a server of an
+# attempt given up on, slow to start on a busy machine, may still write its number, and a
+# client sent to that server, which is ended, finds no display.
 for attempt in 1 2 3 4 5 6 7 8; do
     number=$((100 + ($$ * 7 + attempt * 131) % 900))
+    mkfifo "$folder/display-$attempt"
     Xvfb ":$number" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -nolisten local \
-        3>"$folder/display" >"$folder/xvfb.log" 2>&1 &
+        3>"$folder/display-$attempt" >"$folder/xvfb.log" 2>&1 &
     server=$!
-    read -r -t 10 ready <"$folder/display" && break
+    ready=""
+    read -r -t 30 ready <"$folder/display-$attempt" || true
+    [[ $ready == "$number" ]] && break
     kill "$server" 2>/dev/null || true
     wait "$server" 2>/dev/null || true
     server=""
@@ -47,7 +52,15 @@ window_manager=$!
 # machine that may take seconds.
 for attempt in $(seq 600); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    [[ $attempt -lt 600 ]] || { echo "openbox did not start in 30 s:" >&2; cat "$folder/openbox.log" "$folder/xvfb.log" >&2; exit 1; }
+    [[ $attempt -lt 600 ]] || {
+        echo "openbox did not start in 30 s on $DISPLAY:" >&2
+        cat "$folder/openbox.log" "$folder/xvfb.log" >&2
+        # What the display's server and its socket were then, for the next one to read.
+        kill -0 "$server" 2>/dev/null && echo "Xvfb $server is running" >&2 || echo "Xvfb $server has ended" >&2
+        ls -la /tmp/.X11-unix >&2 || true
+        grep -a "X11-unix/X$ready" /proc/net/unix >&2 || echo "no socket of :$ready is listening" >&2
+        exit 1
+    }
     sleep 0.05
 done
 
