@@ -85,7 +85,7 @@ struct Tally {
 std::string summaryText(const Tally &tally, const Texts &texts);
 
 // Where a list without a column of values has its values read, or none for a list with one.
-std::optional<std::string> valueSourceText(std::string_view file,
-                                           const partslist::Columns &columns, const Texts &texts);
+std::optional<std::string> valueSourceText(std::string_view file, const partslist::Columns &columns,
+                                           const Texts &texts);
 
 } // namespace ohmilka::cli

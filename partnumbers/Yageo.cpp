@@ -25,7 +25,7 @@ constexpr std::array<Code, 11> sizes{{{"0075", "009005"},
                                       {"2512", "2512"}}};
 constexpr std::array<Code, 3> packaging{
     {{"R", "paper taping reel"}, {"K", "embossed taping reel"}, {"S", "ESD safe reel"}}};
-constexpr std::array<Code, 1> tcrBySpecification{{{"-", "as specified"}}};
+constexpr std::array<Code, 1> tcrOfTheSeries{{{"-", "the series' own"}}};
 constexpr std::array<Code, 6> reels{{{"07", "7 inch reel"},
                                      {"10", "10 inch reel"},
                                      {"13", "13 inch reel"},
@@ -44,14 +44,14 @@ constexpr std::array<Field, 8> thickFilm(std::span<const Code> series)
         {.role = FieldRole::Size, .codes = sizes},
         {.role = FieldRole::Tolerance, .codes = rcTolerances},
         {.role = FieldRole::Packaging, .codes = packaging},
-        {.role = FieldRole::Tcr, .codes = tcrBySpecification},
+        {.role = FieldRole::Tcr, .codes = tcrOfTheSeries},
         {.role = FieldRole::Packaging, .codes = reels},
         {.role = FieldRole::Resistance, .resistance = resistance},
         {.role = FieldRole::Special, .codes = defaultCode, .optional = true},
     }};
 }
 
-// Yageo "RC_L series" data sheet, product specification V.10 of December 12, 2018, page 2,
+// Yageo "RC_L series" data sheet, V.10 of December 12, 2018, page 2,
 // "Ordering information - global part number": RC0402JR-07100KL.
 constexpr std::array<Code, 1> rc{{{"RC", ""}}};
 constexpr auto rcFields = thickFilm(rc);

@@ -64,8 +64,9 @@ std::vector<std::string_view> partNumbersIn(std::string_view cell)
     cell = trimmed(cell);
     if (cell.empty())
         return {};
-    // One word, or a part number of its own slash or comma (Bourns' jumper CR0603-J/-000ELF).
-    if (partnumbers::readPartNumber(cell))
+    // A part number of its own slash or comma (Bourns' jumper CR0603-J/-000ELF); a cell of one
+    // word is read as its only alternate, without reading it twice.
+    if (cell.find_first_of(",;|/ ") != std::string_view::npos && partnumbers::readPartNumber(cell))
         return {cell};
     std::vector<std::string_view> numbers;
     for (std::size_t at = 0; at <= cell.size();) {

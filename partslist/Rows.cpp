@@ -188,19 +188,23 @@ CellValue valueOfPartNumber(std::string_view cell)
 void takeOrderAndSize(Part &part, const CellValue &reading, std::string_view footprint,
                       std::span<const std::string_view> moreNumbers = {})
 {
-    // Each once, as two columns or a value cell may repeat one.
-    const auto take = [&](std::string_view cell) {
-        for (const std::string_view number : partNumbersIn(cell))
-            if (std::none_of(part.ordered.begin(), part.ordered.end(), [&](const OrderedPart &o) {
+    // Each once, as two columns or a value cell may repeat one; each read once.
+    const auto take = [&](std::string_view cell, bool readOnly) {
+        for (const std::string_view number : partNumbersIn(cell)) {
+            if (std::any_of(part.ordered.begin(), part.ordered.end(), [&](const OrderedPart &o) {
                     return lowered(o.number) == lowered(number);
                 }))
-                part.ordered.push_back({std::string(number), partnumbers::readPartNumber(number)});
+                continue;
+            auto known = partnumbers::readPartNumber(number);
+            if (known || !readOnly)
+                part.ordered.push_back({std::string(number), std::move(known)});
+        }
     };
-    take(part.partNumber);
-    std::for_each(moreNumbers.begin(), moreNumbers.end(), take);
+    take(part.partNumber, false);
+    for (const std::string_view cell : moreNumbers)
+        take(cell, false);
     // In the value cell only what a key reads is taken for a part number.
-    if (!reading.partNumber.empty() && partnumbers::readPartNumber(reading.partNumber))
-        take(reading.partNumber);
+    take(reading.partNumber, true);
     part.footprint = trimmed(footprint);
     auto found = sizeOfFootprint(part.footprint);
     if (!found && !reading.package.empty()) {
