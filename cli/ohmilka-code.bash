@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Ohmilka developers
 # SPDX-License-Identifier: MIT
 
-# bash completion for ohmilka-code: commands, options, colour words and parts lists.
+# bash completion for ohmilka-code: commands, options, the values of options, colour words and
+# parts lists.
 _ohmilka_code()
 {
     local current=${COMP_WORDS[COMP_CWORD]} previous=${COMP_WORDS[COMP_CWORD-1]}
@@ -9,6 +10,7 @@ _ohmilka_code()
     for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
         case $word in decode|encode|series|smd|check|combine|divider) command=$word; break ;; esac
     done
+    # After an option that takes a value: its values, or none where any number goes.
     case $previous in
         --lang) COMPREPLY=($(compgen -W "cs en" -- "$current")); return ;;
         --bands) COMPREPLY=($(compgen -W "3 4 5 6" -- "$current")); return ;;
@@ -18,13 +20,17 @@ _ohmilka_code()
         --encoding) COMPREPLY=($(compgen -W "utf-8 utf-16le utf-16be windows-1250" -- "$current")); return ;;
         --parts) COMPREPLY=($(compgen -W "1 2 3 4" -- "$current")); return ;;
         --stock|--output) COMPREPLY=($(compgen -f -- "$current")); return ;;
+        --measured|--exclude|--within|--ratio|--vin|--vout|--vref|--vref-tolerance|--total|--count)
+            COMPREPLY=(); return ;;
     esac
     local options="--json --lang --help -h --version"
     case $command in
         "") COMPREPLY=($(compgen -W "decode encode series smd check combine divider $options" -- "$current")) ;;
         decode)
-            local colours="black brown red orange yellow green blue violet grey white gold silver pink none
-                           černá hnědá červená oranžová žlutá zelená modrá fialová šedá bílá zlatá stříbrná růžová žádná"
+            local colours="pink silver gold black brown red orange yellow green blue violet grey white none
+                           růžová stříbrná zlatá černá hnědá červená oranžová žlutá zelená modrá fialová šedá bílá žádná
+                           ruzova stribrna zlata cerna hneda cervena oranzova zluta zelena modra fialova seda bila zadna
+                           PK SR GD BK BN RD OG YE GN BU VT GY WH"
             COMPREPLY=($(compgen -W "$colours --measured $options" -- "$current")) ;;
         encode) COMPREPLY=($(compgen -W "--tolerance --bands --tempco --smd $options" -- "$current")) ;;
         series) COMPREPLY=($(compgen -W "--series $options" -- "$current")) ;;
