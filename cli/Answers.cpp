@@ -68,26 +68,37 @@ std::string sourceText(const PartsOnHand &parts, const Texts &texts)
 {
     const Language language = texts.language();
     if (!parts.fromStock)
-        return texts.say("{series}, {least} to {most}", "řady {series}, {least} až {most}",
+        return texts.say("{series}, {least} to {most}", "z řady {series}, {least} až {most}",
                          "series"_a = parts.source, "least"_a = ohmsText(seriesLeast, language),
                          "most"_a = ohmsText(seriesMost, language));
-    const std::size_t count = parts.values.size();
-    const std::string_view pattern = texts.plural(
-        static_cast<long>(count), "the {count} value in {file}", "the {count} values in {file}",
-        "{count} hodnoty v {file}", "{count} hodnot v {file}", "{count} hodnot v {file}");
-    return fmt::format(fmt::runtime(pattern), "count"_a = count, "file"_a = parts.source);
+    const long count = static_cast<long>(parts.values.size());
+    if (language == Language::English)
+        return fmt::format("the {} {} in {}", count, count == 1 ? "value" : "values", parts.source);
+    // Czech says where the values are as a place: in a file, in files, on standard input.
+    const std::string_view place = parts.files == std::vector<std::string>{"-"}
+                                       ? "na standardním vstupu"
+                                   : parts.files.size() == 1 ? "v souboru"
+                                                             : "v souborech";
+    return fmt::format("{} {} {} {}{}", czechFrom(count), count, count == 1 ? "hodnoty" : "hodnot",
+                       place,
+                       parts.files == std::vector<std::string>{"-"} ? "" : " " + parts.source);
 }
 
 JsonObject sourceJson(const PartsOnHand &parts)
 {
     JsonObject json;
+    std::vector<std::string> names;
+    for (const std::string &file : parts.files)
+        names.push_back(printable(file));
+    const std::vector<std::string_view> files(names.begin(), names.end());
     if (parts.fromStock)
-        json.null("series").text("stock", parts.source).null("least_ohms").null("most_ohms");
+        json.null("series").text("stock", parts.source).texts("stock_files", files);
     else
-        json.text("series", parts.source)
-            .null("stock")
-            .number("least_ohms", seriesLeast)
-            .number("most_ohms", seriesMost);
+        json.text("series", parts.source).null("stock").texts("stock_files", files);
+    if (parts.fromStock)
+        json.null("least_ohms").null("most_ohms");
+    else
+        json.number("least_ohms", seriesLeast).number("most_ohms", seriesMost);
     return json.number("values", Decimal{static_cast<std::int64_t>(parts.values.size()), 0})
         .numbers("excluded", parts.excluded);
 }

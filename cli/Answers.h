@@ -30,7 +30,8 @@ std::string errorText(double error, Language language);
 // A number for JSON, with 15 significant digits.
 Decimal jsonNumber(double number);
 
-// "E24, 1 Ω to 10 MΩ" or "the 37 values in stock.csv", after "from".
+// "E24, 1 Ω to 10 MΩ" or "the 37 values in stock.csv", after "from"; in Czech with its
+// preposition, "z řady E24, …" or "ze 37 hodnot v souboru stock.csv".
 std::string sourceText(const PartsOnHand &parts, const Texts &texts);
 // The same facts for JSON: the series or the stock file, the number of values and their range.
 JsonObject sourceJson(const PartsOnHand &parts);

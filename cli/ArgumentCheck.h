@@ -21,7 +21,8 @@ struct Options {
 };
 
 // Refuses unknown options and commands, options without their values or with values they do
-// not take, and options of other commands. With --help or --version, only the first two.
+// not take, options given twice and options of other commands. --version stands alone, --help
+// alone or with the command whose usage it asks for.
 Options readOptions(std::span<const std::string_view> given, Language language);
 
 } // namespace ohmilka::cli

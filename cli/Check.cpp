@@ -48,7 +48,7 @@ TextEncoding encodingAsked(const Arguments &arguments, const Texts &texts)
                      "utf-16be, windows-1250",
                      "--encoding: {given} není kódování; kódování: utf-8, utf-16le, utf-16be, "
                      "windows-1250",
-                     "given"_a = quoted(*name));
+                     "given"_a = texts.quote(*name));
     return encoding;
 }
 } // namespace

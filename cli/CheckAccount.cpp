@@ -108,7 +108,7 @@ std::string FileAccount::reasonOf(const Pending &pending) const
     case Why::OtherColumn:
         return texts_.say("the column {label} was not taken for references",
                           "sloupec {label} se nečetl jako označení součástek",
-                          "label"_a = quoted(labels_[pending.label]));
+                          "label"_a = texts_.quote(labels_[pending.label]));
     case Why::NoPart:
         return texts_.say("their row was not taken for a part",
                           "jejich řádek se nečetl jako součástka");

@@ -19,8 +19,6 @@ namespace ohmilka::cli {
 
 using namespace partslist;
 
-namespace {
-// What a file is when it is no text, and what to do with it.
 std::string binaryFileText(BinaryKind kind, std::string_view file, const Texts &texts)
 {
     const std::string name = fileName(file, texts);
@@ -47,6 +45,8 @@ std::string binaryFileText(BinaryKind kind, std::string_view file, const Texts &
     return texts.say("{file} is a binary file, not a text parts list",
                      "{file} je binární soubor, ne textový seznam součástek", "file"_a = name);
 }
+
+namespace {
 
 // The parts of a list, each reported; whether a header was found.
 bool readParts(PartsListReader &reader, std::string_view file, CheckReport &report,
@@ -235,6 +235,13 @@ void checkList(DecodingInput &decoding, std::string_view file, char separator, C
     } else if (const auto &error = records.readError()) {
         reportUnreadableFile(file, error->message(), report, texts);
         status = 2;
+    } else if (!reader.namesAnything()) {
+        report.fileProblem(file, texts.say("{file} names no values: it is empty, or holds only "
+                                           "blank lines and comments",
+                                           "{file} neuvádí žádné hodnoty: je prázdný, nebo má jen "
+                                           "prázdné řádky a komentáře",
+                                           "file"_a = fileName(file, texts)));
+        status = 2;
     } else if (const auto line = records.unclosedQuote()) {
         report.fileProblem(file,
                            texts.say("{file}:{line}: the quote that opens here is never closed",
@@ -244,7 +251,7 @@ void checkList(DecodingInput &decoding, std::string_view file, char separator, C
     } else if (const auto line = reader.headerWithoutValue(); line && !reader.columns()) {
         report.fileProblem(file, headerWithoutValueText(file, *line, texts));
         status = 2;
-    } else if (!reader.isPlain() && !reader.columns()) {
+    } else if (!reader.isPlain() && !reader.columns() && !reader.sawTooLong()) {
         report.fileProblem(file, noHeaderText(file, texts));
         status = 2;
     }

@@ -18,6 +18,9 @@
 
 namespace ohmilka::cli {
 
+// What a file is when it is no text, and what to do with it.
+std::string binaryFileText(partslist::BinaryKind kind, std::string_view file, const Texts &texts);
+
 // A file that cannot be opened or read: what was found in it so far, then the system's reason.
 void reportUnreadableFile(std::string_view file, std::string_view reason, CheckReport &report,
                           const Texts &texts);

@@ -27,12 +27,12 @@ std::optional<std::string> valueSourceText(std::string_view file, const partslis
                ? texts.say("{file}: no column of values; the values are read from the "
                            "descriptions ({label})",
                            "{file}: sloupec hodnot chybí; hodnoty se čtou z popisů ({label})",
-                           "file"_a = printable(file), "label"_a = quoted(label))
+                           "file"_a = printable(file), "label"_a = texts.quote(label))
                : texts.say("{file}: no column of values; the values are read from the part "
                            "numbers ({label})",
                            "{file}: sloupec hodnot chybí; hodnoty se čtou z objednacích čísel "
                            "({label})",
-                           "file"_a = printable(file), "label"_a = quoted(label));
+                           "file"_a = printable(file), "label"_a = texts.quote(label));
 }
 
 std::string summaryText(const Tally &tally, const Texts &texts)
@@ -128,8 +128,11 @@ public:
     {
         std::string references = printable(designatorRuns(resistors.references));
         if (resistors.more > 0)
-            references +=
-                texts_.say(" and {more} more", " a {more} dalších", "more"_a = resistors.more);
+            references += fmt::format(
+                fmt::runtime(texts_.plural(static_cast<long>(resistors.more), " and {more} more",
+                                           " and {more} more", " a {more} další", " a {more} další",
+                                           " a {more} dalších")),
+                "more"_a = resistors.more);
         return texts_.say("{file}:{line}: {references}: not read: {reason}",
                           "{file}:{line}: {references}: nepřečteno: {reason}",
                           "file"_a = printable(resistors.file), "line"_a = resistors.line,

@@ -89,21 +89,22 @@ void CheckReport::check(const Entry &entry)
         return unreadable(entry,
                           texts_.say("value {cell}: it holds two values, {first} and {second}",
                                      "hodnota {cell}: obsahuje dvě hodnoty, {first} a {second}",
-                                     "cell"_a = quoted(part.cell), "first"_a = quoted(part.value),
-                                     "second"_a = quoted(part.secondValue)));
+                                     "cell"_a = texts_.quote(part.cell),
+                                     "first"_a = texts_.quote(part.value),
+                                     "second"_a = texts_.quote(part.secondValue)));
     }
     if (!part.parsed.value && part.valueFrom == partslist::ValueFrom::PartNumber)
         return unreadable(entry, texts_.say("no column of values, and no maker's key reads part "
                                             "number {number}",
                                             "sloupec hodnot chybí a objednací číslo {number} "
                                             "nepřečte klíč žádného výrobce",
-                                            "number"_a = quoted(part.value)));
+                                            "number"_a = texts_.quote(part.value)));
     if (!part.parsed.value && part.valueFrom == partslist::ValueFrom::Description)
         return unreadable(entry, texts_.say("description {cell}: no one value reads in it among "
                                             "words of known kinds",
-                                            "popis {cell}: nečte se v něm jediná hodnota mezi "
-                                            "slovy známého druhu",
-                                            "cell"_a = quoted(part.value)));
+                                            "popis {cell}: nelze v něm přečíst právě jednu "
+                                            "hodnotu mezi slovy známých druhů",
+                                            "cell"_a = texts_.quote(part.value)));
     if (!part.parsed.value) {
         valueUnreadable_ = true;
         return unreadable(entry, valueProblemText(part.parsed.problem, part.value, texts_));
@@ -113,7 +114,7 @@ void CheckReport::check(const Entry &entry)
         (!tolerance || *tolerance <= 0 || *tolerance > noToleranceBandHundredths))
         return unreadable(entry, texts_.say("tolerance {given} is no tolerance",
                                             "tolerance {given} není tolerance",
-                                            "given"_a = quoted(part.tolerance)));
+                                            "given"_a = texts_.quote(part.tolerance)));
     const Decimal value = normalised(*part.parsed.value);
     if (part.size && part.sizeNaming == partslist::SizeNaming::Inch)
         bareSizes_.inch = true;

@@ -72,7 +72,7 @@ CombineResult combineResult(const Call &call)
 std::string headerText(const CombineResult &result, const Texts &texts)
 {
     const Language language = texts.language();
-    std::string header = texts.say("{value} from {source}", "{value} z {source}",
+    std::string header = texts.say("{value} from {source}", "{value} {source}",
                                    "value"_a = ohmsText(result.target, language),
                                    "source"_a = sourceText(result.parts, texts));
     if (const auto tolerance = result.parts.toleranceHundredths)

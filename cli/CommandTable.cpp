@@ -203,18 +203,21 @@ std::span<const ExitStatusRow> exitStatusTable()
     return exitStatuses;
 }
 
-std::string usage(const Texts &texts)
+std::string usage(const Texts &texts, const CommandRow *command)
 {
     std::string text(texts.pick("Usage: ohmilka-code COMMAND ... [--json] [--lang cs|en]\n",
                                 "Použití: ohmilka-code PŘÍKAZ ... [--json] [--lang cs|en]\n"));
-    for (const CommandRow &command : table)
-        for (const UsageLine &line :
-             texts.language() == Language::Czech ? command.usageCzech : command.usageEnglish)
-            text += usageText(line);
-    text += texts.pick("Options may stand anywhere; -- ends them. -h is --help.\n"
+    for (const CommandRow &row : table)
+        if (!command || &row == command)
+            for (const UsageLine &line :
+                 texts.language() == Language::Czech ? row.usageCzech : row.usageEnglish)
+                text += usageText(line);
+    text += texts.pick("Options may stand anywhere; -- ends them. -h is --help. A long option\n"
+                       "may be shortened to a unique prefix: --tol for --tolerance.\n"
                        "Colours in Czech or English, or as IEC codes: hnědá, hneda, brown, BN.\n"
                        "Exit status:\n",
-                       "Volby mohou stát kdekoli; -- je ukončí. -h je --help.\n"
+                       "Volby mohou stát kdekoli; -- je ukončí. -h je --help. Dlouhou volbu\n"
+                       "lze zkrátit na jednoznačný začátek: --tol místo --tolerance.\n"
                        "Barvy česky nebo anglicky, nebo kódy IEC: hnědá, hneda, brown, BN.\n"
                        "Návratová hodnota:\n");
     for (const ExitStatusRow &row : exitStatuses)

@@ -50,6 +50,7 @@ inline constexpr std::string_view closedPipeEnglish =
 inline constexpr std::string_view closedPipeCzech =
     "Zavřená roura program ukončí signálem SIGPIPE, jako každý unixový nástroj.";
 
-std::string usage(const Texts &texts);
+// The usage text: of every command, or of one, with the options all commands take.
+std::string usage(const Texts &texts, const CommandRow *command = nullptr);
 
 } // namespace ohmilka::cli

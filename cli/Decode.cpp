@@ -117,10 +117,17 @@ std::vector<std::vector<Colour>> bandChoices(const std::vector<std::string> &wor
     std::vector<std::vector<Colour>> choices;
     for (std::size_t i = 0; i < words.size(); ++i) {
         std::vector<Colour> alternatives; // each once, in the order given
-        std::string_view rest = words[i];
-        do {
-            const std::string_view word = rest.substr(0, rest.find('/'));
-            rest.remove_prefix(std::min(rest.size(), word.size() + 1));
+        const std::string_view given = words[i];
+        for (std::size_t start = 0; start <= given.size();) {
+            const std::size_t end = std::min(given.find('/', start), given.size());
+            const std::string_view word = given.substr(start, end - start);
+            start = end + 1;
+            if (word.empty() && given.find('/') != std::string_view::npos)
+                texts.refuse("band {band}: {given} has an empty choice; write choices as "
+                             "red/orange",
+                             "proužek {band}: {given} má prázdnou možnost; možnosti pište jako "
+                             "červená/oranžová",
+                             "band"_a = i + 1, "given"_a = texts.quote(given));
             const auto colour = parseColourWord(word);
             if (!colour) {
                 std::vector<Colour> all;
@@ -128,12 +135,12 @@ std::vector<std::vector<Colour>> bandChoices(const std::vector<std::string> &wor
                     all.push_back(entry.colour);
                 texts.refuse("band {band}: {word} is no colour; colours: {colours}",
                              "proužek {band}: {word} není barva; barvy: {colours}",
-                             "band"_a = i + 1, "word"_a = quoted(word),
+                             "band"_a = i + 1, "word"_a = texts.quote(word),
                              "colours"_a = colourList(all, texts.language()));
             }
             if (std::find(alternatives.begin(), alternatives.end(), *colour) == alternatives.end())
                 alternatives.push_back(*colour);
-        } while (!rest.empty());
+        }
         choices.push_back(alternatives);
     }
     return choices;
@@ -145,7 +152,7 @@ struct DecodeResult {
     bool inDoubt = false;              // alternatives were given: each reading names its bands
     std::optional<Decimal> measured;   // --measured
     std::size_t dropped = 0;           // readings it left out
-    std::string noneLeft;              // why no reading is left: status 1
+    std::string noneLeft;              // why --measured leaves no reading: status 1
 };
 
 DecodeResult decodeResult(const Call &call)
@@ -196,25 +203,25 @@ DecodeResult decodeResult(const Call &call)
             readings.push_back(read);
     if (readings.empty() && givenProblem)
         throw UsageError{*givenProblem};
-    if (readings.empty()) {
-        result.noneLeft =
-            texts.say("no choice of these colours is a code", "žádná volba těchto barev není kód");
-        return result;
-    }
+    if (readings.empty()) // an input error, as the same bands without choices are
+        texts.refuse("no choice of these colours is a code", "žádná volba těchto barev není kód");
 
     const auto &measuredText = arguments.value(OptionName::Measured);
     const std::size_t candidates = readings.size();
     if (measuredText) {
-        const Decimal measured = *(result.measured = valueOf(*measuredText, texts));
+        const Decimal measured =
+            *(result.measured = valueOf(*measuredText, texts, OptionName::Measured));
         std::erase_if(readings, [&](const BandReading &r) { return !holds(r.reading, measured); });
         if (readings.empty()) {
             const std::string value = ohmsText(measured, texts.language());
             result.noneLeft =
                 candidates == 1
                     ? texts.say("the one reading does not hold the measured {value}",
-                                "jediné čtení neodpovídá naměřeným {value}", "value"_a = value)
+                                "jediné čtení neodpovídá naměřené hodnotě {value}",
+                                "value"_a = value)
                     : texts.say("none of the {count} readings holds the measured {value}",
-                                "žádné z {count} čtení neodpovídá naměřeným {value}",
+                                "žádné {from} {count} čtení neodpovídá naměřené hodnotě {value}",
+                                "from"_a = czechFrom(static_cast<long>(candidates)),
                                 "count"_a = candidates, "value"_a = value);
         }
     }

@@ -47,14 +47,16 @@ Ask askOf(const Call &call)
     Ask ask{Mode::Ratio};
     if (has(OptionName::Ratio)) {
         const auto &text = *arguments.value(OptionName::Ratio);
-        const ParsedValue parsed = parseValue(text);
-        if (!parsed.value || parsed.value->mantissa == 0 ||
-            compare(*parsed.value, Decimal{1, 0}) >= 0 ||
-            text.find_first_not_of("0123456789.,") != std::string::npos)
+        const std::optional<Decimal> ratio = numberOf(text);
+        if (!ratio || ratio->mantissa == 0 || compare(*ratio, Decimal{1, 0}) >= 0)
             texts.refuse("--ratio: {given} is no ratio above 0 and below 1, such as 0.25",
                          "--ratio: {given} není poměr nad 0 a pod 1, například 0,25",
-                         "given"_a = quoted(text));
-        ask.ratio = *parsed.value;
+                         "given"_a = texts.quote(text));
+        if (compare(*ratio, Decimal{1, leastRatioOrder}) < 0)
+            texts.refuse("--ratio: {given} is below the least ratio worked with, 1e-9",
+                         "--ratio: {given} je pod nejmenším poměrem, se kterým se pracuje, 1e-9",
+                         "given"_a = texts.quote(text));
+        ask.ratio = *ratio;
         return ask;
     }
     ask.vout = voltageOption(call, OptionName::Vout);
@@ -232,7 +234,7 @@ std::string noPairText(const DividerResult &result, const Texts &texts)
     const Language language = texts.language();
     return texts.say("--total: no two values of {source} add up to {least} to {most}; the "
                      "nearest total is {nearest}",
-                     "--total: žádné dvě hodnoty z {source} nedávají součet {least} až {most}; "
+                     "--total: žádné dvě hodnoty {source} nedávají součet {least} až {most}; "
                      "nejbližší součet je {nearest}",
                      "source"_a = sourceText(result.parts, texts),
                      "least"_a = ohmsText(result.total->least, language),
@@ -244,7 +246,7 @@ std::string noPairText(const DividerResult &result, const Texts &texts)
 std::string headerText(const DividerResult &result, const Texts &texts)
 {
     const Language language = texts.language();
-    std::string header = texts.say("{ask}, from {source}", "{ask}, z {source}",
+    std::string header = texts.say("{ask}, from {source}", "{ask}, {source}",
                                    "ask"_a = askText(result.ask, result.ratio, texts),
                                    "source"_a = sourceText(result.parts, texts));
     if (result.total)

@@ -32,7 +32,9 @@ namespace {
         tempcos.push_back(std::to_string(ppm));
     // Czech numbers have a decimal comma: a semicolon parts them.
     const std::string_view separator = texts.pick(", ", "; ");
-    const auto given = [&](OptionName name) { return quoted(arguments.value(name).value_or("")); };
+    const auto given = [&](OptionName name) {
+        return texts.quote(arguments.value(name).value_or(""));
+    };
     switch (conflict) {
     case EncodeConflict::UnknownTolerance:
         texts.refuse("--tolerance: {given} is no tolerance of the code; tolerances (%): {list}",
@@ -58,7 +60,7 @@ namespace {
         break;
     }
     texts.refuse("--bands: {given} is no band count; bands: 3, 4, 5, 6",
-                 "--bands: {given} není počet proužků; proužků: 3, 4, 5, 6",
+                 "--bands: {given} není počet proužků; počty proužků: 3, 4, 5, 6",
                  "given"_a = given(OptionName::Bands));
 }
 
@@ -78,7 +80,7 @@ EncodeRequest requestOf(const Call &call, const ToleratedValue &operand)
             texts.refuse("the value says {value}, --tolerance says {option}; give one of them",
                          "hodnota říká {value}, --tolerance říká {option}; uveďte jen jedno",
                          "value"_a = toleranceText(*operand.toleranceHundredths, texts.language()),
-                         "option"_a = quoted(*tolerance));
+                         "option"_a = texts.quote(*tolerance));
     }
     if (const auto &tempco = arguments.value(OptionName::Tempco))
         request.tempcoPpm = smallNumber(*tempco).value_or(-1);

@@ -27,6 +27,41 @@ struct UsageError {
     std::string line;
 };
 
+// Input quoted in a message, safe for a terminal, and short: its first 40 characters, then "…";
+// in Czech between „ and “.
+inline std::string quotedIn(std::string_view text, Language language)
+{
+    constexpr std::size_t mostQuoted = 40;
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < text.size(); ++end)
+        if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 && characters++ == mostQuoted)
+            break;
+    const bool czech = language == Language::Czech;
+    return fmt::format("{}{}{}{}", czech ? "„" : "'", printable(text.substr(0, end)),
+                       end < text.size() ? "…" : "", czech ? "“" : "'");
+}
+
+// The Czech "z" before a number, or "ze" where the spoken number starts with s, z, š, ž or with
+// dv-, tř-, čt-: ze 2, ze 7, ze 12, ze 40, ze 100, ze 2000; z 5, z 10, z 1000.
+inline std::string_view czechFrom(long number)
+{
+    while (number >= 1000) { // the leading group decides; a lone thousand is "tisíc"
+        if (number < 2000)
+            return "z";
+        number /= 1000;
+    }
+    const auto ze = [](long digit) {
+        return digit == 2 || digit == 3 || digit == 4 || digit == 6 || digit == 7;
+    };
+    if (number >= 100)
+        return number < 200 || ze(number / 100) ? "ze" : "z";
+    if (number >= 20)
+        return ze(number / 10) ? "ze" : "z";
+    if (number >= 10)
+        return ze(number - 10) ? "ze" : "z";
+    return ze(number) ? "ze" : "z";
+}
+
 // Each message is one whole sentence per language, with named placeholders.
 class Texts
 {
@@ -53,6 +88,7 @@ public:
             return count == 1 ? englishOne : englishMany;
         return count == 1 ? czechOne : count >= 2 && count <= 4 ? czechFew : czechMany;
     }
+    std::string quote(std::string_view text) const { return quotedIn(text, language_); }
     [[noreturn]] void refuse(std::string_view english, std::string_view czech,
                              auto &&...arguments) const
     {
@@ -74,18 +110,6 @@ inline std::string fileName(std::string_view file, const Texts &texts)
 {
     return file == "-" ? std::string(texts.pick("standard input", "standardní vstup"))
                        : printable(file);
-}
-
-// Input quoted in a message, safe for a terminal.
-inline std::string quoted(std::string_view text)
-{
-    return fmt::format("'{}'", printable(text));
-}
-// Before std::quoted, which argument-dependent lookup finds for a std::string where <iomanip>
-// is included.
-inline std::string quoted(const std::string &text)
-{
-    return quoted(std::string_view(text));
 }
 
 template <class Items> std::string listOf(const Items &items, std::string_view separator = ", ")

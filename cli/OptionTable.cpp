@@ -12,6 +12,7 @@ namespace ohmilka::cli {
 
 namespace {
 using O = OptionName;
+using R = OptionRow::Repeats;
 constexpr std::array<OptionRow, 24> table{{
     {O::Json, "json", 0, false},
     {O::Lang, "lang", 0, true},
@@ -24,9 +25,9 @@ constexpr std::array<OptionRow, 24> table{{
     {O::Smd, "smd", 0, false},
     {O::Csv, "csv", 0, false},
     {O::Encoding, "encoding", 0, true},
-    {O::Series, "series", 0, true},
-    {O::Stock, "stock", 0, true},
-    {O::Exclude, "exclude", 0, true},
+    {O::Series, "series", 0, true, R::Joined},
+    {O::Stock, "stock", 0, true, R::Kept},
+    {O::Exclude, "exclude", 0, true, R::Joined},
     {O::Parts, "parts", 0, true},
     {O::Within, "within", 0, true},
     {O::Ratio, "ratio", 0, true},
@@ -42,16 +43,42 @@ constexpr std::array<OptionRow, 24> table{{
 // option's optopt is told apart from a known long one's.
 constexpr int longOptionBase = 256;
 
+// A list option's values are parted as one value of it parts them: series by commas, values
+// by semicolons, since a comma between digits may be a decimal comma.
+char joiner(OptionName name)
+{
+    return name == O::Exclude ? ';' : ',';
+}
+
+// What getopt_long refused: an unknown or ambiguous option, or one without its value or with one
+// it does not take. Exact names win over prefixes, as getopt_long has them.
 OptionProblem problemWith(std::string_view argument)
 {
     const std::string_view name = argument.substr(0, argument.find('='));
-    const auto known = std::find_if(table.begin(), table.end(), [&](const OptionRow &option) {
+    const auto is = [&](const OptionRow &option) {
         return name == "--" + std::string(option.longName);
-    });
-    if (known == table.end())
-        return {OptionProblem::Kind::Unknown, std::string(name)};
-    return {known->takesValue ? OptionProblem::Kind::NeedsValue : OptionProblem::Kind::TakesNoValue,
-            std::string(name)};
+    };
+    std::vector<const OptionRow *> matches;
+    for (const OptionRow &option : table)
+        if (is(option) ||
+            (name.size() > 2 && std::string_view(option.longName).starts_with(name.substr(2))))
+            matches.push_back(&option);
+    if (const auto exact = std::find_if(matches.begin(), matches.end(),
+                                        [&](const OptionRow *option) { return is(*option); });
+        exact != matches.end())
+        matches = {*exact};
+    if (matches.empty())
+        return {OptionProblem::Kind::Unknown, std::string(name), {}};
+    if (matches.size() > 1) {
+        std::vector<std::string> candidates;
+        for (const OptionRow *option : matches)
+            candidates.push_back("--" + std::string(option->longName));
+        return {OptionProblem::Kind::Ambiguous, std::string(name), candidates};
+    }
+    return {matches.front()->takesValue ? OptionProblem::Kind::NeedsValue
+                                        : OptionProblem::Kind::TakesNoValue,
+            std::string(name),
+            {}};
 }
 } // namespace
 
@@ -97,6 +124,7 @@ Arguments readArguments(std::span<const std::string_view> arguments)
 
     Arguments result;
     result.values.resize(table.size());
+    result.every.resize(table.size());
     const auto operand = [&](std::string_view text) {
         if (result.command.empty())
             result.command = text;
@@ -118,7 +146,8 @@ Arguments readArguments(std::span<const std::string_view> arguments)
             if (!result.problem)
                 result.problem = optopt > 0 && optopt < longOptionBase
                                      ? OptionProblem{OptionProblem::Kind::Unknown,
-                                                     std::string("-") + char(optopt)}
+                                                     std::string("-") + char(optopt),
+                                                     {}}
                                      : problemWith(argv[static_cast<std::size_t>(optind - 1)]);
             continue;
         }
@@ -127,8 +156,17 @@ Arguments readArguments(std::span<const std::string_view> arguments)
                              : std::find_if(table.begin(), table.end(), [&](const OptionRow &o) {
                                    return o.shortName == found;
                                });
-        result.values[static_cast<std::size_t>(row - table.begin())] =
-            row->takesValue ? std::string(optarg) : std::string();
+        const auto at = static_cast<std::size_t>(row - table.begin());
+        const std::string given = row->takesValue ? std::string(optarg) : std::string();
+        std::optional<std::string> &value = result.values[at];
+        if (value && row->repeats == OptionRow::Repeats::Refused) {
+            if (!result.problem)
+                result.problem = OptionProblem{
+                    OptionProblem::Kind::GivenTwice, "--" + std::string(row->longName), {}};
+            continue;
+        }
+        value = value ? *value + joiner(row->name) + given : given;
+        result.every[at].push_back(given);
     }
     for (int i = optind; i < argc; ++i) // after "--"
         operand(texts[static_cast<std::size_t>(i)]);

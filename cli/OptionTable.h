@@ -4,7 +4,7 @@
 #pragma once
 
 // ohmilka-code's command line: one table of options, read with getopt_long. Options may stand
-// anywhere; "--" ends them; -h is --help.
+// anywhere; "--" ends them; -h is --help; a long option may be shortened to a unique prefix.
 
 #include <optional>
 #include <span>
@@ -47,6 +47,9 @@ struct OptionRow {
     const char *longName; // without the dashes
     char shortName;       // 0: none
     bool takesValue;
+    // Given twice, a list option's values are joined, a file list's kept apart; any other
+    // option is refused.
+    enum class Repeats { Refused, Joined, Kept } repeats = Repeats::Refused;
 };
 
 std::span<const OptionRow> optionTable();
@@ -55,20 +58,27 @@ std::string optionText(const OptionRow &option); // "--bands", "--help (-h)"
 
 // The first thing wrong with the options, named as the user wrote it.
 struct OptionProblem {
-    enum class Kind { Unknown, NeedsValue, TakesNoValue } kind;
+    enum class Kind { Unknown, Ambiguous, NeedsValue, TakesNoValue, GivenTwice } kind;
     std::string option;
+    std::vector<std::string> candidates; // the options an ambiguous prefix may be
 };
 
 struct Arguments {
     std::string command;
     std::vector<std::string> operands;
     std::vector<std::optional<std::string>> values; // by OptionName; "" for a given flag
+    std::vector<std::vector<std::string>> every;    // by OptionName: each value as given
     std::optional<OptionProblem> problem;
 
     bool given(OptionName name) const { return values[static_cast<std::size_t>(name)].has_value(); }
+    // A joined list option's values as one list, parted by the list's own separator.
     const std::optional<std::string> &value(OptionName name) const
     {
         return values[static_cast<std::size_t>(name)];
+    }
+    const std::vector<std::string> &valuesOf(OptionName name) const
+    {
+        return every[static_cast<std::size_t>(name)];
     }
 };
 

@@ -4,6 +4,7 @@
 #include "PartsOnHand.h"
 
 #include "Answers.h"
+#include "CheckInputs.h"
 #include "Encoding.h"
 #include "FilePath.h"
 #include "Networks.h"
@@ -71,6 +72,8 @@ std::vector<Decimal> stockValues(const std::string &file, const Call &call)
         std::istream in(&decoding);
         partslist::PartsListReader reader(in, partslist::separatorForFile(file, false));
         takeValues(reader, values);
+        if (decoding.binary() != partslist::BinaryKind::None)
+            throw UsageError{"--stock: " + binaryFileText(decoding.binary(), file, texts)};
         if (const auto &error = reader.records().readError())
             texts.refuse("--stock: cannot read {file}: {reason}",
                          "--stock: nelze číst {file}: {reason}", "file"_a = fileName(file, texts),
@@ -98,7 +101,7 @@ std::optional<int> toleranceAsked(const Call &call)
     if (!hundredths || *hundredths <= 0 || *hundredths >= 10000)
         call.texts.refuse("--tolerance: {given} is no tolerance, such as 1 or 0.5 (per cent)",
                           "--tolerance: {given} není tolerance, například 1 nebo 0,5 (procent)",
-                          "given"_a = quoted(*tolerance));
+                          "given"_a = call.texts.quote(*tolerance));
     return hundredths;
 }
 } // namespace
@@ -107,13 +110,21 @@ PartsOnHand partsOnHand(const Call &call)
 {
     const Arguments &arguments = call.arguments;
     const Texts &texts = call.texts;
-    PartsOnHand parts{{}, {}, false, {}, toleranceAsked(call)};
-    if (const auto &stock = arguments.value(OptionName::Stock)) {
+    PartsOnHand parts{{}, {}, {}, false, {}, toleranceAsked(call)};
+    if (const std::vector<std::string> &stock = arguments.valuesOf(OptionName::Stock);
+        !stock.empty()) {
         if (arguments.given(OptionName::Series))
             texts.refuse("--stock and --series: give one of them",
                          "--stock a --series: uveďte jen jedno");
-        parts.values = sortedDistinct(stockValues(*stock, call));
-        parts.source = fileName(*stock, texts);
+        std::vector<std::string> names;
+        for (const std::string &file : stock) { // several files are one stock
+            std::vector<Decimal> values = stockValues(file, call);
+            parts.values.insert(parts.values.end(), values.begin(), values.end());
+            names.push_back(fileName(file, texts));
+        }
+        parts.values = sortedDistinct(parts.values);
+        parts.source = listOf(names);
+        parts.files = stock;
         parts.fromStock = true;
     } else {
         const std::vector<Series> chosen =
@@ -135,7 +146,8 @@ PartsOnHand partsOnHand(const Call &call)
                 writeMessage(call.err,
                              texts.say("--exclude: {value} is none of {source}; it leaves nothing "
                                        "out",
-                                       "--exclude: {value} není žádná z {source}; nic nevynechává",
+                                       "--exclude: {value} není žádná z hodnot {source}; nic "
+                                       "nevynechává",
                                        "value"_a = ohmsText(value, texts.language()),
                                        "source"_a = source));
             std::erase_if(parts.values, same);

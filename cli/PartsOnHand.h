@@ -15,8 +15,9 @@
 namespace ohmilka::cli {
 
 struct PartsOnHand {
-    std::vector<Decimal> values; // ascending, each once
-    std::string source;          // "E24", or the stock file as named
+    std::vector<Decimal> values;    // ascending, each once
+    std::string source;             // "E24", or the stock files as named: "a.csv, b.csv"
+    std::vector<std::string> files; // the stock files as given, "-" for standard input
     bool fromStock;
     std::vector<Decimal> excluded; // the values --exclude names
     // --tolerance, else the series' own; for stock, none unless asked.

@@ -24,7 +24,7 @@ int runOneCall(std::span<const std::string_view> arguments, Language &language, 
         language = options.language;
         const Texts texts(options.language);
         if (options.arguments.given(OptionName::Help)) {
-            out << usage(texts);
+            out << usage(texts, options.command);
             return 0;
         }
         if (options.arguments.given(OptionName::Version)) {

@@ -28,6 +28,24 @@ std::string_view systemName(SmdSystem system, const Texts &texts)
     return "EIA-96";
 }
 
+// The system after "v systému": its name in the genitive, "tří číslic".
+std::string_view czechSystemOf(SmdSystem system)
+{
+    switch (system) {
+    case SmdSystem::ZeroLink:
+        return "propojky 0 Ω";
+    case SmdSystem::ThreeDigit:
+        return "tří číslic";
+    case SmdSystem::FourDigit:
+        return "čtyř číslic";
+    case SmdSystem::RCode:
+        return "s R";
+    case SmdSystem::Eia96:
+        break;
+    }
+    return "EIA-96";
+}
+
 // "Z", "Y/R", …: each multiplier's letters.
 std::vector<std::string> eia96LetterNames()
 {
@@ -43,7 +61,7 @@ std::vector<std::string> eia96LetterNames()
 std::string smdProblem(std::string_view marking, SmdProblem problem, const Texts &texts)
 {
     const auto say = [&](std::string_view english, std::string_view czech) {
-        return texts.say(english, czech, "marking"_a = quoted(marking),
+        return texts.say(english, czech, "marking"_a = texts.quote(marking),
                          "letters"_a = listOf(eia96LetterNames()));
     };
     switch (problem) {
@@ -136,8 +154,10 @@ std::string encodingLine(Decimal ohms, const SmdEncoding &encoding, const Texts 
     return texts.say("{value} has no {system} marking; nearest: {below} below, {above} above",
                      "{value} nemá značku v systému {system}; nejbližší: {below} nižší, {above} "
                      "vyšší",
-                     "value"_a = value, "system"_a = system, "below"_a = shown(encoding.below),
-                     "above"_a = shown(encoding.above));
+                     "value"_a = value,
+                     "system"_a =
+                         language == Language::Czech ? czechSystemOf(encoding.system) : system,
+                     "below"_a = shown(encoding.below), "above"_a = shown(encoding.above));
 }
 
 std::string unmarkableText(Decimal ohms, const Texts &texts)

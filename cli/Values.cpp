@@ -9,6 +9,13 @@
 
 namespace ohmilka::cli {
 
+std::optional<Decimal> numberOf(std::string_view text)
+{
+    if (text.empty() || text.find_first_not_of("0123456789.,eE+-") != std::string_view::npos)
+        return std::nullopt;
+    return parseNumber(text).value;
+}
+
 std::optional<int> toleranceHundredths(std::string_view text)
 {
     if (text == "none" || text == "žádná" || text == "zadna")
@@ -17,10 +24,10 @@ std::optional<int> toleranceHundredths(std::string_view text)
         text.remove_suffix(1);
     while (text.ends_with(' '))
         text.remove_suffix(1);
-    const ParsedValue parsed = parseValue(text);
-    if (!parsed.value || text.find_first_not_of("0123456789.,") != std::string_view::npos)
+    const std::optional<Decimal> number = numberOf(text);
+    if (!number)
         return std::nullopt;
-    const Decimal value = normalised(*parsed.value);
+    const Decimal value = normalised(*number);
     if (value.exponent < -2 || digitCount(value.mantissa) + value.exponent > 3)
         return std::nullopt;
     return static_cast<int>(value.mantissa * powerOfTen(value.exponent + 2));
@@ -28,10 +35,13 @@ std::optional<int> toleranceHundredths(std::string_view text)
 
 std::optional<int> smallNumber(std::string_view text)
 {
-    if (text.empty() || text.size() > 4 ||
-        text.find_first_not_of("0123456789") != std::string_view::npos)
+    const std::optional<Decimal> number = numberOf(text);
+    if (!number)
         return std::nullopt;
-    return std::stoi(std::string(text));
+    const Decimal value = normalised(*number);
+    if (value.exponent < 0 || digitCount(value.mantissa) + value.exponent > 4)
+        return std::nullopt;
+    return static_cast<int>(value.mantissa * powerOfTen(value.exponent));
 }
 
 namespace {
@@ -60,8 +70,9 @@ ToleratedValue toleratedValueOperand(const Call &call)
     if (!cell.secondValue.empty())
         call.texts.refuse("value {value}: it holds two values, {first} and {second}",
                           "hodnota {value}: obsahuje dvě hodnoty, {first} a {second}",
-                          "value"_a = quoted(operand), "first"_a = quoted(cell.text),
-                          "second"_a = quoted(cell.secondValue));
+                          "value"_a = call.texts.quote(operand),
+                          "first"_a = call.texts.quote(cell.text),
+                          "second"_a = call.texts.quote(cell.secondValue));
     return {*cell.parsed.value, cell.toleranceHundredths};
 }
 
@@ -69,7 +80,7 @@ namespace {
 // The option's text as the user gave it, quoted; the option must have been given.
 std::string given(const Call &call, OptionName option)
 {
-    return quoted(*call.arguments.value(option));
+    return call.texts.quote(*call.arguments.value(option));
 }
 
 std::string_view withoutSuffix(std::string_view text, std::string_view suffix)
@@ -83,14 +94,20 @@ std::string_view withoutSuffix(std::string_view text, std::string_view suffix)
     return text;
 }
 
-// A plain number, with a decimal point or comma and an SI prefix at most: none of the ohm's
-// marks (R, Ω, ohm) that the resistance reader takes.
+// A plain number, with a decimal point or comma, an exponent and an SI prefix at most: none of
+// the ohm's marks (R, Ω, ohm) that the resistance reader takes.
 std::optional<Decimal> plainNumber(std::string_view text)
 {
     if (text.empty() || text.find_first_of("RrΩOoHh") != std::string_view::npos)
         return std::nullopt;
-    const ParsedValue parsed = parseValue(text);
-    return parsed.value;
+    return parseNumber(text).value;
+}
+
+bool withinOrders(Decimal value, int least, int most)
+{
+    const Decimal shown = normalised(value);
+    const int order = digitCount(shown.mantissa) - 1 + shown.exponent;
+    return order >= least && order <= most;
 }
 } // namespace
 
@@ -106,15 +123,17 @@ Decimal voltageOption(const Call &call, OptionName option)
         call.texts.refuse("--{option}: {given} is no voltage above 0, such as 3.3, 3V3 or 800mV",
                           "--{option}: {given} není napětí nad 0, například 3,3, 3V3 nebo 800mV",
                           "option"_a = optionRow(option).longName, "given"_a = given(call, option));
+    if (!withinOrders(*volts, leastVoltageOrder, mostVoltageOrder))
+        call.texts.refuse("--{option}: {given} is outside the voltages worked with, 1 µV to 1 MV",
+                          "--{option}: {given} je mimo napětí, se kterými se pracuje, 1 µV až 1 MV",
+                          "option"_a = optionRow(option).longName, "given"_a = given(call, option));
     return *volts;
 }
 
 Decimal percentOption(const Call &call, OptionName option)
 {
     const std::string_view text = withoutSuffix(*call.arguments.value(option), "%");
-    const std::optional<Decimal> percent =
-        text.find_first_not_of("0123456789.,") == std::string_view::npos ? plainNumber(text)
-                                                                         : std::nullopt;
+    const std::optional<Decimal> percent = numberOf(text);
     if (!percent)
         call.texts.refuse("--{option}: {given} is no number of percent, such as 0.5",
                           "--{option}: {given} není počet procent, například 0,5",
@@ -178,7 +197,7 @@ std::vector<Decimal> valueList(std::string_view text, std::span<const Decimal> m
                         "or {parted}",
                         "--{option}: {given} může být {one}, nebo {first} a {second}; napište "
                         "{point}, nebo {parted}",
-                        "option"_a = optionRow(option).longName, "given"_a = quoted(joined),
+                        "option"_a = optionRow(option).longName, "given"_a = texts.quote(joined),
                         "one"_a = ohmsText(*whole.value, texts.language()),
                         "first"_a = ohmsText(*left.value, texts.language()),
                         "second"_a = ohmsText(*right.value, texts.language()),
@@ -189,7 +208,7 @@ std::vector<Decimal> valueList(std::string_view text, std::span<const Decimal> m
                 continue;
             }
         }
-        values.push_back(valueOf(std::string(word), texts));
+        values.push_back(valueOf(std::string(word), texts, option));
     }
     return values;
 }
@@ -202,8 +221,8 @@ ValueRange valueRangeOption(const Call &call, OptionName option)
         call.texts.refuse("--{option}: {given} is no range; write it as 10k..1M",
                           "--{option}: {given} není rozsah; zapište jej jako 10k..1M",
                           "option"_a = optionRow(option).longName, "given"_a = given(call, option));
-    const ValueRange range{valueOf(text.substr(0, dots), call.texts),
-                           valueOf(text.substr(dots + 2), call.texts)};
+    const ValueRange range{valueOf(text.substr(0, dots), call.texts, option),
+                           valueOf(text.substr(dots + 2), call.texts, option)};
     if (compare(range.least, range.most) > 0)
         call.texts.refuse("--{option}: {given} ends below its start",
                           "--{option}: {given} končí pod svým začátkem",
@@ -227,7 +246,7 @@ std::vector<Series> seriesList(const std::optional<std::string> &given,
             for (const Series &series : allSeries())
                 names.push_back(series.name);
             texts.refuse("--series: {given} is no series; series: {list}",
-                         "--series: {given} není řada; řady: {list}", "given"_a = quoted(name),
+                         "--series: {given} není řada; řady: {list}", "given"_a = texts.quote(name),
                          "list"_a = listOf(names));
         }
         if (std::find_if(chosen.begin(), chosen.end(), [&](const Series &series) {
@@ -265,15 +284,15 @@ std::string valueProblemText(ValueProblem problem, std::string_view value, const
         czech = "hodnota {value}: má víc než 18 číslic";
         break;
     case ValueProblem::OutOfRange:
-        english = "value {value}: it is far outside any resistor";
-        czech = "hodnota {value}: je daleko mimo jakýkoli rezistor";
+        english = "value {value}: it is outside the resistances worked with, 1 µΩ to 1 PΩ";
+        czech = "hodnota {value}: je mimo odpory, se kterými se pracuje, 1 µΩ až 1 PΩ";
         break;
     case ValueProblem::NotAValue:
         english = "value {value}: it is not a resistance";
         czech = "hodnota {value}: to není hodnota odporu";
         break;
     }
-    return texts.say(english, czech, "value"_a = quoted(value));
+    return texts.say(english, czech, "value"_a = texts.quote(value));
 }
 
 std::string_view valueForms(const Texts &texts)
@@ -282,12 +301,13 @@ std::string_view valueForms(const Texts &texts)
                       "4700, 4k7, 4,7k, 4,7 kΩ, 470R, 0R22, 2M2, 4,7e3, 220m");
 }
 
-Decimal valueOf(const std::string &operand, const Texts &texts)
+Decimal valueOf(const std::string &operand, const Texts &texts, std::optional<OptionName> option)
 {
     const ParsedValue parsed = parseValue(operand);
     if (parsed.value)
         return *parsed.value;
-    throw UsageError{valueProblemText(parsed.problem, operand, texts) +
+    const std::string named = option ? "--" + std::string(optionRow(*option).longName) + ": " : "";
+    throw UsageError{named + valueProblemText(parsed.problem, operand, texts) +
                      texts.say(" (forms: {})", " (tvary: {})", valueForms(texts))};
 }
 

@@ -15,8 +15,17 @@
 
 namespace ohmilka::cli {
 
-// A resistance as the user wrote it; refused with the reason it is none.
-Decimal valueOf(const std::string &operand, const Texts &texts);
+// A resistance as the user wrote it; refused with the reason it is none, after the option that
+// gave it.
+Decimal valueOf(const std::string &operand, const Texts &texts,
+                std::optional<OptionName> option = std::nullopt);
+
+// A number as values are written, exponents included, without a resistance's prefixes and
+// marks: "0.25", "0,5", "1e-6".
+std::optional<Decimal> numberOf(std::string_view text);
+
+// The voltages worked with, from 1 µV to below 1 MV, and the least ratio, 10^-9.
+inline constexpr int leastVoltageOrder = -6, mostVoltageOrder = 5, leastRatioOrder = -9;
 
 // Why a text is no resistance, naming it: "value '5x': it is not a resistance".
 std::string valueProblemText(ValueProblem problem, std::string_view value, const Texts &texts);
@@ -41,7 +50,7 @@ std::vector<Series> seriesList(const std::optional<std::string> &given,
 // "5", "0.25", "0,25 %", "none": a tolerance in hundredths of a percent.
 std::optional<int> toleranceHundredths(std::string_view text);
 
-// A number of at most four digits: a band count, a coefficient.
+// A whole number of at most four digits: a band count, a coefficient.
 std::optional<int> smallNumber(std::string_view text);
 
 // An option's value that must be there and read: the option's text refused with what it takes.

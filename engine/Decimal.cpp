@@ -186,7 +186,8 @@ std::size_t unitLength(std::string_view rest, bool rAllowed)
 }
 } // namespace
 
-ParsedValue parseValue(std::string_view text)
+namespace {
+ParsedValue parseWithin(std::string_view text, int leastOrder, int mostOrder)
 {
     const auto failure = [](ValueProblem problem) { return ParsedValue{std::nullopt, problem}; };
     const auto isSpace = [](char c) { return c == ' ' || c == '\t'; };
@@ -290,9 +291,20 @@ ParsedValue parseValue(std::string_view text)
     const int scale = exponent + prefix.value_or(0) - static_cast<int>(fraction.size()) + zerosHeld;
     const Decimal value{mantissa, scale};
     const int order = significant - 1 + scale;
-    if (order < -30 || order > 30)
+    if (order < leastOrder || order > mostOrder)
         return failure(ValueProblem::OutOfRange);
     return {value, ValueProblem::NotAValue};
+}
+} // namespace
+
+ParsedValue parseValue(std::string_view text)
+{
+    return parseWithin(text, leastResistanceOrder, mostResistanceOrder);
+}
+
+ParsedValue parseNumber(std::string_view text)
+{
+    return parseWithin(text, -30, 30);
 }
 
 } // namespace ohmilka

@@ -79,6 +79,11 @@ struct ParsedValue {
     std::optional<Decimal> value;
     ValueProblem problem = ValueProblem::NotAValue; // when there is no value
 };
+// The resistances worked with: 0, or from 1 µΩ to below 1 PΩ, past the least shunt and the
+// highest high-ohm resistor made. Beyond them a value is OutOfRange.
+inline constexpr int leastResistanceOrder = -6, mostResistanceOrder = 14;
 ParsedValue parseValue(std::string_view text);
+// A number in the same forms, for voltages, ratios and per cents, bounded only by 10^±30.
+ParsedValue parseNumber(std::string_view text);
 
 } // namespace ohmilka

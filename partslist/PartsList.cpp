@@ -220,6 +220,10 @@ bool PartsListReader::findHeaderNearby()
 bool PartsListReader::next(ListedPart &listed)
 {
     while (nextRecord()) {
+        if (const std::string_view raw = trimmed(currentAhead_ ? current_.raw : records_.raw());
+            current_.tooLong || (!raw.empty() && raw.front() != '#'))
+            namesAnything_ = true;
+        sawTooLong_ = sawTooLong_ || current_.tooLong;
         if (!listed.elsewhere.empty())
             listed.elsewhere.clear();
         listed.line = current_.line;

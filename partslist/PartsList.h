@@ -59,6 +59,10 @@ public:
     // The line of a header that names no value column, while no other header is found.
     std::optional<long> headerWithoutValue() const { return headerWithoutValue_; }
     bool isPlain() const { return separator_ == plainLines; }
+    // Whether any line read so far is more than blanks and a comment ("# ...").
+    bool namesAnything() const { return namesAnything_; }
+    // Whether a line was too long to be read: no header may have been read for it.
+    bool sawTooLong() const { return sawTooLong_; }
     const RecordReader &records() const { return records_; }
 
 private:
@@ -98,6 +102,7 @@ private:
     Record fields_;
     Ahead current_;
     bool currentAhead_ = false; // from ahead_, not from records_
+    bool namesAnything_ = false, sawTooLong_ = false;
 };
 
 // A spreadsheet's sheets in workbook order, up to the first with a header, each read as its CSV

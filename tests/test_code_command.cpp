@@ -235,7 +235,7 @@ void TestCodeCommand::jsonCarriesExactNumbers_data()
                                {"system": "3-digit", "ohms": 49.9, "marking": null,
                                 "below": {"marking": "490", "ohms": 49},
                                 "above": {"marking": "500", "ohms": 50},
-                                "text": "49,9 Ω nemá značku v systému 3 číslice; nejbližší: 490 (49 Ω) nižší, 500 (50 Ω) vyšší"},
+                                "text": "49,9 Ω nemá značku v systému tří číslic; nejbližší: 490 (49 Ω) nižší, 500 (50 Ω) vyšší"},
                                {"system": "4-digit", "ohms": 49.9, "marking": "49R9", "below": null, "above": null,
                                 "text": "49,9 Ω: 49R9 (4 číslice)"},
                                {"system": "EIA-96", "ohms": 49.9, "marking": "68X", "below": null, "above": null,
@@ -512,6 +512,12 @@ void TestCodeCommand::bashCompletesEveryWordTheProgramKnows()
     for (const ColourMeaning &colour : colourTable()) {
         colours.emplace_back(colour.english);
         colours.emplace_back(colour.czech);
+        // The Czech word without its diacritics, and the IEC code, as --help lists them.
+        QString plain = QString::fromUtf8(colour.czech).normalized(QString::NormalizationForm_D);
+        plain.remove(QRegularExpression(QStringLiteral("\\p{Mn}")));
+        colours.push_back(plain.toStdString());
+        if (!colour.iec.empty())
+            colours.emplace_back(colour.iec);
     }
     for (const CommandRow &command : commandTable()) {
         QSet<QString> expected = optionWords(&command);
@@ -720,8 +726,8 @@ void TestCodeCommand::jsonNamesEveryOutcome_data()
     };
     QTest::newRow("decode, no reading holds the measured value")
         << words("decode YE VT RD GD --measured 10k") << 1 << QStringList{"none"};
-    QTest::newRow("decode, no choice is a code")
-        << words("decode GD/SR GD GD GD") << 1 << QStringList{"none"};
+    QTest::newRow("decode, no choice is a code: an input error")
+        << words("decode GD/SR GD GD GD") << 2 << QStringList{};
     QTest::newRow("smd, an unreadable marking among others")
         << words("smd 472 abc 103") << 2 << QStringList{"read", "unreadable", "read"};
     QTest::newRow("encode, no bands") << words("encode 4k75 --bands 4") << 1 << QStringList{"none"};
