@@ -236,11 +236,12 @@ void checkList(DecodingInput &decoding, std::string_view file, char separator, C
         reportUnreadableFile(file, error->message(), report, texts);
         status = 2;
     } else if (!reader.namesAnything()) {
-        report.fileProblem(file, texts.say("{file} names no values: it is empty, or holds only "
-                                           "blank lines and comments",
-                                           "{file} neuvádí žádné hodnoty: je prázdný, nebo má jen "
-                                           "prázdné řádky a komentáře",
-                                           "file"_a = fileName(file, texts)));
+        report.fileProblem(file,
+                           texts.say("{file} names no values: it is empty, or holds only "
+                                     "blank lines and comments",
+                                     "{file} neobsahuje žádné hodnoty: je prázdný nebo obsahuje "
+                                     "jen prázdné řádky a komentáře",
+                                     "file"_a = fileName(file, texts)));
         status = 2;
     } else if (const auto line = records.unclosedQuote()) {
         report.fileProblem(file,

@@ -235,7 +235,8 @@ std::string droppedText(const DecodeResult &result, const Texts &texts)
     if (!result.measured)
         return {};
     return texts.say("left out, outside the measured value: {count}",
-                     "vynecháno mimo naměřenou hodnotu: {count}", "count"_a = result.dropped);
+                     "vynecháno (neodpovídá naměřené hodnotě): {count}",
+                     "count"_a = result.dropped);
 }
 
 void printText(const DecodeResult &result, const Call &call)

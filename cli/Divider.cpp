@@ -35,8 +35,8 @@ Ask askOf(const Call &call)
     if (!arguments.operands.empty())
         texts.refuse("divider takes no value; ask with --ratio, --vin and --vout, or --vref and "
                      "--vout",
-                     "divider nebere hodnotu; zadejte --ratio, --vin a --vout, nebo --vref a "
-                     "--vout");
+                     "divider nepřijímá hodnotu; zadejte buď --ratio, nebo --vin a --vout, nebo "
+                     "--vref a --vout");
     const auto has = [&](OptionName option) { return arguments.given(option); };
     const int asked = has(OptionName::Ratio) + has(OptionName::Vin) + has(OptionName::Vref);
     if (asked != 1 || has(OptionName::Ratio) == has(OptionName::Vout))

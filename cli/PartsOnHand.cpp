@@ -99,9 +99,10 @@ std::optional<int> toleranceAsked(const Call &call)
         return std::nullopt;
     const std::optional<int> hundredths = toleranceHundredths(*tolerance);
     if (!hundredths || *hundredths <= 0 || *hundredths >= 10000)
-        call.texts.refuse("--tolerance: {given} is no tolerance, such as 1 or 0.5 (per cent)",
-                          "--tolerance: {given} není tolerance, například 1 nebo 0,5 (procent)",
-                          "given"_a = call.texts.quote(*tolerance));
+        call.texts.refuse(
+            "--tolerance: {given} is no tolerance, such as 1 or 0.5 (per cent)",
+            "--tolerance: {given} není platná tolerance; zadejte např. 1 nebo 0,5 (v procentech)",
+            "given"_a = call.texts.quote(*tolerance));
     return hundredths;
 }
 } // namespace

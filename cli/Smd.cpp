@@ -229,7 +229,7 @@ int encodeSmd(const Call &call, Decimal value)
     for (OptionName other : {OptionName::Bands, OptionName::Tolerance, OptionName::Tempco})
         if (call.arguments.given(other))
             texts.refuse("--smd marks no bands; leave out --{option}",
-                         "--smd neoznačuje proužky; vynechte --{option}",
+                         "--smd s proužky nepracuje; vynechte --{option}",
                          "option"_a = optionRow(other).longName);
     SmdMarkingsResult result{value, smdMarkings(value), false};
     result.marked = std::ranges::any_of(result.encodings,
