@@ -266,6 +266,12 @@ void TestCommandLine::twoStockFilesAreOneStock()
     QCOMPARE(result.status, 0);
     QVERIFY2(result.out.contains(QStringLiteral("from the 2 values in ")), qPrintable(result.out));
     QVERIFY2(result.out.contains(QStringLiteral("1 kΩ + 2.2 kΩ")), qPrintable(result.out));
+    const CodeCommandResult json =
+        run({"combine", "3k2", "--parts", "1", "--json", "--stock", folder.filePath("a.txt"),
+             "--stock", folder.filePath("b.txt")});
+    QVERIFY2(json.out.contains(QStringLiteral("\"stock_files\": [\"%1\", \"%2\"]")
+                                   .arg(folder.filePath("a.txt"), folder.filePath("b.txt"))),
+             qPrintable(json.out));
     const CodeCommandResult binary = run({"combine", "3k2", "--stock", folder.filePath("c.pdf")});
     QCOMPARE(binary.err, QStringLiteral("ohmilka-code: --stock: %1 is a PDF document, not a text "
                                         "parts list\n")
