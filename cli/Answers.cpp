@@ -115,7 +115,7 @@ int nearEnoughStatus(const Call &call, std::optional<double> within, double near
     if (!within || nearest <= *within)
         return 0;
     const std::string reason = call.texts.say(
-        "no answer is within {within}", "žádná odpověď není v mezích {within}",
+        "no answer is within {within}", "žádné řešení není v mezích {within}",
         "within"_a = "±" + roundedNumberText(*within * 100, call.texts.language()) + " %");
     writeMessage(call.err, reason);
     if (call.json)

@@ -188,8 +188,8 @@ constexpr std::array<ExitStatusRow, 3> exitStatuses{{
     {1,
      "a value outside its series, no reading left, no marking that fits, no answer near enough, "
      "or no divider within its total",
-     "hodnota mimo svou řadu, žádné čtení nezbylo, nehodí se žádné označení, žádná odpověď není "
-     "dost blízko, nebo žádný dělič v mezích součtu"},
+     "hodnota mimo svou řadu, nezbylo žádné čtení, nehodí se žádná značka, žádné řešení není "
+     "dost blízko nebo žádný dělič nemá součet v mezích"},
     {2,
      "a usage or input error, a resistor that check could not read, or output that could not be "
      "written, named in one line",
@@ -216,9 +216,9 @@ std::string usage(const Texts &texts, const CommandRow *command)
                        "may be shortened to a unique prefix: --tol for --tolerance.\n"
                        "Colours in Czech or English, or as IEC codes: hnědá, hneda, brown, BN.\n"
                        "Exit status:\n",
-                       "Volby mohou stát kdekoli; -- je ukončí. -h je --help. Dlouhou volbu\n"
-                       "lze zkrátit na jednoznačný začátek: --tol místo --tolerance.\n"
-                       "Barvy česky nebo anglicky, nebo kódy IEC: hnědá, hneda, brown, BN.\n"
+                       "Volby lze uvést kdekoli; -- ukončí jejich výčet. -h znamená --help. Dlouhou\n"
+                       "volbu lze zkrátit na jednoznačnou předponu: --tol místo --tolerance.\n"
+                       "Barvy česky, anglicky nebo jako kódy IEC: hnědá, hneda, brown, BN.\n"
                        "Návratová hodnota:\n");
     for (const ExitStatusRow &row : exitStatuses)
         text += fmt::format("  {}  {}\n", row.status, texts.pick(row.english, row.czech));
