@@ -11,7 +11,7 @@ namespace {
 [[noreturn]] void unknownCommand(std::string_view command, const Texts &texts)
 {
     texts.refuse("unknown command {command}; commands: {commands} (see --help)",
-                 "neznámý příkaz {command}; příkazy: {commands} (viz --help)",
+                 "neznámý příkaz {command}; dostupné příkazy: {commands} (viz --help)",
                  "command"_a = texts.quote(command), "commands"_a = listOf(commandNames()));
 }
 
@@ -58,7 +58,7 @@ Options readOptions(std::span<const std::string_view> given, Language language)
             options.language = isWord(*lang, "cs") ? Language::Czech : Language::English;
         else
             Texts(language).refuse("--lang: {lang} is no language; languages: cs, en",
-                                   "--lang: {lang} není jazyk; jazyky: cs, en",
+                                   "--lang: neznámý jazyk {lang}; dostupné jazyky: cs, en",
                                    "lang"_a = Texts(language).quote(*lang));
     }
     const Texts texts(options.language);
@@ -68,7 +68,7 @@ Options readOptions(std::span<const std::string_view> given, Language language)
         switch (problem->kind) {
         case OptionProblem::Kind::Unknown:
             texts.refuse("unknown option {option}; options: {options}",
-                         "neznámá volba {option}; volby: {options}", "option"_a = option,
+                         "neznámá volba {option}; platné volby: {options}", "option"_a = option,
                          "options"_a = optionList(arguments.command));
         case OptionProblem::Kind::Ambiguous:
             texts.refuse("{option} is ambiguous; it may be {candidates}",

@@ -107,7 +107,7 @@ int checkCommand(const Call &call)
                                         "encoding"_a = nameOf(*guessed)));
     }
     if (report.valueUnreadable())
-        writeMessage(err, texts.say("values are written as {}", "hodnoty se píší jako {}",
+        writeMessage(err, texts.say("values are written as {}", "hodnoty se zapisují takto: {}",
                                     valueForms(texts)));
     report.summarise();
     output.finish(sheets, status == 2);

@@ -142,7 +142,7 @@ public:
     std::string leftOutOfBom(const LeftOutOfBom &resistors) const
     {
         return texts_.say("{file}: {references}: left out of the BOM, not checked",
-                          "{file}: {references}: vynecháno z BOM, nekontroluje se",
+                          "{file}: {references}: vynecháno z BOM, nekontrolováno",
                           "file"_a = printable(resistors.file),
                           "references"_a = printable(designatorRuns(resistors.references)));
     }

@@ -113,7 +113,7 @@ void CheckReport::check(const Entry &entry)
         !part.tolerance.empty() &&
         (!tolerance || *tolerance <= 0 || *tolerance > noToleranceBandHundredths))
         return unreadable(entry, texts_.say("tolerance {given} is no tolerance",
-                                            "tolerance {given} není tolerance",
+                                            "tolerance {given} není platná tolerance",
                                             "given"_a = texts_.quote(part.tolerance)));
     const Decimal value = normalised(*part.parsed.value);
     if (part.size && part.sizeNaming == partslist::SizeNaming::Inch)

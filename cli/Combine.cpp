@@ -53,7 +53,7 @@ CombineResult combineResult(const Call &call)
     const Texts &texts = call.texts;
     const Decimal target = normalised(valueOperand(call));
     if (target.mantissa == 0)
-        texts.refuse("combine needs a value above 0 Ω", "combine potřebuje hodnotu nad 0 Ω");
+        texts.refuse("combine needs a value above 0 Ω", "combine potřebuje hodnotu větší než 0 Ω");
     const int most = call.arguments.given(OptionName::Parts)
                          ? countOption(call, OptionName::Parts, 1, maxNetworkParts)
                          : defaultParts;

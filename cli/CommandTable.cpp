@@ -212,14 +212,15 @@ std::string usage(const Texts &texts, const CommandRow *command)
             for (const UsageLine &line :
                  texts.language() == Language::Czech ? row.usageCzech : row.usageEnglish)
                 text += usageText(line);
-    text += texts.pick("Options may stand anywhere; -- ends them. -h is --help. A long option\n"
-                       "may be shortened to a unique prefix: --tol for --tolerance.\n"
-                       "Colours in Czech or English, or as IEC codes: hnědá, hneda, brown, BN.\n"
-                       "Exit status:\n",
-                       "Volby lze uvést kdekoli; -- ukončí jejich výčet. -h znamená --help. Dlouhou\n"
-                       "volbu lze zkrátit na jednoznačnou předponu: --tol místo --tolerance.\n"
-                       "Barvy česky, anglicky nebo jako kódy IEC: hnědá, hneda, brown, BN.\n"
-                       "Návratová hodnota:\n");
+    text +=
+        texts.pick("Options may stand anywhere; -- ends them. -h is --help. A long option\n"
+                   "may be shortened to a unique prefix: --tol for --tolerance.\n"
+                   "Colours in Czech or English, or as IEC codes: hnědá, hneda, brown, BN.\n"
+                   "Exit status:\n",
+                   "Volby lze uvést kdekoli; -- ukončí jejich výčet. -h znamená --help. Dlouhou\n"
+                   "volbu lze zkrátit na jednoznačnou předponu: --tol místo --tolerance.\n"
+                   "Barvy česky, anglicky nebo jako kódy IEC: hnědá, hneda, brown, BN.\n"
+                   "Návratová hodnota:\n");
     for (const ExitStatusRow &row : exitStatuses)
         text += fmt::format("  {}  {}\n", row.status, texts.pick(row.english, row.czech));
     text += texts.pick(closedPipeEnglish, closedPipeCzech);

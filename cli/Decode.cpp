@@ -134,7 +134,7 @@ std::vector<std::vector<Colour>> bandChoices(const std::vector<std::string> &wor
                 for (const ColourMeaning &entry : colourTable())
                     all.push_back(entry.colour);
                 texts.refuse("band {band}: {word} is no colour; colours: {colours}",
-                             "proužek {band}: {word} není barva; barvy: {colours}",
+                             "proužek {band}: {word} není barva; známé barvy: {colours}",
                              "band"_a = i + 1, "word"_a = texts.quote(word),
                              "colours"_a = colourList(all, texts.language()));
             }
@@ -170,7 +170,7 @@ DecodeResult decodeResult(const Call &call)
         if (combinations > combinationLimit)
             texts.refuse("these choices give more than {limit} combinations of colours; name "
                          "fewer alternatives",
-                         "tyto volby dávají víc než {limit} kombinací barev; uveďte méně možností",
+                         "zadané možnosti dávají víc než {limit} kombinací barev; uveďte jich méně",
                          "limit"_a = combinationLimit);
     }
     DecodeResult result;
@@ -196,7 +196,7 @@ DecodeResult decodeResult(const Call &call)
     const auto all = allReadings(choices);
     if (std::holds_alternative<TooManyReadings>(all))
         texts.refuse("these choices give more than {limit} readings; name fewer alternatives",
-                     "tyto volby dávají víc než {limit} čtení; uveďte méně možností",
+                     "zadané možnosti dávají víc než {limit} čtení; uveďte jich méně",
                      "limit"_a = readingLimit);
     for (const BandReading &read : std::get<std::vector<BandReading>>(all))
         if (result.inDoubt || read.fromOtherEnd)
@@ -204,7 +204,8 @@ DecodeResult decodeResult(const Call &call)
     if (readings.empty() && givenProblem)
         throw UsageError{*givenProblem};
     if (readings.empty()) // an input error, as the same bands without choices are
-        texts.refuse("no choice of these colours is a code", "žádná volba těchto barev není kód");
+        texts.refuse("no choice of these colours is a code",
+                     "žádná kombinace těchto barev není platný kód");
 
     const auto &measuredText = arguments.value(OptionName::Measured);
     const std::size_t candidates = readings.size();

@@ -41,20 +41,22 @@ Ask askOf(const Call &call)
     const int asked = has(OptionName::Ratio) + has(OptionName::Vin) + has(OptionName::Vref);
     if (asked != 1 || has(OptionName::Ratio) == has(OptionName::Vout))
         texts.refuse("divider asks for one of: --ratio R; --vin V --vout V; --vref V --vout V",
-                     "divider potřebuje jedno z: --ratio R; --vin V --vout V; --vref V --vout V");
+                     "divider potřebuje právě jednu z možností: --ratio R; --vin V --vout V; "
+                     "--vref V --vout V");
     if (has(OptionName::VrefTolerance) && !has(OptionName::Vref))
-        texts.refuse("--vref-tolerance goes with --vref", "--vref-tolerance patří k --vref");
+        texts.refuse("--vref-tolerance goes with --vref",
+                     "--vref-tolerance lze použít jen s --vref");
     Ask ask{Mode::Ratio};
     if (has(OptionName::Ratio)) {
         const auto &text = *arguments.value(OptionName::Ratio);
         const std::optional<Decimal> ratio = numberOf(text);
         if (!ratio || ratio->mantissa == 0 || compare(*ratio, Decimal{1, 0}) >= 0)
             texts.refuse("--ratio: {given} is no ratio above 0 and below 1, such as 0.25",
-                         "--ratio: {given} není poměr nad 0 a pod 1, například 0,25",
+                         "--ratio: {given} není poměr větší než 0 a menší než 1, například 0,25",
                          "given"_a = texts.quote(text));
         if (compare(*ratio, Decimal{1, leastRatioOrder}) < 0)
             texts.refuse("--ratio: {given} is below the least ratio worked with, 1e-9",
-                         "--ratio: {given} je pod nejmenším poměrem, se kterým se pracuje, 1e-9",
+                         "--ratio: {given} je menší než nejmenší podporovaný poměr 1e-9",
                          "given"_a = texts.quote(text));
         ask.ratio = *ratio;
         return ask;
@@ -64,13 +66,13 @@ Ask askOf(const Call &call)
         ask.mode = Mode::Unloaded;
         ask.vin = voltageOption(call, OptionName::Vin);
         if (compare(ask.vout, ask.vin) >= 0)
-            texts.refuse("--vout must be below --vin", "--vout musí být pod --vin");
+            texts.refuse("--vout must be below --vin", "--vout musí být menší než --vin");
         return ask;
     }
     ask.mode = Mode::Feedback;
     ask.vref = voltageOption(call, OptionName::Vref);
     if (compare(ask.vout, ask.vref) <= 0)
-        texts.refuse("--vout must be above --vref", "--vout musí být nad --vref");
+        texts.refuse("--vout must be above --vref", "--vout musí být větší než --vref");
     if (has(OptionName::VrefTolerance))
         ask.vrefTolerance = approximate(percentOption(call, OptionName::VrefTolerance)) / 100;
     return ask;

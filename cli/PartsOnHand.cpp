@@ -87,7 +87,7 @@ std::vector<Decimal> stockValues(const std::string &file, const Call &call)
     }
     if (values.empty())
         texts.refuse("--stock: {file} names no resistor value above 0",
-                     "--stock: {file} neuvádí žádnou hodnotu odporu nad 0",
+                     "--stock: {file} neobsahuje žádnou hodnotu odporu větší než 0",
                      "file"_a = fileName(file, texts));
     return values;
 }
@@ -116,7 +116,7 @@ PartsOnHand partsOnHand(const Call &call)
         !stock.empty()) {
         if (arguments.given(OptionName::Series))
             texts.refuse("--stock and --series: give one of them",
-                         "--stock a --series: uveďte jen jedno");
+                         "--stock a --series nelze použít zároveň; uveďte jen jednu z nich");
         std::vector<std::string> names;
         for (const std::string &file : stock) { // several files are one stock
             std::vector<Decimal> values = stockValues(file, call);
@@ -132,7 +132,8 @@ PartsOnHand partsOnHand(const Call &call)
             seriesList(arguments.value(OptionName::Series), {*seriesNamed("E24")}, texts);
         if (chosen.size() > 1)
             texts.refuse("--series: {command} takes one series",
-                         "--series: {command} bere jednu řadu", "command"_a = arguments.command);
+                         "--series: {command} přijímá jen jednu řadu",
+                         "command"_a = arguments.command);
         parts.values = seriesMembers(chosen.front().size);
         parts.source = chosen.front().name;
         parts.toleranceHundredths =
@@ -156,7 +157,7 @@ PartsOnHand partsOnHand(const Call &call)
         }
     }
     if (parts.values.empty())
-        texts.refuse("--exclude leaves no value", "--exclude nenechává žádnou hodnotu");
+        texts.refuse("--exclude leaves no value", "po --exclude nezbývá žádná hodnota");
     if (parts.values.size() > maxNetworkValues)
         texts.refuse("--stock: {file} has {count} values; at most {most} are searched",
                      "--stock: {file} má {count} hodnot; prohledá se nejvýš {most}",

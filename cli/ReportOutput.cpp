@@ -70,9 +70,10 @@ void ReportOutput::finish(std::span<const std::string> alsoRead, bool failed)
         return;
     }
     if (failed) {
-        writeMessage(err_, texts_.say("--output: {file} is left as it was, as the run failed",
-                                      "--output: {file} zůstává, jak byl, protože běh selhal",
-                                      "file"_a = printable(*file_)));
+        writeMessage(err_,
+                     texts_.say("--output: {file} is left as it was, as the run failed",
+                                "--output: {file} zůstává beze změny, protože kontrola selhala",
+                                "file"_a = printable(*file_)));
         return;
     }
     if (const auto reason = replaceFileContents(*file_, whole_.view()))

@@ -34,7 +34,7 @@ int runOneCall(std::span<const std::string_view> arguments, Language &language, 
         }
         if (!options.command)
             texts.refuse("no command; commands: {commands} (see --help)",
-                         "chybí příkaz; příkazy: {commands} (viz --help)",
+                         "chybí příkaz; dostupné příkazy: {commands} (viz --help)",
                          "commands"_a = listOf(commandNames()));
         return options.command->run(Call{options.arguments, options.json, texts, in, out, err});
     } catch (const UsageError &error) {

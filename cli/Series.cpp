@@ -30,7 +30,7 @@ SeriesResult seriesResult(const Call &call)
                                                   {allSeries().begin(), allSeries().end()}, texts);
     if (value.mantissa == 0)
         texts.refuse("0 Ω has no series members around it; give a value above 0",
-                     "0 Ω nemá kolem sebe žádné členy řady; zadejte hodnotu nad 0");
+                     "0 Ω nemá kolem sebe žádné členy řady; zadejte hodnotu větší než 0");
     SeriesResult result{value, {}};
     for (const Series &series : chosen) {
         const SeriesPosition position = seriesPosition(series.size, value);

@@ -163,7 +163,7 @@ std::string encodingLine(Decimal ohms, const SmdEncoding &encoding, const Texts 
 std::string unmarkableText(Decimal ohms, const Texts &texts)
 {
     return texts.say("{value} cannot be marked in any system",
-                     "{value} nelze označit v žádném systému",
+                     "{value} nelze označit žádným systémem značení",
                      "value"_a = ohmsText(ohms, texts.language()));
 }
 
@@ -207,7 +207,7 @@ int smdCommand(const Call &call)
     const std::vector<std::string> &markings = call.arguments.operands;
     if (markings.empty())
         texts.refuse("smd takes one marking or more, such as 472 or 01C",
-                     "smd potřebuje jednu značku nebo víc, například 472 nebo 01C");
+                     "smd potřebuje aspoň jednu značku, například 472 nebo 01C");
     int status = 0;
     for (const std::string &marking : markings) {
         const SmdDecoded decoded = readSmdMarking(marking);

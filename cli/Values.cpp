@@ -125,7 +125,7 @@ Decimal voltageOption(const Call &call, OptionName option)
                           "option"_a = optionRow(option).longName, "given"_a = given(call, option));
     if (!withinOrders(*volts, leastVoltageOrder, mostVoltageOrder))
         call.texts.refuse("--{option}: {given} is outside the voltages worked with, 1 µV to 1 MV",
-                          "--{option}: {given} je mimo napětí, se kterými se pracuje, 1 µV až 1 MV",
+                          "--{option}: {given} je mimo podporovaný rozsah napětí 1 µV až 1 MV",
                           "option"_a = optionRow(option).longName, "given"_a = given(call, option));
     return *volts;
 }
@@ -285,7 +285,7 @@ std::string valueProblemText(ValueProblem problem, std::string_view value, const
         break;
     case ValueProblem::OutOfRange:
         english = "value {value}: it is outside the resistances worked with, 1 µΩ to 1 PΩ";
-        czech = "hodnota {value}: je mimo odpory, se kterými se pracuje, 1 µΩ až 1 PΩ";
+        czech = "hodnota {value}: je mimo podporovaný rozsah odporů 1 µΩ až 1 PΩ";
         break;
     case ValueProblem::NotAValue:
         english = "value {value}: it is not a resistance";
