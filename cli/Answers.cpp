@@ -75,13 +75,11 @@ std::string sourceText(const PartsOnHand &parts, const Texts &texts)
     if (language == Language::English)
         return fmt::format("the {} {} in {}", count, count == 1 ? "value" : "values", parts.source);
     // Czech says where the values are as a place: in a file, in files, on standard input.
-    const std::string_view place = parts.files == std::vector<std::string>{"-"}
-                                       ? "na standardním vstupu"
-                                   : parts.files.size() == 1 ? "v souboru"
-                                                             : "v souborech";
-    return fmt::format("{} {} {} {}{}", czechFrom(count), count, count == 1 ? "hodnoty" : "hodnot",
-                       place,
-                       parts.files == std::vector<std::string>{"-"} ? "" : " " + parts.source);
+    const std::string_view noun = count == 1 ? "hodnoty" : "hodnot";
+    if (parts.files == std::vector<std::string>{"-"})
+        return fmt::format("{} {} {} na standardním vstupu", czechFrom(count), count, noun);
+    return fmt::format("{} {} {} {} {}", czechFrom(count), count, noun,
+                       parts.files.size() == 1 ? "v souboru" : "v souborech", parts.source);
 }
 
 JsonObject sourceJson(const PartsOnHand &parts)
@@ -92,13 +90,17 @@ JsonObject sourceJson(const PartsOnHand &parts)
         names.push_back(printable(file));
     const std::vector<std::string_view> files(names.begin(), names.end());
     if (parts.fromStock)
-        json.null("series").text("stock", parts.source).texts("stock_files", files);
+        json.null("series")
+            .text("stock", parts.source)
+            .texts("stock_files", files)
+            .null("least_ohms")
+            .null("most_ohms");
     else
-        json.text("series", parts.source).null("stock").texts("stock_files", files);
-    if (parts.fromStock)
-        json.null("least_ohms").null("most_ohms");
-    else
-        json.number("least_ohms", seriesLeast).number("most_ohms", seriesMost);
+        json.text("series", parts.source)
+            .null("stock")
+            .texts("stock_files", files)
+            .number("least_ohms", seriesLeast)
+            .number("most_ohms", seriesMost);
     return json.number("values", Decimal{static_cast<std::int64_t>(parts.values.size()), 0})
         .numbers("excluded", parts.excluded);
 }

@@ -7,43 +7,33 @@
 #include "SmdCode.h"
 
 #include <algorithm>
+#include <array>
 
 namespace ohmilka::cli {
 
 namespace {
-std::string_view systemName(SmdSystem system, const Texts &texts)
+// Each system's name, and in Czech also as it stands after "v systému": "tří číslic".
+struct SystemNames {
+    SmdSystem system;
+    std::string_view english, czech, czechAfterSystem;
+};
+constexpr std::array<SystemNames, 5> systemNames{{
+    {SmdSystem::ZeroLink, "0 Ω link", "propojka 0 Ω", "propojky 0 Ω"},
+    {SmdSystem::ThreeDigit, "3-digit", "3 číslice", "tří číslic"},
+    {SmdSystem::FourDigit, "4-digit", "4 číslice", "čtyř číslic"},
+    {SmdSystem::RCode, "R code", "s R", "s R"},
+    {SmdSystem::Eia96, "EIA-96", "EIA-96", "EIA-96"},
+}};
+
+const SystemNames &namesOf(SmdSystem system)
 {
-    switch (system) {
-    case SmdSystem::ZeroLink:
-        return texts.pick("0 Ω link", "propojka 0 Ω");
-    case SmdSystem::ThreeDigit:
-        return texts.pick("3-digit", "3 číslice");
-    case SmdSystem::FourDigit:
-        return texts.pick("4-digit", "4 číslice");
-    case SmdSystem::RCode:
-        return texts.pick("R code", "s R");
-    case SmdSystem::Eia96:
-        break;
-    }
-    return "EIA-96";
+    return *std::find_if(systemNames.begin(), systemNames.end(),
+                         [&](const SystemNames &names) { return names.system == system; });
 }
 
-// The system after "v systému": its name in the genitive, "tří číslic".
-std::string_view czechSystemOf(SmdSystem system)
+std::string_view systemName(SmdSystem system, const Texts &texts)
 {
-    switch (system) {
-    case SmdSystem::ZeroLink:
-        return "propojky 0 Ω";
-    case SmdSystem::ThreeDigit:
-        return "tří číslic";
-    case SmdSystem::FourDigit:
-        return "čtyř číslic";
-    case SmdSystem::RCode:
-        return "s R";
-    case SmdSystem::Eia96:
-        break;
-    }
-    return "EIA-96";
+    return texts.pick(namesOf(system).english, namesOf(system).czech);
 }
 
 // "Z", "Y/R", …: each multiplier's letters.
@@ -155,8 +145,9 @@ std::string encodingLine(Decimal ohms, const SmdEncoding &encoding, const Texts 
                      "{value} nemá značku v systému {system}; nejbližší: {below} nižší, {above} "
                      "vyšší",
                      "value"_a = value,
-                     "system"_a =
-                         language == Language::Czech ? czechSystemOf(encoding.system) : system,
+                     "system"_a = language == Language::Czech
+                                      ? namesOf(encoding.system).czechAfterSystem
+                                      : system,
                      "below"_a = shown(encoding.below), "above"_a = shown(encoding.above));
 }
 

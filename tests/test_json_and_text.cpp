@@ -209,7 +209,8 @@ private slots:
             QStringList lines = text.out.split(u'\n', Qt::SkipEmptyParts);
             for (QString line : text.err.split(u'\n', Qt::SkipEmptyParts))
                 if (!line.contains(QStringLiteral("values are written as")) &&
-                    !line.contains(QStringLiteral("hodnoty se zapisují takto"))) // a hint, no finding
+                    !line.contains(
+                        QStringLiteral("hodnoty se zapisují takto"))) // a hint, no finding
                     lines << line.remove(QStringLiteral("ohmilka-code: "));
             for (const QString &line : lines) {
                 const std::optional<QJsonObject> object = objectOfLine(objects, line);
