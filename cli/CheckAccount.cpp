@@ -4,6 +4,7 @@
 #include "CheckAccount.h"
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 
 namespace ohmilka::cli {
@@ -57,7 +58,7 @@ void FileAccount::takePart(Entry &entry)
                                      [](const std::string &r) { return isUnannotated(r); });
     if (!part.references.empty()) {
         std::erase_if(part.references, [&](const std::string &reference) {
-            return !isUnannotated(reference) && !seen_.insert(reference);
+            return !isUnannotated(reference) && listedAlike(reference, part);
         });
         if (part.references.empty())
             return;
@@ -75,6 +76,17 @@ void FileAccount::takePart(Entry &entry)
     case Part::Kind::None:
         return;
     }
+}
+
+bool FileAccount::listedAlike(const std::string &reference, const Part &part)
+{
+    seen_.insert(reference);
+    const std::size_t says = std::hash<std::string>{}(part.cell + '\x1f' + part.tolerance + '\x1f' +
+                                                      part.partNumber + '\x1f' + part.footprint);
+    std::string key = reference;
+    key.push_back('\x1f');
+    key.append(reinterpret_cast<const char *>(&says), sizeof says);
+    return !rowsOf_.insert(key);
 }
 
 void FileAccount::leftOutOfBom(std::string_view file, const std::string &reference)

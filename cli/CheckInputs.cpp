@@ -132,17 +132,17 @@ void reportUnreadableFile(std::string_view file, std::string_view reason, CheckR
                                  "file"_a = fileName(file, texts), "reason"_a = reason));
 }
 
-// A spreadsheet's first sheet with a header, its rows as a CSV export writes them; each part
-// located by file, sheet and row.
+// A spreadsheet's sheets, their rows as a CSV export writes them; each part located by file, sheet
+// and row. One account holds them all: a part listed on two sheets is one part.
 void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts &texts, int &status)
 {
     Spreadsheet spreadsheet(file);
     FileAccount account(report, texts);
     bool found = false;
     std::optional<std::string> withoutValue; // the first header that names no value column
-    readSheetsToHeader(spreadsheet, [&](PartsListReader &reader, const std::string &sheet) {
+    readSheets(spreadsheet, [&](PartsListReader &reader, const std::string &sheet) {
         const std::string location = file + ":" + sheet;
-        found = readParts(reader, location, report, account, texts);
+        found = readParts(reader, location, report, account, texts) || found;
         if (const auto line = reader.headerWithoutValue(); line && !found && !withoutValue)
             withoutValue = headerWithoutValueText(location, *line, texts);
     });

@@ -29,7 +29,7 @@ void reportUnreadableFile(std::string_view file, std::string_view reason, CheckR
 void checkList(partslist::DecodingInput &decoding, std::string_view file, char separator,
                CheckReport &report, const Texts &texts, int &status);
 
-// A spreadsheet's first sheet with a header, its rows as a CSV export writes them.
+// A spreadsheet's sheets, their rows as a CSV export writes them.
 void checkSpreadsheet(const std::string &file, CheckReport &report, const Texts &texts,
                       int &status);
 

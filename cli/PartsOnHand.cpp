@@ -31,15 +31,13 @@ void takeValues(partslist::PartsListReader &reader, std::vector<Decimal> &values
     }
 }
 
-// The values of a spreadsheet's first sheet with a header, as check reads it.
+// The values of a spreadsheet's sheets, as check reads them.
 std::vector<Decimal> spreadsheetValues(const std::string &file, const Texts &texts)
 {
     partslist::Spreadsheet spreadsheet(file);
     std::vector<Decimal> values;
-    partslist::readSheetsToHeader(spreadsheet,
-                                  [&](partslist::PartsListReader &reader, const std::string &) {
-                                      takeValues(reader, values);
-                                  });
+    partslist::readSheets(spreadsheet, [&](partslist::PartsListReader &reader,
+                                           const std::string &) { takeValues(reader, values); });
     if (spreadsheet.problem())
         texts.refuse("--stock: {file} cannot be read as a spreadsheet (see check {file})",
                      "--stock: {file} nelze číst jako tabulku (viz check {file})",

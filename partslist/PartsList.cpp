@@ -262,9 +262,8 @@ bool PartsListReader::next(ListedPart &listed)
     return takeDropped(listed);
 }
 
-void readSheetsToHeader(
-    Spreadsheet &spreadsheet,
-    const std::function<void(PartsListReader &, const std::string &sheet)> &read)
+void readSheets(Spreadsheet &spreadsheet,
+                const std::function<void(PartsListReader &, const std::string &sheet)> &read)
 {
     for (std::size_t sheet = 0; sheet < spreadsheet.sheets().size() && !spreadsheet.problem();
          ++sheet) {
@@ -272,8 +271,6 @@ void readSheetsToHeader(
         std::istream in(rows.get());
         PartsListReader reader(in, ',');
         read(reader, spreadsheet.sheets()[sheet]);
-        if (reader.columns())
-            return;
     }
 }
 

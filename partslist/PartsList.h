@@ -105,10 +105,10 @@ private:
     bool namesAnything_ = false, sawTooLong_ = false;
 };
 
-// A spreadsheet's sheets in workbook order, up to the first with a header, each read as its CSV
-// export writes it through a reader that read drains; stops at the first problem.
-void readSheetsToHeader(
-    Spreadsheet &spreadsheet,
-    const std::function<void(PartsListReader &, const std::string &sheet)> &read);
+// A spreadsheet's sheets in workbook order, each read as its CSV export writes it through a
+// reader that read drains: a workbook may keep a board, or a kind of part, on each sheet. Stops
+// at the first problem.
+void readSheets(Spreadsheet &spreadsheet,
+                const std::function<void(PartsListReader &, const std::string &sheet)> &read);
 
 } // namespace ohmilka::partslist

@@ -60,6 +60,7 @@ private slots:
     void brokenDesignsAreNamed();
     void spreadsheetsAnswerAsTheirCsvExport_data();
     void spreadsheetsAnswerAsTheirCsvExport();
+    void everySheetIsRead();
     void spreadsheetsBeyondReadingAreNamed_data();
     void spreadsheetsBeyondReadingAreNamed();
     void pipesAreReadWhole_data();
@@ -481,6 +482,18 @@ void TestCheckCommand::spreadsheetsAnswerAsTheirCsvExport()
     QCOMPARE(spreadsheet.out, QString(exported.out).replace(path + ".csv", path + ':' + sheet));
     QCOMPARE(spreadsheet.err, exported.err);
     QCOMPARE(spreadsheet.status, exported.status);
+}
+
+// A workbook of a board on each sheet: each sheet's resistors are checked, a part that two
+// sheets list alike once.
+void TestCheckCommand::everySheetIsRead()
+{
+    const QString path = QStringLiteral(OHMILKA_SOURCE_DIR "/tests/spreadsheets/boards.xlsx");
+    const CodeCommandResult result = check({path}, {});
+    QCOMPARE(result.out, path + ":Extension:3: R2: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) "
+                                "below and 5.1 kΩ (+2 %) above\n");
+    QVERIFY2(result.err.contains("checked 4: 3 in series, 1 outside"), qPrintable(result.err));
+    QCOMPARE(result.status, 1);
 }
 
 void TestCheckCommand::spreadsheetsBeyondReadingAreNamed_data()

@@ -122,6 +122,19 @@ parts = "".join([
 ])
 xlsx("bom.xlsx", [("Notes", notes), ("BOM", parts)], shared, formats, styles)
 xlsx("prefixed.xlsx", [("BOM", parts)], shared, formats, styles, prefix="x")
+
+
+def rows_of(*rows):
+    return "".join(f'<row r="{r}">' + "".join(inline(f"{chr(65 + c)}{r}", text)
+                                             for c, text in enumerate(cells)) + "</row>"
+                   for r, cells in enumerate(rows, 1))
+
+
+# boards.xlsx: a board on each sheet, their designators reused: R1 as on the first sheet, R2
+# another part.
+xlsx("boards.xlsx", [("Main", rows_of(["Ref", "Value"], ["R1", "10k"], ["R2", "4k7"])),
+                     ("Extension", rows_of(["Ref", "Value"], ["R1", "10k"], ["R2", "5k"],
+                                           ["R3", "1k"]))], [], [], [0])
 write_text("bom.xlsx.csv",
            "\n"
            "Ref,Value,Tolerance,Footprint\n"
