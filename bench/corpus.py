@@ -175,7 +175,7 @@ def legacy_resistors(path, place="", seen=0):
             component["ref"] = words[2].strip('"')
         elif line.startswith("U ") and component is None:
             sheet_stamp = words[1]
-        elif line.startswith("F1 ") and component is None:
+        elif line.startswith("F1 ") and component is None and '"' in line:
             sheet = re.search(r'"([^"]*)"', line).group(1)
             folder_of_root = os.path.dirname(root_of.get(path, path))
             child = os.path.join(folder_of_root, sheet)
