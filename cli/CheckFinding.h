@@ -84,7 +84,8 @@ struct Tally {
 // then the counts that are not 0 of what a designer should see: "; 3 resistors not read".
 std::string summaryText(const Tally &tally, const Texts &texts);
 
-// Where a list without a column of values has its values read, or none for a list with one.
+// Where a list without a column of values, or without a header, has its values read; none for a
+// list with a header and a column of values.
 std::optional<std::string> valueSourceText(std::string_view file, const partslist::Columns &columns,
                                            const Texts &texts);
 

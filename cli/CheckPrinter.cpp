@@ -3,6 +3,7 @@
 
 #include "CheckPrinter.h"
 
+#include "AsciiText.h"
 #include "Designators.h"
 #include "Json.h"
 #include "PartNumbers.h"
@@ -20,6 +21,27 @@ namespace ohmilka::cli {
 std::optional<std::string> valueSourceText(std::string_view file, const partslist::Columns &columns,
                                            const Texts &texts)
 {
+    if (columns.withoutHeader)
+        return columns.valueFrom == partslist::ValueFrom::Value
+                   ? texts.say("{file}: no header; the references are read from column "
+                               "{references}, the values from column {column}",
+                               "{file}: záhlaví chybí; reference se čtou ze sloupce {references}, "
+                               "hodnoty ze sloupce {column}",
+                               "file"_a = printable(file), "references"_a = *columns.references + 1,
+                               "column"_a = columns.value + 1)
+                   : texts.say("{file}: no header; the references are read from column "
+                               "{references}, the values from the descriptions in column {column}",
+                               "{file}: záhlaví chybí; reference se čtou ze sloupce {references}, "
+                               "hodnoty z popisů ve sloupci {column}",
+                               "file"_a = printable(file), "references"_a = *columns.references + 1,
+                               "column"_a = columns.value + 1);
+    if (columns.valueFrom == partslist::ValueFrom::Value &&
+        trimmed(columns.header.labels[columns.value]).empty())
+        return texts.say("{file}: no label names a column of values; the values are read from "
+                         "column {column}, which has no label",
+                         "{file}: žádný popisek neoznačuje sloupec hodnot; hodnoty se čtou ze "
+                         "sloupce {column}, který popisek nemá",
+                         "file"_a = printable(file), "column"_a = columns.value + 1);
     if (columns.valueFrom == partslist::ValueFrom::Value)
         return std::nullopt;
     const std::string_view label = columns.header.labels[columns.value];

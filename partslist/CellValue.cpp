@@ -14,6 +14,18 @@
 namespace ohmilka::partslist {
 
 namespace {
+// A value as parseValue reads it, and as some makers and designers write ohms: "100E", "0E".
+ParsedValue valueOf(std::string_view text)
+{
+    ParsedValue read = parseValue(text);
+    if (read.value || text.size() < 2 || text.back() != 'E')
+        return read;
+    const std::string_view number = text.substr(0, text.size() - 1);
+    if (!std::all_of(number.begin(), number.end(), [](char c) { return isDigit(c) || c == '.'; }))
+        return read;
+    return parseValue(number);
+}
+
 constexpr std::string_view plusMinus = "\u00B1";
 
 // IEC 60062's letter codes of symmetric tolerances, in hundredths of a percent.
@@ -215,6 +227,8 @@ bool isPackage(std::string_view token)
     std::string_view code = token.substr(letters);
     if (code.ends_with("Metric"))
         code.remove_suffix(6);
+    else if (code.size() == 5 && (code.back() == 'm' || code.back() == 'M'))
+        code.remove_suffix(1); // "0603(1608m)", as Japanese lists mark the metric code
     return letters <= 3 &&
            std::find(packageCodes.begin(), packageCodes.end(), code) != packageCodes.end();
 }
@@ -287,7 +301,7 @@ Token tokenAt(std::string_view rest, std::size_t &at, CellValue &cell)
         at += part.size();
         return Token::Annotation;
     }
-    if (parseValue(part).value) {
+    if (valueOf(part).value) {
         cell.secondValue = part;
         return Token::Value;
     }
@@ -338,7 +352,7 @@ bool startsRest(std::string_view cell, std::size_t at)
 // follow one ("4.7 K 1%" is 4.7 kΩ, not 4.7 Ω ±10 %).
 CellValue valueLeading(std::string_view cell)
 {
-    CellValue whole{cell, parseValue(cell), {}, {}, {}, {}, {}};
+    CellValue whole{cell, valueOf(cell), {}, {}, {}, {}, {}};
     if (whole.parsed.value)
         return whole;
     for (std::size_t end = cell.size(); end-- > 1;) {
@@ -348,7 +362,7 @@ CellValue valueLeading(std::string_view cell)
         if (classifyRest(cell.substr(end), candidate) == Rest::Other)
             continue;
         candidate.text = trimmed(cell.substr(0, end));
-        candidate.parsed = parseValue(candidate.text);
+        candidate.parsed = valueOf(candidate.text);
         if (candidate.parsed.value)
             return candidate;
     }
@@ -389,7 +403,7 @@ CellValue readValueCell(std::string_view text)
 CellValue readDescriptionCell(std::string_view text)
 {
     const std::string_view cell = trimmed(text);
-    CellValue none{cell, parseValue(cell), {}, {}, {}, {}, {}};
+    CellValue none{cell, valueOf(cell), {}, {}, {}, {}, {}};
     if (cell.size() > longestDescription)
         return none;
     // Word by word: annotations of known kinds, up to the value, which reads as a value cell's

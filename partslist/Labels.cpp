@@ -48,6 +48,8 @@ constexpr std::array labelTable{
     LabelRow{"oznaczenie", Role::Reference},           // KiCad in Polish
     LabelRow{"位号", Role::Reference},                 // JLCPCB and EasyEDA in Chinese
     LabelRow{"标号", Role::Reference},                 // Chinese spreadsheets
+    LabelRow{"插件位置", Role::Reference},             // Chinese assembly houses' BOMs
+    LabelRow{"位置", Role::Reference},                 // Chinese spreadsheets
     // Eagle's list of parts; KiBoM's symbol; OrCAD Capture's value.
     LabelRow{"part", Role::ReferenceCandidate, 0, mayBeValue},
     LabelRow{"bauteil", Role::ReferenceCandidate, 0, mayBeValue}, // Eagle in German
@@ -69,6 +71,7 @@ constexpr std::array labelTable{
     LabelRow{"wartość", Role::Value, 0},     // KiCad in Polish
     LabelRow{"值", Role::Value, 0},          // EasyEDA in Chinese
     LabelRow{"数值", Role::Value, 0},        // Chinese spreadsheets
+    LabelRow{"compvalue", Role::Value, 0},   // Cadence Allegro's component report
     LabelRow{"comment", Role::Value, 1},     // Altium, JLCPCB's template
     LabelRow{"designation", Role::Value, 2}, // pcbnew's BOM
     LabelRow{"name", Role::Unknown, 0, mayBeValue}, // EasyEDA; a symbol in DipTrace, TinyCAD
@@ -82,6 +85,7 @@ constexpr std::array labelTable{
     LabelRow{"tolleranza", Role::Tolerance}, // Italian spreadsheets
     LabelRow{"tolerancja", Role::Tolerance}, // Polish spreadsheets
     LabelRow{"精度", Role::Tolerance},       // Chinese spreadsheets
+    LabelRow{"comptol", Role::Tolerance},    // Cadence Allegro's component report
     // Quantities.
     LabelRow{"qty", Role::Quantity},            // kicad-cli, KiCost, Eagle, PCBWay, Octopart
     LabelRow{"quantity", Role::Quantity},       // Altium, OrCAD, EasyEDA, DipTrace, Proteus
@@ -163,6 +167,8 @@ constexpr std::array labelTable{
     LabelRow{"herstellerteilenummer", Role::PartNumber},  // German spreadsheets
     LabelRow{"référencefabricant", Role::PartNumber},     // French spreadsheets
     LabelRow{"制造商零件编号", Role::PartNumber},         // JLCPCB in Chinese
+    LabelRow{"mpn码", Role::PartNumber},                  // Chinese assembly houses' BOMs
+    LabelRow{"型号", Role::PartNumber},                   // Chinese spreadsheets: the model
     // Distributors' and assembly houses' numbers: never the references.
     LabelRow{"lcsc", Role::OrderNumber},                  // JLCPCB's template, EasyEDA
     LabelRow{"lcscpart", Role::OrderNumber},              // JLCPCB's template
@@ -185,15 +191,18 @@ constexpr std::array labelTable{
     LabelRow{"supplierpn", Role::OrderNumber},            // KiBot
     LabelRow{"distributorpartnumber", Role::OrderNumber}, // hand-made lists
     // Descriptions: never read for a value.
-    LabelRow{"description", Role::Description},  // nearly every tool
-    LabelRow{"desc", Role::Description},         // KiCost
-    LabelRow{"popis", Role::Description},        // Czech spreadsheets
-    LabelRow{"beschreibung", Role::Description}, // German spreadsheets
-    LabelRow{"désignation", Role::Description},  // French spreadsheets
-    LabelRow{"descripción", Role::Description},  // Spanish spreadsheets
-    LabelRow{"descrizione", Role::Description},  // Italian spreadsheets
-    LabelRow{"opis", Role::Description},         // Polish spreadsheets
-    LabelRow{"描述", Role::Description},         // JLCPCB in Chinese
+    LabelRow{"description", Role::Description},    // nearly every tool
+    LabelRow{"desc", Role::Description},           // KiCost
+    LabelRow{"popis", Role::Description},          // Czech spreadsheets
+    LabelRow{"beschreibung", Role::Description},   // German spreadsheets
+    LabelRow{"désignation", Role::Description},    // French spreadsheets
+    LabelRow{"descripción", Role::Description},    // Spanish spreadsheets
+    LabelRow{"descrizione", Role::Description},    // Italian spreadsheets
+    LabelRow{"opis", Role::Description},           // Polish spreadsheets
+    LabelRow{"描述", Role::Description},           // JLCPCB in Chinese
+    LabelRow{"规格", Role::Description},           // Chinese spreadsheets: the specification
+    LabelRow{"规格型号", Role::Description},       // Chinese spreadsheets: "规格/型号"
+    LabelRow{"compdevicetype", Role::Description}, // Cadence Allegro's component report
     // Footprints.
     LabelRow{"footprint", Role::Footprint},        // KiCad, Altium, EasyEDA, JLCPCB
     LabelRow{"package", Role::Footprint},          // Eagle, LibrePCB, pcbnew up to KiCad 6
@@ -214,6 +223,7 @@ constexpr std::array labelTable{
     LabelRow{"封装", Role::Footprint},             // JLCPCB and EasyEDA in Chinese
     LabelRow{"jedectype", Role::Footprint},        // Cadence Allegro "JEDEC_TYPE"
     LabelRow{"pcbdecal", Role::Footprint},         // PADS "PCB Decal"
+    LabelRow{"comppackage", Role::Footprint},      // Cadence Allegro's component report
 };
 } // namespace
 
@@ -264,7 +274,8 @@ bool oneEditApart(std::string_view a, std::string_view b)
 constexpr std::size_t shortestNearLabel = 5;
 } // namespace
 
-LabelMeaning meaningOfLabel(std::string_view label)
+namespace {
+LabelMeaning meaningOfOneLabel(std::string_view label)
 {
     const std::string normalised = normalisedLabel(label);
     const auto row = std::find_if(labelTable.begin(), labelTable.end(),
@@ -286,6 +297,24 @@ LabelMeaning meaningOfLabel(std::string_view label)
         near = meaning;
     }
     return near.value_or(LabelMeaning{});
+}
+} // namespace
+
+LabelMeaning meaningOfLabel(std::string_view label)
+{
+    const LabelMeaning whole = meaningOfOneLabel(label);
+    if (whole.role != Role::Unknown || whole.mayBeValue)
+        return whole;
+    // Two labels in one, "Manufacture Part Number/Seeed SKU": the first that means something.
+    for (std::size_t from = 0; from < label.size();) {
+        const std::size_t slash = std::min(label.find('/', from), label.size());
+        if (from > 0 || slash < label.size())
+            if (const LabelMeaning part = meaningOfOneLabel(label.substr(from, slash - from));
+                part.role != Role::Unknown || part.mayBeValue)
+                return part;
+        from = slash + 1;
+    }
+    return whole;
 }
 
 } // namespace ohmilka::partslist

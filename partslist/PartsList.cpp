@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <ranges>
 #include <unordered_map>
 #include <vector>
 
@@ -35,8 +36,24 @@ std::vector<std::size_t> splitUnder(char separator, std::string_view raw, Record
     splitRecord(raw, separator, fields);
     return {};
 }
+// Where each word of a line starts, in characters.
+template <class Each> void forEachWordStart(std::string_view line, Each each)
+{
+    std::size_t character = 0;
+    bool afterSpace = true;
+    for (const char c : line) {
+        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80)
+            continue; // within a character
+        if (c != ' ' && afterSpace)
+            each(character);
+        afterSpace = c == ' ';
+        ++character;
+    }
+}
+
 // The header's field starts, and those of its words, one space after another, under which
-// most rows that read ahead start a field too.
+// most rows of a table that read ahead start a word too: Eagle writes "Part Value" over "R101
+// 10k". Rows of one field, such as comments, are no table's.
 template <class Rows>
 std::vector<std::size_t> startsUnderHeader(std::string_view header,
                                            const std::vector<std::size_t> &starts, const Rows &rows)
@@ -45,30 +62,33 @@ std::vector<std::size_t> startsUnderHeader(std::string_view header,
     std::size_t counted = 0;
     Record fields;
     for (const auto &row : rows) {
-        if (row.tooLong || trimmed(row.raw).empty())
+        if (row.tooLong || splitAtSpaceRuns(row.raw, fields).size() < 2)
             continue;
         ++counted;
-        for (const std::size_t start : splitAtSpaceRuns(row.raw, fields))
-            ++rowStarts[start];
+        forEachWordStart(row.raw, [&](std::size_t start) { ++rowStarts[start]; });
     }
     std::vector<std::size_t> refined = starts;
-    std::size_t character = 0;
-    bool afterSpace = false;
-    for (const char c : header) {
-        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80)
-            continue; // within a character
-        if (c == ' ') {
-            afterSpace = true;
-        } else {
-            if (afterSpace && counted > 0 && rowStarts[character] * 2 > counted &&
-                std::find(refined.begin(), refined.end(), character) == refined.end())
-                refined.push_back(character);
-            afterSpace = false;
-        }
-        ++character;
-    }
+    forEachWordStart(header, [&](std::size_t character) {
+        if (character > 0 && counted > 0 && rowStarts[character] * 2 > counted &&
+            std::find(refined.begin(), refined.end(), character) == refined.end())
+            refined.push_back(character);
+    });
     std::sort(refined.begin(), refined.end());
     return refined;
+}
+
+// Whether a row's first filled cell, under any separator, lists designators: "R1;10k",
+// "\"R1,R2\",10k", ",R1,10k".
+bool leadsWithDesignators(std::string_view raw)
+{
+    while (!raw.empty() &&
+           (raw.front() == ',' || raw.front() == ';' || raw.front() == '\t' || raw.front() == ' '))
+        raw.remove_prefix(1); // the empty cells a sheet may start with
+    if (raw.starts_with('"')) {
+        const std::size_t close = raw.find('"', 1);
+        return close != std::string_view::npos && listsDesignators(raw.substr(1, close - 1));
+    }
+    return listsDesignators(trimmed(raw.substr(0, raw.find_first_of(",;\t"))));
 }
 } // namespace
 
@@ -203,7 +223,15 @@ bool PartsListReader::findHeaderNearby()
     Record fields;
     for (std::size_t row = 0; row < ahead_.size(); ++row)
         for (const char candidate : tableLayouts) {
-            splitUnder(candidate, ahead_[row].raw, fields);
+            const std::vector<std::size_t> starts = splitUnder(candidate, ahead_[row].raw, fields);
+            if (candidate == alignedColumns && !starts.empty())
+                splitAligned(
+                    ahead_[row].raw,
+                    startsUnderHeader(
+                        ahead_[row].raw, starts,
+                        std::ranges::subrange(ahead_.begin() + static_cast<std::ptrdiff_t>(row + 1),
+                                              ahead_.end())),
+                    fields);
             if (ahead_[row].tooLong || !headerIn(fields, ahead_[row].line))
                 continue;
             dropTitle(current_.raw, current_.line);
@@ -214,6 +242,44 @@ bool PartsListReader::findHeaderNearby()
             findHeader();
             return true;
         }
+    return false;
+}
+
+// Whether the record in hand leads rows of designators and values under no header, as a list
+// kept by hand may be; not where a header stands in the rows read ahead.
+bool PartsListReader::findColumnsWithoutHeader()
+{
+    if (withoutHeaderTried_)
+        return false;
+    withoutHeaderTried_ = true;
+    if (!currentAhead_) { // kept, as reading ahead moves the records on
+        current_.raw = records_.raw();
+        currentAhead_ = true;
+    }
+    readAhead();
+    Record fields;
+    for (const Ahead &row : ahead_)
+        for (const char candidate : tableLayouts) {
+            splitUnder(candidate, row.raw, fields);
+            if (!row.tooLong && headerIn(fields, row.line))
+                return false;
+        }
+    for (const char candidate : {',', ';', '\t'}) {
+        if (separator_ != anySeparator && separator_ != candidate)
+            continue;
+        std::vector<Record> rows;
+        splitRecord(current_.raw, candidate, rows.emplace_back());
+        for (const Ahead &row : ahead_)
+            if (!row.tooLong)
+                splitRecord(row.raw, candidate, rows.emplace_back());
+        if (std::optional<Columns> columns = columnsWithoutHeader(rows)) {
+            columns_ = std::move(columns);
+            separator_ = candidate;
+            records_.setSeparator(candidate);
+            splitRecord(current_.raw, candidate, fields_);
+            return true;
+        }
+    }
     return false;
 }
 
@@ -237,10 +303,15 @@ bool PartsListReader::next(ListedPart &listed)
             firstLineDecides_ = false;
             if (findHeaderNearby())
                 continue;
-            separator_ = plainLines;
-            records_.setSeparator(plainLines);
-            splitRecord(currentAhead_ ? std::string_view(current_.raw) : records_.raw(), plainLines,
-                        fields_);
+            if (!findColumnsWithoutHeader()) {
+                separator_ = plainLines;
+                records_.setSeparator(plainLines);
+                splitRecord(currentAhead_ ? std::string_view(current_.raw) : records_.raw(),
+                            plainLines, fields_);
+            }
+        } else if (!columns_ && separator_ != plainLines && separator_ != alignedColumns &&
+                   leadsWithDesignators(currentAhead_ ? current_.raw : records_.raw())) {
+            findColumnsWithoutHeader();
         }
         if (separator_ == plainLines)
             readLine(fields_[0], listed.part);

@@ -79,10 +79,12 @@ private:
     void readAhead();
     bool findHeader();
     bool findHeaderNearby();
+    bool findColumnsWithoutHeader();
 
     RecordReader records_;
     char separator_;
     bool firstLineDecides_;
+    bool withoutHeaderTried_ = false;
     std::optional<Columns> columns_;
     std::optional<long> headerWithoutValue_;
     std::vector<std::size_t> columnStarts_; // of a table aligned with spaces

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
+#include <utility>
 
 namespace ohmilka::partslist {
 
@@ -22,16 +24,20 @@ bool isOneOf(std::string_view text, const std::array<std::string_view, size> &wo
     });
 }
 
-// "DNP", or a value with its mark: "10k DNP". The value is trimmed; the words are short, so
-// most values are told apart by their length alone.
+// "DNP", or a value with its mark: "10k DNP", Olimex's "NA(10k)". The value is trimmed; the
+// words are short, so most values are told apart by their length alone.
 bool saysNotFitted(std::string_view value)
 {
-    static constexpr std::array<std::string_view, 8> words{"dnp", "dnf", "nf", "nc",
-                                                           "np",  "n/a", "-",  "\u2014"};
+    static constexpr std::array<std::string_view, 9> words{"dnp", "dnf", "nf", "nc",    "np",
+                                                           "na",  "n/a", "-",  "\u2014"};
     static constexpr std::array<std::string_view, 4> marks{"dnp", "dnf", "dni", "nc"};
     constexpr std::size_t longest = 3;
     if (value.size() <= longest)
         return isOneOf(value, words);
+    if (const std::size_t open = value.find('(');
+        value.back() == ')' && open != std::string_view::npos && open <= longest &&
+        isOneOf(value.substr(0, open), words))
+        return true;
     const std::size_t space = value.find_last_of(" \t");
     return space != std::string_view::npos && value.size() - space - 1 <= longest &&
            isOneOf(value.substr(space + 1), marks);
@@ -252,20 +258,101 @@ std::optional<Header> headerIn(const Record &fields, long line)
     return std::nullopt;
 }
 
+namespace {
+// Among the candidates, the column whose cells read on most rows of resistors, and on half of them
+// at least; not one of counts alone ("1", "2"), which are quantities, not ohms.
+std::optional<std::size_t> columnReadingValues(const std::vector<const Record *> &resistors,
+                                               const std::vector<std::size_t> &candidates,
+                                               CellValue (*read)(std::string_view))
+{
+    std::size_t best = 0, bestScore = 0;
+    for (const std::size_t column : candidates) {
+        bool counts = true;
+        const std::size_t score =
+            std::count_if(resistors.begin(), resistors.end(), [&](const Record *row) {
+                const std::string_view text = cellOf(*row, column);
+                const CellValue cell = read(text);
+                counts = counts && std::all_of(text.begin(), text.end(), isDigit);
+                return cell.parsed.value && cell.secondValue.empty();
+            });
+        if (score > bestScore && !counts) {
+            best = column;
+            bestScore = score;
+        }
+    }
+    if (bestScore == 0 || bestScore * 2 < resistors.size())
+        return std::nullopt;
+    return best;
+}
+
+// Where no label names a column of values: one without a label whose cells read as values, as
+// where a tool wrote "RESISTOR,1K" unquoted and the value ran on beyond the header.
+std::optional<std::size_t> unlabelledValueColumn(Header &header, std::span<const Record> rows,
+                                                 std::size_t references)
+{
+    std::vector<const Record *> resistors;
+    std::size_t widest = header.labels.size();
+    for (const Record &row : rows) {
+        widest = std::max(widest, row.size());
+        if (namesAResistor(referencesIn(cellOf(row, references))))
+            resistors.push_back(&row);
+    }
+    std::vector<std::size_t> unlabelled;
+    for (std::size_t column = 0; column < widest; ++column)
+        if (column != references &&
+            (column >= header.labels.size() || trimmed(header.labels[column]).empty()))
+            unlabelled.push_back(column);
+    const std::optional<std::size_t> column =
+        columnReadingValues(resistors, unlabelled, readValueCell);
+    if (column) {
+        header.labels.resize(widest);
+        header.meanings.resize(widest);
+    }
+    return column;
+}
+
+// Where no column of values is: the description or part-number column that reads a value on
+// most rows of resistors; the first description where none reads more.
+std::optional<std::pair<std::size_t, ValueFrom>> valueSource(const Header &header,
+                                                             std::span<const Record> rows,
+                                                             std::optional<std::size_t> references)
+{
+    if (!references)
+        return std::nullopt;
+    std::optional<std::pair<std::size_t, ValueFrom>> best;
+    std::size_t bestScore = 0;
+    for (const ValueFrom from : {ValueFrom::Description, ValueFrom::PartNumber})
+        for (const std::size_t column : columnsWith(
+                 header, from == ValueFrom::Description ? Role::Description : Role::PartNumber)) {
+            std::size_t score = 0;
+            for (const Record &row : rows)
+                if (namesAResistor(referencesIn(cellOf(row, references))))
+                    score +=
+                        (from == ValueFrom::Description ? readDescriptionCell(cellOf(row, column))
+                                                        : valueOfPartNumber(cellOf(row, column)))
+                            .parsed.value.has_value();
+            if (!best || score > bestScore) {
+                best = {column, from};
+                bestScore = score;
+            }
+        }
+    return best;
+}
+} // namespace
+
 std::optional<Columns> columnsOf(Header header, std::span<const Record> rows)
 {
     Columns columns;
     columns.references = referenceColumn(header, rows);
     if (const std::optional<std::size_t> value = valueColumn(header, rows, columns.references))
         columns.value = *value;
-    else if (const auto description = columnsWith(header, Role::Description);
-             columns.references && !description.empty()) {
-        columns.value = description.front();
-        columns.valueFrom = ValueFrom::Description;
-    } else if (const auto partNumber = columnsWith(header, Role::PartNumber);
-               columns.references && !partNumber.empty()) {
-        columns.value = partNumber.front();
-        columns.valueFrom = ValueFrom::PartNumber;
+    else if (const auto source = valueSource(header, rows, columns.references)) {
+        columns.value = source->first;
+        columns.valueFrom = source->second;
+    } else if (const auto unlabelled =
+                   columns.references ? unlabelledValueColumn(header, rows, *columns.references)
+                                      : std::nullopt) {
+        columns.value = *unlabelled;
     } else {
         return std::nullopt;
     }
@@ -288,6 +375,55 @@ std::optional<Columns> columnsOf(Header header, std::span<const Record> rows)
     }
     columns.header = std::move(header);
     return columns;
+}
+
+std::optional<Columns> columnsWithoutHeader(std::span<const Record> rows)
+{
+    std::size_t filled = 0, widest = 0;
+    for (const Record &row : rows) {
+        widest = std::max(widest, row.size());
+        for (std::size_t i = 0; i < row.size(); ++i)
+            if (!trimmed(row[i]).empty()) {
+                ++filled;
+                break;
+            }
+    }
+    // The first column whose cells list designators on most rows; a sheet may leave the first
+    // one empty.
+    std::optional<std::size_t> references;
+    std::vector<const Record *> resistors;
+    for (std::size_t column = 0; column < widest && !references; ++column) {
+        std::size_t designated = 0;
+        resistors.clear();
+        for (const Record &row : rows)
+            if (const std::string_view cell = cellOf(row, column);
+                !cell.empty() && listsDesignators(cell)) {
+                ++designated;
+                if (namesAResistor(referencesIn(cell)))
+                    resistors.push_back(&row);
+            }
+        if (designated >= 2 && designated * 2 >= filled)
+            references = column;
+    }
+    if (!references || resistors.empty())
+        return std::nullopt;
+    std::vector<std::size_t> after(widest - *references - 1);
+    std::iota(after.begin(), after.end(), *references + 1);
+    for (const auto &[from, read] : {std::pair{ValueFrom::Value, &readValueCell},
+                                     std::pair{ValueFrom::Description, &readDescriptionCell}}) {
+        const std::optional<std::size_t> best = columnReadingValues(resistors, after, read);
+        if (!best)
+            continue;
+        Columns columns;
+        columns.header.labels.resize(widest);
+        columns.header.meanings.resize(widest);
+        columns.references = references;
+        columns.value = *best;
+        columns.valueFrom = from;
+        columns.withoutHeader = true;
+        return columns;
+    }
+    return std::nullopt;
 }
 
 Part partInRow(const Record &fields, const Columns &columns)

@@ -43,6 +43,7 @@ struct Columns {
     std::vector<std::size_t> morePartNumbers; // alternates' columns after the first
     std::optional<std::size_t> fitting;       // a DNP, Fitted, Populate or Status column
     Role fittingRole = Role::NotFitted;
+    bool withoutHeader = false; // judged by the cells alone: designators first, then values
 };
 
 // The columns of a header, judged by the rows that follow it as well; nullopt when no column is
@@ -77,6 +78,11 @@ struct Part {
     SizeNaming sizeNaming = SizeNaming::Named;
     bool sizeFromValue = false; // the value cell's package: "10k/0603"
 };
+
+// Where no header is: a column lists designators (on two or more rows, and most rows), and a
+// column after it reads as values on at least half the rows of resistors, else as descriptions; the
+// column that reads on most of them, and not one of counts alone. Nullopt otherwise.
+std::optional<Columns> columnsWithoutHeader(std::span<const Record> rows);
 
 Part partInRow(const Record &fields, const Columns &columns);
 Part partInLine(std::string_view line); // of a plain list

@@ -27,6 +27,10 @@ private slots:
     void resistorsNotReadBeyondTheBoundAreCounted();
     void resistorsLeftOutOfTheBomAreNamedOnce();
     void aReferenceOnTwoSheetsIsNamed();
+    void referencesListedAgainAreOneOrTwoParts_data();
+    void referencesListedAgainAreOneOrTwoParts();
+    void listsWithoutAHeaderAreRead_data();
+    void listsWithoutAHeaderAreRead();
     void designatorsAreTheResistorsTheyName_data();
     void designatorsAreTheResistorsTheyName();
 
@@ -116,6 +120,11 @@ void TestCheckAccount::everyResistorIsAccountedFor_data()
         << "Ref,Value,Note\nR1,10k,\nTotal:,,R2\n"
         << 2 << "-:3: R2: not read: the column 'Note' was not taken for references\n"
         << "; 1 resistor not read";
+    QTest::newRow("a value run on beyond the header")
+        << "Item,Qty,Reference,Part Name\n1,1,R20,RESISTOR-SMALL,1K\n2,2,R1 R2,RESISTOR-SMALL,20\n"
+        << 0 << ""
+        << "-: no label names a column of values; the values are read from column 5, which has "
+           "no label";
     QTest::newRow("a row taken for the header once more")
         << "Ref,Value\nR1,10k\nR2,Value\n"
         << 2 << "-:3: R2: not read: their row was not taken for a part\n"
@@ -141,20 +150,20 @@ void TestCheckAccount::linesAboveAHeaderAreLookedOver_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
-    // Eagle's labels stand one space apart; a row of test pads further down reads as a header.
-    QTest::newRow("rows taken for titles")
+    // Eagle's labels stand one space apart, under a title and an empty line.
+    QTest::newRow("a title above Eagle's header")
         << "Partlist exported from board.sch\n\n"
            "Qty Value            Device       Parts\n"
            "3   1.5k/0.125W      R-EU_0204/5  R1, R2, R3\n"
            "1   22R/0.125W       R-EU_0204/5  R5\n"
            "8   TESTPAD3         TESTPAD3     #0, #1, #2\n"
-        << 2 << "-:4: R1–R3, R5: not read: no header names a column of values\n";
+        << 0 << "";
     QTest::newRow("Eagle's first columns one space apart")
         << "Partlist exported from board.sch\n\n"
            "Part Value        Device                Package      Description\n"
            "R101 10k          R(10K,75V,0.1W,0603)  R0603        Resistor\n"
            "C101 4u7          C(4.7UF,50V,0805)     C0805        Capacitor\n"
-        << 2 << "-:4: R101: not read: no header names a column of values\n";
+        << 0 << "";
     QTest::newRow("a title that names a revision")
         << "Board R2 rev A\nR7 is left off\nRef,Value\nR1,10k\n"
         << 0 << "";
@@ -170,6 +179,101 @@ void TestCheckAccount::linesAboveAHeaderAreLookedOver()
     QFETCH(QString, out);
     const CodeCommandResult result = check({}, input);
     QCOMPARE(result.out, out);
+    QCOMPARE(result.status, status);
+}
+
+// A reference listed again is the part already checked where its row says the same (KiCad's
+// grouped export), and another part, checked too, where it says otherwise (a second board).
+void TestCheckAccount::referencesListedAgainAreOneOrTwoParts_data()
+{
+    QTest::addColumn<QString>("input"); // read as CSV
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("a part listed again alike") << "Ref,Value\nR1,10k\nR1,10k\n"
+                                               << 0 << ""
+                                               << "checked 1: 1 in series";
+    QTest::newRow("a group, then its parts one by one")
+        << "Ref,Value,Footprint\n\"R1,R2\",10k,R_0603\nR1,10k,R_0603\nR2,10k,R_0603\n"
+        << 0 << ""
+        << "checked 1: 1 in series";
+    QTest::newRow("two boards one after another")
+        << "Ref,Value\nR1,10k\nR2,4k7\nRef,Value\nR1,10k\nR2,5k\nR3,1k\n"
+        << 1 << "-:6: R2: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n"
+        << "checked 4: 3 in series, 1 outside";
+    QTest::newRow("another footprint") << "Ref,Value,Footprint\nR1,10k,R_0603\nR1,10k,R_0805\n"
+                                       << 0 << ""
+                                       << "checked 2: 2 in series";
+    QTest::newRow("another tolerance") << "Ref,Value,Tol\nR1,10k,5%\nR1,10k,1%\n"
+                                       << 0 << ""
+                                       << "checked 2: 2 in series";
+    QTest::newRow("another part number")
+        << "Ref,Value,MPN\nR1,10k,RC0603FR-0710KL\nR1,10k,RC0603JR-0710KL\n"
+        << 0 << ""
+        << "checked 2: 2 in series";
+}
+
+void TestCheckAccount::referencesListedAgainAreOneOrTwoParts()
+{
+    QFETCH(QString, input);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, summary);
+    const CodeCommandResult result = check({"--csv"}, input);
+    QCOMPARE(result.out, out);
+    QVERIFY2(result.err.contains(summary), qPrintable(result.err));
+    QCOMPARE(result.status, status);
+}
+
+// Rows that lead with their designators, under no header: a column of values beside them, or of
+// descriptions, is read, and the report says which; counts, or a header further down, are not.
+void TestCheckAccount::listsWithoutAHeaderAreRead_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("designators and values")
+        << "R1,10k\nR2,5k\nC1,100n\n"
+        << QStringList{} << 1
+        << "-:2: R2: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n"
+        << "-: no header; the references are read from column 1, the values from column 2";
+    QTest::newRow("values in the second of many columns")
+        << "D1;RB751;DIODE;DigiKey;RB751-ND\nR2;510K;RESISTOR0603;DigiKey;311-510KGRCT-ND\n"
+           "R3;100R;RESISTOR0603;DigiKey;311-100GRCT-ND\n"
+        << QStringList{"--csv"} << 0 << ""
+        << "checked 2: 2 in series, 0 outside, 0 unreadable; 0 not fitted, 1 other part";
+    QTest::newRow("descriptions beside the designators, under a title")
+        << "bom,specification\nC1,1uF Capacitor 0603\n\"R1,R2\",5.1k Resistor 0603\n"
+           "R3,10k Resistor 0603\n"
+        << QStringList{"--csv"} << 0 << ""
+        << "checked 2: 2 in series";
+    QTest::newRow("a sheet that leaves its first column empty")
+        << ",R1,10k\n,R2,4k7\n,C1,100n\n"
+        << QStringList{"--csv"} << 0 << ""
+        << "-: no header; the references are read from column 2, the values from column 3";
+    QTest::newRow("counts are no values")
+        << "R1,1\nR2,2\n"
+        << QStringList{"--csv"} << 2
+        << "-:1: R1, R2: not read: no header names a column of values\n"
+        << "; 2 resistors not read";
+    QTest::newRow("a header further down")
+        << "R9,10k\nRef,Value\nR1,10k\n"
+        << QStringList{"--csv"} << 2 << "-:1: R9: not read: they stand above the header\n"
+        << "checked 1: 1 in series";
+}
+
+void TestCheckAccount::listsWithoutAHeaderAreRead()
+{
+    QFETCH(QString, input);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const CodeCommandResult result = check(options, input);
+    QCOMPARE(result.out, out);
+    QVERIFY2(result.err.contains(err), qPrintable(result.err));
     QCOMPARE(result.status, status);
 }
 

