@@ -80,13 +80,13 @@ void FileAccount::takePart(Entry &entry)
 
 bool FileAccount::listedAlike(const std::string &reference, const Part &part)
 {
-    seen_.insert(reference);
-    const std::size_t says = std::hash<std::string>{}(part.cell + '\x1f' + part.tolerance + '\x1f' +
-                                                      part.partNumber + '\x1f' + part.footprint);
-    std::string key = reference;
-    key.push_back('\x1f');
-    key.append(reinterpret_cast<const char *>(&says), sizeof says);
-    return !rowsOf_.insert(key);
+    // What the row says, as one mark: its value, tolerance, part number and footprint.
+    std::uint64_t mark = 0;
+    for (const std::string_view field :
+         {std::string_view(part.cell), std::string_view(part.tolerance),
+          std::string_view(part.partNumber), std::string_view(part.footprint)})
+        mark = (mark ^ std::hash<std::string_view>{}(field)) * 0x100000001b3u;
+    return seen_.insert(reference, mark) == ReferenceSet::Listed::Alike;
 }
 
 void FileAccount::leftOutOfBom(std::string_view file, const std::string &reference)

@@ -62,8 +62,7 @@ private:
     // A reference listed again is the same part where its row says the same, else another part.
     bool listedAlike(const std::string &reference, const partslist::Part &part);
 
-    partslist::ReferenceSet seen_;    // references of the parts reported
-    partslist::ReferenceSet rowsOf_;  // each of those with what its rows say, hashed
+    partslist::ReferenceSet seen_;    // references of the parts reported, marked by their rows
     partslist::ReferenceSet members_; // resistors of a range reported: R2 of R1-R4
     partslist::ReferenceSet pendingSeen_;
     // Resistors not read are named up to a bound, and counted beyond it.

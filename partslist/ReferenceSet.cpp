@@ -23,20 +23,33 @@ std::string_view ReferenceSet::text(std::uint32_t index) const
     return std::string_view(texts_).substr(starts_[index], starts_[index + 1] - starts_[index]);
 }
 
-bool ReferenceSet::insert(std::string_view reference)
+std::pair<std::uint32_t, bool> ReferenceSet::place(std::string_view reference)
 {
     const std::uint32_t tag = tagOf(reference);
     const std::size_t mask = slots_.size() - 1;
     std::size_t at = tag & mask;
     for (; slots_[at].tag != 0; at = (at + 1) & mask)
         if (slots_[at].tag == tag && text(slots_[at].index) == reference)
-            return false;
-    slots_[at] = {tag, static_cast<std::uint32_t>(starts_.size() - 1)};
+            return {slots_[at].index, false};
+    const auto index = static_cast<std::uint32_t>(starts_.size() - 1);
+    slots_[at] = {tag, index};
     texts_ += reference;
     starts_.push_back(texts_.size());
     if (2 * (starts_.size() - 1) > slots_.size())
         grow();
-    return true;
+    return {index, true};
+}
+
+ReferenceSet::Listed ReferenceSet::insert(std::string_view reference, std::uint64_t mark)
+{
+    const auto [index, added] = place(reference);
+    if (marks_.size() <= index)
+        marks_.resize(index + 1);
+    if (added) {
+        marks_[index] = mark;
+        return Listed::First;
+    }
+    return marks_[index] == mark ? Listed::Alike : Listed::Otherwise;
 }
 
 bool ReferenceSet::contains(std::string_view reference) const
