@@ -397,6 +397,12 @@ CellValue readValueCell(std::string_view text)
                 return after;
             }
     }
+    // A description where the value is: "SMD RES 0402 2K 5%", by the same rule; a cell that
+    // starts with a word ("-4k7" is no value).
+    if (!read.parsed.value && !cell.empty() &&
+        (isAsciiLetter(cell.front()) || static_cast<unsigned char>(cell.front()) >= 0x80))
+        if (CellValue described = readDescriptionCell(cell); described.parsed.value)
+            return described;
     return read;
 }
 

@@ -25,6 +25,8 @@ struct CellValue {
     std::string_view partNumber;            // the first part number after it, "RC0603FR-0743KL"
 };
 
+// A value cell's value, and what follows it; where no value leads, the one value of a
+// description (below).
 CellValue readValueCell(std::string_view cell);
 
 // A description's value, by the same rule, wherever it stands: every other word is of a known

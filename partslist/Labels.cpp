@@ -133,6 +133,7 @@ constexpr std::array labelTable{
     LabelRow{"mount", Role::Fitted},               // Seeed Fusion
     LabelRow{"assemble", Role::Fitted},            // Pad2Pad
     LabelRow{"osadit", Role::Fitted},              // Czech spreadsheets
+    LabelRow{"assy", Role::Fitted},                // OrCAD CIS variants: NI, not installed
     // Makers.
     LabelRow{"manufacturer", Role::Manufacturer},     // Altium, EasyEDA, PADS, PCBWay, Digi-Key
     LabelRow{"manufacturername", Role::Manufacturer}, // Octopart

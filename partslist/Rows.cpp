@@ -48,8 +48,9 @@ bool saysNotFitted(std::string_view value)
 // or DNP mark does, as KiBot writes it (" (DNF)"), not a part's lifecycle ("Approved").
 bool fittingSaysOff(std::string_view cell, Role role)
 {
-    static constexpr std::array<std::string_view, 9> notFitted{
-        "no", "n", "0", "false", "not fitted", "nofit", "dnp", "dnf", "do not place"};
+    static constexpr std::array<std::string_view, 14> notFitted{
+        "no",  "n",   "0",  "false", "not fitted",    "nofit",        "dnp",
+        "dnf", "dni", "ni", "dnm",   "not installed", "do not place", "do not install"};
     static constexpr std::array<std::string_view, 7> fitted{"no",     "n",   "0",    "false",
                                                             "fitted", "dnc", "(dnc)"};
     static constexpr std::array<std::string_view, 4> statusMarks{"dnf", "(dnf)", "dnp", "(dnp)"};
@@ -63,13 +64,17 @@ bool fittingSaysOff(std::string_view cell, Role role)
     }
 }
 
-// A cell of its own that says DNP or DNF, in a column of any label: user fields.
+// A cell of its own that says DNP or DNF, or so in words, in a column of any label: user fields,
+// notes.
 bool marksNotFitted(const Record &fields)
 {
-    static constexpr std::array<std::string_view, 3> marks{"dnp", "dnf", "dni"};
+    static constexpr std::array<std::string_view, 9> marks{
+        "dnp",          "dnf",        "dni",          "dnm",           "do not populate",
+        "do not place", "do not fit", "do not mount", "do not install"};
+    constexpr std::size_t longest = 15;
     for (std::size_t i = 0; i < fields.size(); ++i)
         if (const std::string_view cell = trimmed(fields[i]);
-            cell.size() == 3 && isOneOf(cell, marks))
+            cell.size() >= 3 && cell.size() <= longest && isOneOf(cell, marks))
             return true;
     return false;
 }

@@ -308,6 +308,8 @@ void TestPartsList::valueCellsGiveTheirLeadingValue_data()
     row("E for ohms", "330E", "330E");
     row("E for ohms, then a tolerance", "0E 5%", "0E", "5%", 500);
     row("E after a multiplier is no value", "4k7E", "4k7E");
+    row("a description, where no value leads", "SMD RES 0402 2K 5%", "2K", "5%", 500);
+    row("a sign before the value", "-4k7", "-4k7");
 }
 
 void TestPartsList::valueCellsGiveTheirLeadingValue()
@@ -624,6 +626,11 @@ void TestPartsList::descriptionsGiveTheirOneValue_data()
     row("a word of no known kind before", "Thermistor NTC 10K", "");
     row("a word of no known kind after", "10K NTC", "");
     row("a series name", "RES CRGCQ 0603 2K7 1%", "");
+    // The word for a resistor in the designers' languages.
+    row("Bulgarian", "SMD РЕЗ 0402 10 K 5%", "10 K", "5%");
+    row("German", "Widerstand 100K", "100K");
+    row("Chinese", "电阻 4.7k 0603", "4.7k");
+    row("Czech", "Rezistor 1k5 1%", "1k5", "1%");
     row("no value", "RES SMD 0603", "");
 }
 
