@@ -29,7 +29,7 @@ folder = sys.argv[1]
 build = sys.argv[2] if len(sys.argv) > 2 else "build/default"
 code = os.path.join(build, "ohmilka-code")
 
-LISTS = (".csv", ".tsv", ".txt", ".bom", ".xlsx", ".ods", ".lst")
+LISTS = (".csv", ".tsv", ".txt", ".bom", ".xlsx", ".ods", ".lst", ".md", ".htm", ".html")
 RESISTOR = re.compile(r"^[Rr](\d+)[A-Za-z]?$|^[Rr]\?$")
 DESIGNATOR = re.compile(r"^[A-Za-z]{1,5}(\d+[A-Za-z]?|\?)$")
 RANGE = re.compile(r"^([Rr])(\d+)-(?:[Rr])?(\d+)$")

@@ -6,6 +6,7 @@
 #include "CheckInputs.h"
 #include "CheckReport.h"
 #include "FilePath.h"
+#include "HtmlTable.h"
 #include "KicadLegacySchematic.h"
 #include "KicadNetlist.h"
 #include "KicadSchematic.h"
@@ -26,10 +27,11 @@ namespace ohmilka::cli {
 using namespace partslist;
 
 namespace {
-// A file's first bytes, read and put back: enough to tell a zip or an XML netlist.
+// A file's first bytes, read and put back: enough to tell a zip, an XML netlist or an HTML
+// page's table after its styles.
 std::string firstBytes(std::ifstream &stream)
 {
-    std::string start(512, '\0');
+    std::string start(64 * 1024, '\0');
     stream.read(start.data(), static_cast<std::streamsize>(start.size()));
     start.resize(static_cast<std::size_t>(stream.gcount()));
     stream.clear();
@@ -79,9 +81,9 @@ int checkCommand(const Call &call)
             }
         }
         // A pipe is read as a list, as standard input is.
-        if (const std::string start =
-                file != "-" && rereadable(file) ? firstBytes(stream) : std::string();
-            startsAsZip(start)) {
+        const std::string start =
+            file != "-" && rereadable(file) ? firstBytes(stream) : std::string();
+        if (startsAsZip(start)) {
             checkSpreadsheet(file, report, texts, status);
             continue;
         } else if (startsAsKicadNetlist(start)) {
@@ -98,8 +100,11 @@ int checkCommand(const Call &call)
             continue;
         }
         DecodingInput decoding((file == "-" ? call.in : stream).rdbuf(), encoding);
-        checkList(decoding, file, separatorForFile(file, arguments.given(OptionName::Csv)), report,
-                  texts, status);
+        checkList(decoding, file,
+                  startsWithHtmlTable(start)
+                      ? htmlTables
+                      : separatorForFile(file, arguments.given(OptionName::Csv)),
+                  report, texts, status);
         if (const auto guessed = decoding.guessedOtherThanUtf8())
             writeMessage(err, texts.say("{file} is not UTF-8; it was read as {encoding}",
                                         "{file} není v UTF-8; byl přečten jako {encoding}",

@@ -5,6 +5,7 @@
 
 #include "CheckAccount.h"
 #include "Design.h"
+#include "HtmlTable.h"
 #include "KicadLegacySchematic.h"
 #include "KicadNetlist.h"
 #include "KicadSchematic.h"
@@ -223,8 +224,9 @@ std::vector<std::string> checkSchematic(const std::string &file, SchematicFormat
 void checkList(DecodingInput &decoding, std::string_view file, char separator, CheckReport &report,
                const Texts &texts, int &status)
 {
-    std::istream in(&decoding);
-    PartsListReader reader(in, separator);
+    HtmlTableInput tables(&decoding);
+    std::istream in(separator == htmlTables ? static_cast<std::streambuf *>(&tables) : &decoding);
+    PartsListReader reader(in, separator == htmlTables ? ',' : separator);
     FileAccount account(report, texts);
     readParts(reader, file, report, account, texts);
     account.finish();

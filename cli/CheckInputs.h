@@ -25,7 +25,11 @@ std::string binaryFileText(partslist::BinaryKind kind, std::string_view file, co
 void reportUnreadableFile(std::string_view file, std::string_view reason, CheckReport &report,
                           const Texts &texts);
 
-// The values of one list: lines of a plain list, or rows of CSV under its header row.
+// The separator of a list that is an HTML page's tables.
+inline constexpr char htmlTables = 4;
+
+// The values of one list: lines of a plain list, rows of CSV under its header row, or rows of an
+// HTML page's tables.
 void checkList(partslist::DecodingInput &decoding, std::string_view file, char separator,
                CheckReport &report, const Texts &texts, int &status);
 

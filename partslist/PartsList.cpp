@@ -25,8 +25,22 @@ char separatorForFile(std::string_view name, bool csv)
 namespace {
 // Columns lined up with spaces, a layout of the reader's own: the lines are read whole.
 constexpr char alignedColumns = 3;
-// How a header may part its labels, in the order they are tried.
-constexpr std::array<char, 4> tableLayouts{',', ';', '\t', alignedColumns};
+// How a header may part its labels, in the order they are tried: Markdown's tables part them
+// with |.
+constexpr std::array<char, 5> tableLayouts{',', ';', '\t', '|', alignedColumns};
+
+// Markdown's row of dashes under a header: "|---:|:---|".
+bool isRuleOfDashes(const Record &fields)
+{
+    bool dashes = false;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        for (const char c : fields[i]) {
+            if (c != '-' && c != ':' && c != ' ')
+                return false;
+            dashes = dashes || c == '-';
+        }
+    return dashes;
+}
 
 // The fields of a line under a separator, or lined up with spaces; where those start.
 std::vector<std::size_t> splitUnder(char separator, std::string_view raw, Record &fields)
@@ -245,6 +259,29 @@ bool PartsListReader::findHeaderNearby()
     return false;
 }
 
+// A row that a spreadsheet saved again as one quoted cell, its own quotes doubled
+// ("10k,""R11,R14"",0603"), is the row that cell holds.
+void PartsListReader::unwrapWholeRow()
+{
+    if (separator_ == plainLines || separator_ == alignedColumns || fields_.size() == 0)
+        return;
+    for (std::size_t i = 1; i < fields_.size(); ++i)
+        if (!trimmed(fields_[i]).empty())
+            return;
+    const std::string_view raw = trimmed(currentAhead_ ? current_.raw : records_.raw());
+    if (!raw.starts_with('"'))
+        return;
+    const std::string whole(fields_[0]);
+    if (whole.find('"') == std::string::npos)
+        return; // a title that holds a comma, quoted as it should be
+    for (const char candidate : {',', ';', '\t'})
+        if ((separator_ == anySeparator || separator_ == candidate) &&
+            whole.find(candidate) != std::string::npos) {
+            splitRecord(whole, candidate, fields_);
+            return;
+        }
+}
+
 // Whether the record in hand leads rows of designators and values under no header, as a list
 // kept by hand may be; not where a header stands in the rows read ahead.
 bool PartsListReader::findColumnsWithoutHeader()
@@ -299,6 +336,7 @@ bool PartsListReader::next(ListedPart &listed)
             takeDropped(listed);
             return true;
         }
+        unwrapWholeRow();
         if (firstLineDecides_ && !trimmed(fields_[0]).empty()) {
             firstLineDecides_ = false;
             if (findHeaderNearby())
@@ -321,6 +359,8 @@ bool PartsListReader::next(ListedPart &listed)
                 continue;
             listed.part = Part{};
             resistorsNamedElsewhere(fields_, nullptr, false, listed.elsewhere);
+        } else if (separator_ == '|' && isRuleOfDashes(fields_)) {
+            continue;
         } else {
             listed.part = partInRow(fields_, *columns_);
             resistorsNamedElsewhere(fields_, &*columns_, listed.part.kind != Part::Kind::None,

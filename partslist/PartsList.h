@@ -80,6 +80,7 @@ private:
     bool findHeader();
     bool findHeaderNearby();
     bool findColumnsWithoutHeader();
+    void unwrapWholeRow();
 
     RecordReader records_;
     char separator_;

@@ -31,6 +31,7 @@ private slots:
     void referencesListedAgainAreOneOrTwoParts();
     void listsWithoutAHeaderAreRead_data();
     void listsWithoutAHeaderAreRead();
+    void htmlPagesAreReadByTheirTables();
     void designatorsAreTheResistorsTheyName_data();
     void designatorsAreTheResistorsTheyName();
 
@@ -275,6 +276,28 @@ void TestCheckAccount::listsWithoutAHeaderAreRead()
     QCOMPARE(result.out, out);
     QVERIFY2(result.err.contains(err), qPrintable(result.err));
     QCOMPARE(result.status, status);
+}
+
+// Proteus's HTML report and a README's table: each row located on the line its <tr> opens on;
+// what stands outside the tables is no row.
+void TestCheckAccount::htmlPagesAreReadByTheirTables()
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("bom.htm").toStdString();
+    std::ofstream(path) << "<HTML><HEAD><TITLE>Bill Of Materials For R1.DSN</TITLE></HEAD>\n"
+                           "<BODY><TABLE>\n"
+                           "<TR><TH>Quantity</TH><TH>References</TH><TH>Value</TH></TR>\n"
+                           "<TR><TD>2</TD><TD>R1,R3</TD><TD>10k</TD></TR>\n"
+                           "<TR>\n<TD>1</TD>\n<TD>R2</TD>\n<TD>5k &plusmn;5%</TD>\n</TR>\n"
+                           "<TR><TD>1</TD><TD>R4</TD><TD>NA(4k7)</TD></TR>\n"
+                           "</TABLE></BODY></HTML>\n";
+    const CodeCommandResult result = check({QString::fromStdString(path)}, {});
+    QCOMPARE(result.out, QString::fromStdString(path) +
+                             ":5: R2: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and "
+                             "5.1 kΩ (+2 %) above\n");
+    QVERIFY2(result.err.contains("checked 2: 1 in series, 1 outside, 0 unreadable; 1 not fitted"),
+             qPrintable(result.err));
+    QCOMPARE(result.status, 1);
 }
 
 void TestCheckAccount::resistorsNotReadHaveTheirObject()

@@ -4,6 +4,7 @@
 #include "CellValue.h"
 #include "Encoding.h"
 #include "FootprintSize.h"
+#include "HtmlTable.h"
 #include "Labels.h"
 #include "PartNumberCell.h"
 #include "PartsList.h"
@@ -43,6 +44,8 @@ private slots:
     void columnsAreJudgedByTheirCells();
     void rowsThatAreNoPartsAreSkipped_data();
     void rowsThatAreNoPartsAreSkipped();
+    void htmlTablesReadAsCsv_data();
+    void htmlTablesReadAsCsv();
     void descriptionsGiveTheirOneValue_data();
     void descriptionsGiveTheirOneValue();
     void valueCellsNameTheirPackageAndPartNumber_data();
@@ -553,6 +556,55 @@ void TestPartsList::rowsThatAreNoPartsAreSkipped_data()
         << "Partlist\n\nPart     Value    Package\n\nR1       4k7      0207/10\n"
            "IC1      NE5532   DIL08\nR2 ----- 10k      0207/10\n"
         << "5:R 6:O 7:R";
+    QTest::newRow("an ASSY column, and notes that say not fitted in words")
+        << "Ref,Value,ASSY,Notes\nR1,10k,NI,\nR2,10k,,do not populate\nR3,10k,,fit last\n"
+        << "2:N 3:N 4:R";
+    QTest::newRow("a Markdown table, its rule of dashes skipped")
+        << "# Parts\n\n| Ref | Value |\n|----:|:------|\n| R1 | 10k |\n| C1 | 100n |\n"
+        << "5:R 6:O";
+    QTest::newRow("rows saved again as one quoted cell")
+        << "Comment,Designator,Footprint\n\"10k,\"\"R1,R2\"\",R_0603\"\n4k7,R3,R_0603\n"
+           "\"Notes, made by hand\"\n"
+        << "2:R 3:R";
+}
+
+void TestPartsList::htmlTablesReadAsCsv_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("csv");
+    // Proteus's report: upper-case tags, attributes, a table over several lines, styles.
+    QTest::newRow("a table over several lines")
+        << "<HTML><STYLE>td { color: red }</STYLE>\n<TABLE>\n<TR CLASS=\"h\"><TH>Ref</TH>"
+           "<TH>Value</TH></TR>\n<TR>\n<TD>R1</TD>\n<TD>10k</TD>\n</TR>\n</TABLE></HTML>\n"
+        << "\n\n\"Ref\",\"Value\"\n\"R1\",\"10k\"\n\n\n\n\n";
+    QTest::newRow("markup, entities and spaces in cells")
+        << "<table><tr><td> <b>4k7</b>&nbsp;&plusmn;1&#37; </td><td>a&amp;b &Omega;&#x3A9;</td>"
+           "<td>5\" &bogus; & x</td></tr></table>"
+        << "\"4k7 ±1%\",\"a&b ΩΩ\",\"5\"\" &bogus; & x\"\n";
+    QTest::newRow("rows whose ends are left out")
+        << "<table><tr><td>R1<td>10k<tr><td>R2<td>1k</table>"
+        << "\"R1\",\"10k\"\n\"R2\",\"1k\"\n";
+    QTest::newRow("a quote in an attribute holds a >")
+        << "<table><tr><td title=\"a>b\">R1</td></tr></table>"
+        << "\"R1\"\n";
+    QTest::newRow("a page cut short in a cell") << "<table><tr><td>R1</td><td>10"
+                                                << "\"R1\",\"10\"\n";
+    QTest::newRow("text outside the tables") << "# BOM\nR1 10k\n<table></table>\n"
+                                             << "\n\n\n";
+}
+
+// Each row a record, on the line its <tr> opens on, whatever the reads' sizes.
+void TestPartsList::htmlTablesReadAsCsv()
+{
+    QFETCH(QString, html);
+    QFETCH(QString, csv);
+    std::istringstream in(html.toStdString());
+    HtmlTableInput tables(in.rdbuf());
+    std::istream rows(&tables);
+    const std::string read((std::istreambuf_iterator<char>(rows)),
+                           std::istreambuf_iterator<char>());
+    QCOMPARE(QString::fromStdString(read), csv);
+    QVERIFY(startsWithHtmlTable(html.toStdString()) == html.contains(u"<tr", Qt::CaseInsensitive));
 }
 
 void TestPartsList::rowsThatAreNoPartsAreSkipped()

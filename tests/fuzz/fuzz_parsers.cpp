@@ -4,14 +4,15 @@
 // libFuzzer target: the value, colour-word, marking, part-number, footprint and S-expression
 // parsers on any bytes, and the same bytes, split at NUL bytes, as the arguments of ohmilka-code
 // and as bands to decode, and whole as a parts list, a CSV bill of materials, UTF-16 text, a
-// spreadsheet (.xlsx, .ods), a KiCad netlist of either kind and KiCad 5's schematic. Nothing may
-// crash, hang, or be accepted as a value that does not read back the same.
+// spreadsheet (.xlsx, .ods), an HTML page's tables, a KiCad netlist of either kind and KiCad 5's
+// schematic. Nothing may crash, hang, or be accepted as a value that does not read back the same.
 
 #include "CellValue.h"
 #include "Decimal.h"
 #include "Design.h"
 #include "Designators.h"
 #include "FootprintSize.h"
+#include "HtmlTable.h"
 #include "KicadLegacySchematic.h"
 #include "KicadNetlist.h"
 #include "KicadSexprNetlist.h"
@@ -85,6 +86,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                                       {"check", "--csv", "--json"},
                                                       {"check", "--encoding", "utf-16le"}})
         check(list);
+    // The bytes as an HTML page's tables, read as a parts list.
+    {
+        std::istringstream page{std::string(text)};
+        partslist::HtmlTableInput tables(page.rdbuf());
+        std::istream rows(&tables);
+        partslist::PartsListReader reader(rows, ',');
+        for (partslist::ListedPart listed; reader.next(listed);) {
+        }
+    }
     // The bytes as KiCad's netlist, in XML or in S-expressions, and its rows looked over for
     // the resistors they name.
     const auto readDesign = [](const std::vector<partslist::DesignSymbol> &symbols) {
