@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <iterator>
 #include <ranges>
 #include <unordered_map>
@@ -282,6 +283,50 @@ void PartsListReader::unwrapWholeRow()
         }
 }
 
+// OrCAD's and Protel's reports wrap a long list of references onto the lines below, which hold
+// nothing else: those lines are the part's, while its quantity counts more references than it
+// has.
+void PartsListReader::takeContinuedReferences(Part &part)
+{
+    if (!columns_ || !columns_->quantity || !columns_->references ||
+        (part.kind != Part::Kind::Resistor && part.kind != Part::Kind::NotFitted))
+        return;
+    const auto cellOf = [](const Record &fields, std::size_t column) {
+        return column < fields.size() ? trimmed(fields[column]) : std::string_view();
+    };
+    const std::string_view quantityCell = cellOf(fields_, *columns_->quantity);
+    std::size_t quantity = 0;
+    if (std::from_chars(quantityCell.data(), quantityCell.data() + quantityCell.size(), quantity)
+            .ptr != quantityCell.data() + quantityCell.size())
+        return;
+    const auto counted = [&] {
+        std::size_t count = 0;
+        for (const std::string &reference : part.references)
+            count += std::max<std::size_t>(1, resistorsNamed(reference).size());
+        return count;
+    };
+    Record fields;
+    while (counted() < quantity) {
+        if (ahead_.empty())
+            readAhead();
+        if (ahead_.empty() || ahead_.front().tooLong)
+            return;
+        if (separator_ == alignedColumns)
+            splitAligned(ahead_.front().raw, columnStarts_, fields);
+        else
+            splitRecord(ahead_.front().raw, separator_, fields);
+        const std::string_view references = cellOf(fields, *columns_->references);
+        if (references.empty() || !listsDesignators(references))
+            return;
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (i != *columns_->references && !trimmed(fields[i]).empty())
+                return;
+        for (std::string &reference : referencesIn(references))
+            part.references.push_back(std::move(reference));
+        ahead_.pop_front();
+    }
+}
+
 // Whether the record in hand leads rows of designators and values under no header, as a list
 // kept by hand may be; not where a header stands in the rows read ahead.
 bool PartsListReader::findColumnsWithoutHeader()
@@ -365,6 +410,7 @@ bool PartsListReader::next(ListedPart &listed)
             listed.part = partInRow(fields_, *columns_);
             resistorsNamedElsewhere(fields_, &*columns_, listed.part.kind != Part::Kind::None,
                                     listed.elsewhere);
+            takeContinuedReferences(listed.part);
         }
         if (listed.part.kind != Part::Kind::None || !listed.elsewhere.empty() || !dropped_.empty())
             return takeDropped(listed);

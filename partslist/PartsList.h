@@ -81,6 +81,7 @@ private:
     bool findHeaderNearby();
     bool findColumnsWithoutHeader();
     void unwrapWholeRow();
+    void takeContinuedReferences(Part &part);
 
     RecordReader records_;
     char separator_;

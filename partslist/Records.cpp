@@ -182,10 +182,16 @@ void splitAligned(std::string_view raw, const std::vector<std::size_t> &starts, 
             record.bytes_.resize(filler + 1);
         record.ends_.push_back(static_cast<std::uint32_t>(record.bytes_.size()));
     };
+    // A word that runs on past the next field's start ("0805 RESISTOR" over a Quantity column)
+    // stays whole: the field ends at the space after it.
+    const auto withinWord = [&](char c) {
+        const std::size_t start = record.ends_.empty() ? 0 : record.ends_.back();
+        return c != ' ' && record.bytes_.size() > start && record.bytes_.back() != ' ';
+    };
     std::size_t character = 0, field = 0;
     for (const char c : raw) {
         if (startsCharacter(c)) {
-            while (field + 1 < starts.size() && character == starts[field + 1]) {
+            while (field + 1 < starts.size() && character >= starts[field + 1] && !withinWord(c)) {
                 endField();
                 ++field;
             }

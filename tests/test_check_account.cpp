@@ -126,6 +126,14 @@ void TestCheckAccount::everyResistorIsAccountedFor_data()
         << 0 << ""
         << "-: no label names a column of values; the values are read from column 5, which has "
            "no label";
+    QTest::newRow("references wrapped onto the line below, as the quantity counts")
+        << "Item,Quantity,Reference,Part\n1,5,\"R1,R2,R3,\",10k\n,,\"R4,R5\",\n2,1,R6,1k\n"
+        << 0 << ""
+        << "checked 2: 2 in series, 0 outside";
+    QTest::newRow("references beyond the quantity are a part of their own")
+        << "Item,Quantity,Reference,Part\n1,1,R1,10k\n,,R2,\n"
+        << 2 << "-:3: R2: value '': it is empty\n"
+        << "checked 2: 1 in series, 0 outside, 1 unreadable";
     QTest::newRow("a row taken for the header once more")
         << "Ref,Value\nR1,10k\nR2,Value\n"
         << 2 << "-:3: R2: not read: their row was not taken for a part\n"
@@ -164,6 +172,14 @@ void TestCheckAccount::linesAboveAHeaderAreLookedOver_data()
            "Part Value        Device                Package      Description\n"
            "R101 10k          R(10K,75V,0.1W,0603)  R0603        Resistor\n"
            "C101 4u7          C(4.7UF,50V,0805)     C0805        Capacitor\n"
+        << 0 << "";
+    QTest::newRow("Protel's report: a word over a column's start, references wrapped")
+        << "Bill of Material for board\n\n"
+           " Comment             Pattern     Quantity  Designator\n"
+           "--------------------------------------------------------------\n"
+           " 10k                 0805 RESISTOR   8     R1, R3, R9, R10, R11, R12\n"
+           "                                           R13, R14\n"
+           " 1k                  0805          1     R2\n"
         << 0 << "";
     QTest::newRow("a title that names a revision")
         << "Board R2 rev A\nR7 is left off\nRef,Value\nR1,10k\n"
