@@ -67,7 +67,8 @@ void FileAccount::takePart(Entry &entry)
     case Part::Kind::Resistor:
     case Part::Kind::NotFitted:
         for (const std::string &reference : part.references)
-            if (reference.find('-') != std::string::npos)
+            if (reference.find('-') != std::string::npos ||
+                reference.find("..") != std::string::npos)
                 for (const std::string &member : resistorsNamed(reference))
                     members_.insert(member);
         return part.kind == Part::Kind::Resistor ? report_.check(entry) : report_.notFitted(entry);

@@ -373,6 +373,10 @@ CellValue valueLeading(std::string_view cell)
 CellValue readValueCell(std::string_view text)
 {
     std::string_view cell = trimmed(text);
+    // Eagle's package names a footprint, R1206, not 0.1206 Ω.
+    if (cell.size() == 5 && (cell.front() == 'R' || cell.front() == 'r') &&
+        std::all_of(cell.begin() + 1, cell.end(), isDigit) && isPackage(cell.substr(1)))
+        return CellValue{cell, {}, {}, {}, {}, {}, {}};
     // A power rating may come first: "1/4W 10k".
     if (const std::size_t power = powerEnd(cell, 0); power != 0 && power < cell.size()) {
         std::size_t at = power;

@@ -65,6 +65,14 @@ std::optional<long> numberIn(std::string_view digits)
     return number;
 }
 
+// How many characters part a range's ends at its start: 1 for R1-R4, 2 for R16..R22, else 0.
+std::size_t rangeMark(std::string_view rest)
+{
+    if (rest.starts_with(".."))
+        return 2;
+    return rest.starts_with('-') ? 1 : 0;
+}
+
 // A range longer than this is two designators, not the parts between them.
 constexpr long longestRange = 10'000;
 
@@ -125,8 +133,18 @@ bool isDesignator(std::string_view text)
         return false;
     if (at < text.size() && isAsciiLetter(text[at]) && at + 1 == text.size())
         return true;
-    if (at < text.size() && text[at] == '-') {
-        const std::string_view last = text.substr(at + 1);
+    // A part of a matrix, row and column: R1C1, R4P14.
+    if (const std::size_t group = at; at < text.size() && isAsciiLetter(text[at])) {
+        while (at < text.size() && at - group < 3 && isAsciiLetter(text[at]))
+            ++at;
+        const std::size_t digits = at;
+        while (at < text.size() && isDigit(text[at]))
+            ++at;
+        return at > digits && at == text.size();
+    }
+    // A range, R1-R4, R1-4, R16..R22, R1..12.
+    if (const std::size_t mark = rangeMark(text.substr(at)); mark != 0) {
+        const std::string_view last = text.substr(at + mark);
         return !last.empty() &&
                (isDesignator(last) || std::all_of(last.begin(), last.end(), isDigit));
     }
@@ -160,11 +178,16 @@ std::vector<std::string> resistorsNamed(std::string_view reference)
 {
     if (!isResistorDesignator(reference))
         return {};
-    const std::size_t dash = reference.find('-');
+    std::size_t dash = reference.find('-');
+    std::size_t mark = 1;
+    if (const std::size_t dots = reference.find(".."); dots < dash) {
+        dash = dots;
+        mark = 2;
+    }
     if (dash == std::string_view::npos)
         return {std::string(reference)};
-    // R1-R4 or R1-4: the parts between, where both ends are R and a number.
-    std::string_view last = reference.substr(dash + 1);
+    // R1-R4, R1-4, R16..R22: the parts between, where both ends are R and a number.
+    std::string_view last = reference.substr(dash + mark);
     if (!last.empty() && isAsciiLetter(last.front())) {
         if (last.front() != reference.front())
             return {};

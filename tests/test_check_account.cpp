@@ -415,6 +415,9 @@ void TestCheckAccount::designatorsAreTheResistorsTheyName_data()
     QTest::newRow("small letters") << "r3" << QStringList{"r3"};
     QTest::newRow("a range") << "R1-R4" << QStringList{"R1", "R2", "R3", "R4"};
     QTest::newRow("a range by its numbers") << "R8-10" << QStringList{"R8", "R9", "R10"};
+    QTest::newRow("a range of two dots") << "R16..R18" << QStringList{"R16", "R17", "R18"};
+    QTest::newRow("a range of two dots by its numbers") << "R1..3" << QStringList{"R1", "R2", "R3"};
+    QTest::newRow("a part of a matrix") << "R4P14" << QStringList{"R4P14"};
     QTest::newRow("not annotated") << "R?" << QStringList{"R?"};
     QTest::newRow("a range that runs down") << "R4-R1" << QStringList{"R4"};
     QTest::newRow("a range too long to be one") << "R1-R99999" << QStringList{"R1"};

@@ -33,6 +33,8 @@ private slots:
     void filesThatAreNoTextReadAsEmpty();
     void valueCellsGiveTheirLeadingValue_data();
     void valueCellsGiveTheirLeadingValue();
+    void valueCellsReadTheirOhms_data();
+    void valueCellsReadTheirOhms();
     void otherQuantitiesAreNoResistances_data();
     void otherQuantitiesAreNoResistances();
     void eachReferenceIsTakenOnce();
@@ -308,9 +310,6 @@ void TestPartsList::valueCellsGiveTheirLeadingValue_data()
     row("a comma between digits stays decimal", "4,7k", "4,7k");
     row("a footprint's name", "10k Resistor_SMD:R_0603_1608Metric", "10k");
     row("a metric code marked m", "5.1kohm Resistor 0603(1608m)", "5.1kohm");
-    row("E for ohms", "330E", "330E");
-    row("E for ohms, then a tolerance", "0E 5%", "0E", "5%", 500);
-    row("E after a multiplier is no value", "4k7E", "4k7E");
     row("a description, where no value leads", "SMD RES 0402 2K 5%", "2K", "5%", 500);
     row("a sign before the value", "-4k7", "-4k7");
 }
@@ -328,8 +327,38 @@ void TestPartsList::valueCellsGiveTheirLeadingValue()
     QCOMPARE(QString::fromUtf8(read.toleranceText), tolerance);
     QCOMPARE(read.toleranceHundredths.value_or(-1), hundredths);
     QCOMPARE(QString::fromUtf8(read.secondValue), second);
-    QCOMPARE(read.parsed.value.has_value(), parseValue(read.text).value.has_value() ||
-                                                (read.text.ends_with('E') && read.text != "4k7E"));
+    QCOMPARE(read.parsed.value.has_value(), parseValue(read.text).value.has_value());
+}
+
+// Forms a list writes that the value parser alone does not read, or reads otherwise.
+void TestPartsList::valueCellsReadTheirOhms_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("ohms"); // "" where the cell reads no value
+    QTest::newRow("E for ohms") << "330E"
+                                << "330";
+    QTest::newRow("E for ohms, then a tolerance") << "0E 5%"
+                                                  << "0";
+    QTest::newRow("E after a multiplier") << "4k7E"
+                                          << "";
+    QTest::newRow("Eagle's package") << "R1206"
+                                     << "";
+    QTest::newRow("Eagle's package in small letters") << "r0603"
+                                                      << "";
+    QTest::newRow("R as the decimal point") << "R47"
+                                            << "0.47";
+    QTest::newRow("five characters that name no package") << "R4701"
+                                                          << "0.4701";
+}
+
+void TestPartsList::valueCellsReadTheirOhms()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, ohms);
+    const std::string text = cell.toStdString();
+    const CellValue read = readValueCell(text);
+    QCOMPARE(QString::fromStdString(read.parsed.value ? decimalText(*read.parsed.value, ".") : ""),
+             ohms);
 }
 
 void TestPartsList::tolerancesReadAsWritten_data()
