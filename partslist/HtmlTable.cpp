@@ -91,7 +91,18 @@ std::string tagName(std::string_view tag)
 bool startsWithHtmlTable(std::string_view start)
 {
     const std::string small = lowered(start);
-    return small.find("<table") != std::string::npos && small.find("<tr") != std::string::npos;
+    if (small.find("<tr") == std::string::npos)
+        return false;
+    // A page, or a <table> that opens a line, as in a README; not markup within a CSV's cell.
+    if (const std::string_view page = trimmed(small); page.starts_with('<'))
+        return page.find("<table") != std::string_view::npos;
+    for (std::size_t table = small.find("<table"); table != std::string::npos;
+         table = small.find("<table", table + 1)) {
+        const std::size_t line = small.find_last_not_of(" \t", table == 0 ? 0 : table - 1);
+        if (table == 0 || line == std::string::npos || small[line] == '\n')
+            return true;
+    }
+    return false;
 }
 
 void HtmlTableInput::emit(std::string_view text)

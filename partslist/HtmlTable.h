@@ -15,7 +15,7 @@
 
 namespace ohmilka::partslist {
 
-// Whether a file's start holds an HTML table.
+// Whether a file's start is an HTML page with a table, or holds a <table> that opens a line.
 bool startsWithHtmlTable(std::string_view start);
 
 class HtmlTableInput : public std::streambuf

@@ -48,6 +48,8 @@ private slots:
     void rowsThatAreNoPartsAreSkipped();
     void htmlTablesReadAsCsv_data();
     void htmlTablesReadAsCsv();
+    void htmlTablesAreToldByTheirStart_data();
+    void htmlTablesAreToldByTheirStart();
     void descriptionsGiveTheirOneValue_data();
     void descriptionsGiveTheirOneValue();
     void valueCellsNameTheirPackageAndPartNumber_data();
@@ -633,7 +635,26 @@ void TestPartsList::htmlTablesReadAsCsv()
     const std::string read((std::istreambuf_iterator<char>(rows)),
                            std::istreambuf_iterator<char>());
     QCOMPARE(QString::fromStdString(read), csv);
-    QVERIFY(startsWithHtmlTable(html.toStdString()) == html.contains(u"<tr", Qt::CaseInsensitive));
+}
+
+void TestPartsList::htmlTablesAreToldByTheirStart_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("html");
+    QTest::newRow("a page") << "<!DOCTYPE html><html><table><tr><td>R1" << true;
+    QTest::newRow("a README's table") << "# Parts\n\n  <table>\n<tr><td>R1" << true;
+    QTest::newRow("a table at the very start") << "<TABLE><TR><TD>R1" << true;
+    QTest::newRow("markup within a CSV's cell") << "Ref,Value,Note\nR1,10k,see <table><tr> below\n"
+                                                << false;
+    QTest::newRow("a table without rows") << "<table></table>" << false;
+    QTest::newRow("a page without a table") << "<html><tr>" << false;
+}
+
+void TestPartsList::htmlTablesAreToldByTheirStart()
+{
+    QFETCH(QString, start);
+    QFETCH(bool, html);
+    QCOMPARE(startsWithHtmlTable(start.toStdString()), html);
 }
 
 void TestPartsList::rowsThatAreNoPartsAreSkipped()
