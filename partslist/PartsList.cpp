@@ -9,7 +9,6 @@
 #include <array>
 #include <charconv>
 #include <iterator>
-#include <ranges>
 #include <unordered_map>
 #include <vector>
 
@@ -69,14 +68,16 @@ template <class Each> void forEachWordStart(std::string_view line, Each each)
 // The header's field starts, and those of its words, one space after another, under which
 // most rows of a table that read ahead start a word too: Eagle writes "Part Value" over "R101
 // 10k". Rows of one field, such as comments, are no table's.
-template <class Rows>
+template <class Row>
 std::vector<std::size_t> startsUnderHeader(std::string_view header,
-                                           const std::vector<std::size_t> &starts, const Rows &rows)
+                                           const std::vector<std::size_t> &starts, Row first,
+                                           Row last)
 {
     std::unordered_map<std::size_t, std::size_t> rowStarts;
     std::size_t counted = 0;
     Record fields;
-    for (const auto &row : rows) {
+    for (; first != last; ++first) {
+        const auto &row = *first;
         if (row.tooLong || splitAtSpaceRuns(row.raw, fields).size() < 2)
             continue;
         ++counted;
@@ -159,7 +160,7 @@ bool PartsListReader::findHeader()
             // Eagle's header words may stand one space apart ("Qty Value"): where its rows'
             // fields start under a word of it, so does a column.
             readAhead();
-            starts = startsUnderHeader(header, starts, ahead_);
+            starts = startsUnderHeader(header, starts, ahead_.cbegin(), ahead_.cend());
             splitAligned(header, starts, fields);
         }
         std::optional<Header> labels = headerIn(fields, current_.line);
@@ -242,10 +243,9 @@ bool PartsListReader::findHeaderNearby()
             if (candidate == alignedColumns && !starts.empty())
                 splitAligned(
                     ahead_[row].raw,
-                    startsUnderHeader(
-                        ahead_[row].raw, starts,
-                        std::ranges::subrange(ahead_.begin() + static_cast<std::ptrdiff_t>(row + 1),
-                                              ahead_.end())),
+                    startsUnderHeader(ahead_[row].raw, starts,
+                                      ahead_.cbegin() + static_cast<std::ptrdiff_t>(row + 1),
+                                      ahead_.cend()),
                     fields);
             if (ahead_[row].tooLong || !headerIn(fields, ahead_[row].line))
                 continue;
