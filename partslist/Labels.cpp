@@ -201,7 +201,7 @@ constexpr std::array labelTable{
     LabelRow{"descrizione", Role::Description},    // Italian spreadsheets
     LabelRow{"opis", Role::Description},           // Polish spreadsheets
     LabelRow{"描述", Role::Description},           // JLCPCB in Chinese
-    LabelRow{"规格", Role::Description},           // Chinese spreadsheets: the specification
+    LabelRow{"规格", Role::Description},           // Chinese spreadsheets: a part's ratings
     LabelRow{"规格型号", Role::Description},       // Chinese spreadsheets: "规格/型号"
     LabelRow{"compdevicetype", Role::Description}, // Cadence Allegro's component report
     // Footprints.
