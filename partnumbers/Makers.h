@@ -6,6 +6,7 @@
 // Each maker's keys, described in a source file of its own.
 
 #include "Key.h"
+#include "Offers.h"
 
 namespace ohmilka::partnumbers {
 
@@ -20,5 +21,13 @@ extern const Key bournsCr;
 extern const Key vishayCrcw, vishayTnpw;
 extern const Key stackpoleRmcf, stackpoleRmcp;
 extern const Key teCrg;
+
+// What each maker offers of the families whose part numbers are written.
+extern const Offering yageoRcOffering;
+extern const Offering vishayCrcwOffering, vishayTnpwOffering;
+extern const Offering panasonicErjOffering;
+extern const Offering stackpoleRmcfOffering, stackpoleRmcpOffering;
+extern const Offering teCrgOffering;
+extern const Offering bournsCrOffering;
 
 } // namespace ohmilka::partnumbers

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "Makers.h"
+#include "Offers.h"
 #include "Tolerances.h"
 
 #include <array>
@@ -125,5 +126,57 @@ constexpr std::array<Form, 5> erjForms{halfPercentFields, onePercentFields, lowO
 } // namespace
 
 const Key panasonicErj{"Panasonic", "Panasonic ERJ", erjForms};
+
+} // namespace ohmilka::partnumbers
+
+namespace ohmilka::partnumbers {
+
+namespace {
+// Panasonic "Precision Thick Film Chip Resistors", AOA0000C304 (02 Mar. 2020), pages 1 to 3:
+// every row in E24 and E96; at ±0.5 % the TCR letter by size and value, ±50 ppm/K in the middle
+// of the range and ±100 ppm/K at its ends; 0402 at ±1 % is 2RC below 10 Ω and 2RK above; each
+// size's one packaging, 01005's Y or U. Written with the hyphen of Panasonic's own part numbers:
+// ERJ-3EKF4701V.
+constexpr Offer erjRow(std::uint8_t form, std::string_view size, int tolerance, Decimal lowest,
+                       Decimal highest, std::string_view choices)
+{
+    return {form, size, tolerance, lowest, highest, E24 | E96, 3, choices};
+}
+constexpr std::uint8_t halfPercentForm = 0, onePercentForm = 1;
+constexpr Offer halfPercentRow(std::string_view size, Decimal lowest, Decimal highest,
+                               std::string_view choices)
+{
+    return erjRow(halfPercentForm, size, 50, lowest, highest, choices);
+}
+constexpr Offer onePercentRow(std::string_view size, Decimal lowest, Decimal highest,
+                              std::string_view choices)
+{
+    return erjRow(onePercentForm, size, 100, lowest, highest, choices);
+}
+constexpr std::array<Offer, 18> erjOffers{{
+    halfPercentRow("1R", kilohms(1), megohms(1), "-|H|C"),
+    halfPercentRow("2R", ohms(100), kilohms(100), "-|H|X"),
+    halfPercentRow("2R", ohms(10), megohms(1), "-|K|X"),
+    halfPercentRow("3R", ohms(100), kilohms(100), "-|B|V"),
+    halfPercentRow("3R", ohms(10), megohms(1), "-|E|V"),
+    halfPercentRow("6R", ohms(100), kilohms(100), "-|B|V"),
+    halfPercentRow("6R", ohms(10), megohms(1), "-|E|V"),
+    onePercentRow("XGN", ohms(10), megohms(1), "-|Y U"),
+    onePercentRow("1GN", ohms(10), megohms(1), "-|C"),
+    onePercentRow("2RC", ohms(1), ohms(976, -2), "-|X"),
+    onePercentRow("2RK", ohms(10), megohms(1), "-|X"),
+    onePercentRow("3EK", ohms(10), megohms(1), "-|V"),
+    onePercentRow("6EN", ohms(10), ohms(22, 5), "-|V"),
+    onePercentRow("8EN", ohms(10), ohms(22, 5), "-|V"),
+    onePercentRow("14N", ohms(10), megohms(1), "-|U"),
+    onePercentRow("12N", ohms(10), megohms(1), "-|U"),
+    onePercentRow("12S", ohms(10), megohms(1), "-|U"),
+    onePercentRow("1TN", ohms(10), megohms(1), "-|U"),
+}};
+} // namespace
+
+const Offering panasonicErjOffering{
+    panasonicErj, "Panasonic Precision Thick Film Chip Resistors, AOA0000C304 (02 Mar. 2020)",
+    erjOffers};
 
 } // namespace ohmilka::partnumbers

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "Makers.h"
+#include "Offers.h"
 #include "Tolerances.h"
 
 #include <array>
@@ -91,5 +92,89 @@ constexpr std::array<Form, 1> tnpwForms{tnpwFields};
 
 const Key vishayCrcw{"Vishay", "Vishay CRCW", crcwForms};
 const Key vishayTnpw{"Vishay", "Vishay TNPW", tnpwForms};
+
+} // namespace ohmilka::partnumbers
+
+namespace ohmilka::partnumbers {
+
+namespace {
+// Vishay "D/CRCW e3", document 20035, revision 07-Nov-2023, pages 1 and 3: ±5 % at ±200 ppm/K in
+// E24 and ±1 % at ±100 ppm/K in E24 and E96, 1 Ω to 10 MΩ (1218 to 2.2 MΩ); the packaging each
+// size takes, the examples' EA where a size takes it. "D/CRCW-P e3", document 20036: ±0.5 % and
+// ±1 % at ±50 ppm/K in E24 and E96, from 100 Ω. Four characters, three figures: 4K70, 10K0.
+constexpr Offer crcwRow(std::string_view size, int tolerance, Decimal highest,
+                        std::string_view choices)
+{
+    const auto series = static_cast<std::uint8_t>(tolerance == 500 ? E24 : E24 | E96);
+    return {0, size, tolerance, ohms(1), highest, series, 3, choices};
+}
+constexpr Offer crcwPRow(std::string_view size, int tolerance, Decimal highest,
+                         std::string_view choices)
+{
+    return {1, size, tolerance, ohms(100), highest, E24 | E96, 3, choices};
+}
+constexpr std::array<Offer, 24> crcwOffers{{
+    crcwRow("0402", 500, megohms(10), "N|ED EE|"),
+    crcwRow("0402", 100, megohms(10), "K|ED EE|"),
+    crcwRow("0603", 500, megohms(10), "N|EA EC EI ED EE|"),
+    crcwRow("0603", 100, megohms(10), "K|EA EC EI ED EE|"),
+    crcwRow("0805", 500, megohms(10), "N|EA EC|"),
+    crcwRow("0805", 100, megohms(10), "K|EA EC|"),
+    crcwRow("1206", 500, megohms(10), "N|EA EC|"),
+    crcwRow("1206", 100, megohms(10), "K|EA EC|"),
+    crcwRow("1210", 500, megohms(10), "N|EA EC|"),
+    crcwRow("1210", 100, megohms(10), "K|EA EC|"),
+    crcwRow("1218", 500, ohms(22, 5), "N|EK|"),
+    crcwRow("1218", 100, ohms(22, 5), "K|EK|"),
+    crcwRow("2010", 500, megohms(10), "N|EF|"),
+    crcwRow("2010", 100, megohms(10), "K|EF|"),
+    crcwRow("2512", 500, megohms(10), "N|EG EH|"),
+    crcwRow("2512", 100, megohms(10), "K|EG EH|"),
+    crcwPRow("0402", 100, megohms(1), "ED EE"),
+    crcwPRow("0402", 50, megohms(1), "ED EE"),
+    crcwPRow("0603", 100, megohms(10), "EA EC EI ED EE"),
+    crcwPRow("0603", 50, megohms(10), "EA EC EI ED EE"),
+    crcwPRow("0805", 100, megohms(10), "EA EC"),
+    crcwPRow("0805", 50, megohms(10), "EA EC"),
+    crcwPRow("1206", 100, megohms(10), "EA EC"),
+    crcwPRow("1206", 50, megohms(10), "EA EC"),
+}};
+
+// Vishay "TNPW e3", document 28758, revision 10-Apr-2026, pages 3 and 4: ±1 % in E24 and E96,
+// ±0.5 % and ±0.1 % in E24 and E192; ±25 ppm/K, the example's, in every size, ±50 ppm/K from
+// 0402, ±15 and ±10 ppm/K at ±0.1 % alone. 0201 and 0402 come on ED alone, the others on EA, the
+// example's, or EC. 1210 from 10 Ω, as all but one of the sheet's tables give it.
+constexpr Offer tnpwRow(std::string_view size, int tolerance, Decimal lowest, Decimal highest,
+                        std::string_view choices)
+{
+    const auto series = static_cast<std::uint8_t>(tolerance == 100 ? E24 | E96 : E24 | E192);
+    return {0, size, tolerance, lowest, highest, series, 3, choices};
+}
+constexpr std::array<Offer, 19> tnpwOffers{{
+    tnpwRow("0201", 50, ohms(22), kilohms(40), "E|ED|"),
+    tnpwRow("0201", 10, ohms(22), kilohms(25), "E|ED|"),
+    tnpwRow("0402", 100, ohms(10), kilohms(100), "E H|ED|"),
+    tnpwRow("0402", 50, ohms(10), kilohms(100), "E H|ED|"),
+    tnpwRow("0402", 10, ohms(47), kilohms(100), "E H X Y|ED|"),
+    tnpwRow("0603", 100, ohms(1), kilohms(332), "E H|EA EC|"),
+    tnpwRow("0603", 50, ohms(1), kilohms(332), "E H|EA EC|"),
+    tnpwRow("0603", 10, ohms(47), kilohms(332), "E H X Y|EA EC|"),
+    tnpwRow("0603", 10, ohms(35, -1), kilohms(332), "E H|EA EC|"),
+    tnpwRow("0805", 100, ohms(1), megohms(1), "E H|EA EC|"),
+    tnpwRow("0805", 50, ohms(1), megohms(1), "E H|EA EC|"),
+    tnpwRow("0805", 10, ohms(35, -1), megohms(1), "E H X Y|EA EC|"),
+    tnpwRow("1206", 100, ohms(1), megohms(2), "E H|EA EC|"),
+    tnpwRow("1206", 50, ohms(1), megohms(2), "E H|EA EC|"),
+    tnpwRow("1206", 10, ohms(47), megohms(2), "E H X Y|EA EC|"),
+    tnpwRow("1206", 10, ohms(35, -1), megohms(2), "E H|EA EC|"),
+    tnpwRow("1210", 100, ohms(10), ohms(301, 4), "E H|EA EC|"),
+    tnpwRow("1210", 50, ohms(10), ohms(301, 4), "E H|EA EC|"),
+    tnpwRow("1210", 10, ohms(47), ohms(213, 4), "E H X Y|EA EC|"),
+}};
+} // namespace
+
+const Offering vishayCrcwOffering{
+    vishayCrcw, "Vishay D/CRCW e3, 20035, and D/CRCW-P e3, 20036, both 07-Nov-2023", crcwOffers};
+const Offering vishayTnpwOffering{vishayTnpw, "Vishay TNPW e3, 28758, 10-Apr-2026", tnpwOffers};
 
 } // namespace ohmilka::partnumbers

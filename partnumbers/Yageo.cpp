@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "Makers.h"
+#include "Offers.h"
 #include "Tolerances.h"
 
 #include <array>
@@ -87,5 +88,69 @@ constexpr std::array<Form, 1> rtForms{rtFields};
 const Key yageoRc{"Yageo", "Yageo RC", rcForms};
 const Key yageoAc{"Yageo", "Yageo AC", acForms};
 const Key yageoRt{"Yageo", "Yageo RT", rtForms};
+
+} // namespace ohmilka::partnumbers
+
+namespace ohmilka::partnumbers {
+
+namespace {
+// Yageo "RC_L series" data sheet, V.12 of August 2, 2022: Table 2 for the ranges of the standard
+// power, ±5 % in E24 and the others in E24 and E96; Table 3 for the reels each size comes on,
+// paper (R) to 1210, embossed (K) above. The ordering example takes R and 07. The 0075's ESD
+// reel has no example, and the double power's 7W no size it is said to be for; neither is
+// written.
+constexpr std::string_view paper = "R|07 10 13|L", paper0100 = "R|07 13|L", embossed = "K|07|L",
+                           embossed2010 = "K|07 13|L";
+constexpr Offer rcRow(std::string_view size, int tolerance, Decimal lowest, Decimal highest,
+                      std::string_view choices)
+{
+    const auto series = static_cast<std::uint8_t>(tolerance == 500 ? E24 : E24 | E96);
+    return {0, size, tolerance, lowest, highest, series, 0, choices};
+}
+constexpr std::array<Offer, 39> rcOffers{{
+    rcRow("0100", 500, ohms(1), megohms(22), paper0100),
+    rcRow("0100", 100, ohms(1), megohms(10), paper0100),
+    rcRow("0100", 50, ohms(33), kilohms(470), paper0100),
+    rcRow("0201", 500, ohms(1), megohms(10), paper),
+    rcRow("0201", 100, ohms(1), megohms(10), paper),
+    rcRow("0201", 50, ohms(1), megohms(1), paper),
+    rcRow("0201", 10, ohms(10), megohms(1), paper),
+    rcRow("0402", 500, ohms(1), megohms(22), paper),
+    rcRow("0402", 100, ohms(1), megohms(10), paper),
+    rcRow("0402", 50, ohms(1), megohms(1), paper),
+    rcRow("0402", 10, ohms(10), megohms(1), paper),
+    rcRow("0603", 500, ohms(1), megohms(22), paper),
+    rcRow("0603", 100, ohms(1), megohms(10), paper),
+    rcRow("0603", 50, ohms(1), megohms(1), paper),
+    rcRow("0603", 10, ohms(10), megohms(1), paper),
+    rcRow("0805", 500, ohms(1), megohms(100), paper),
+    rcRow("0805", 100, ohms(1), megohms(10), paper),
+    rcRow("0805", 50, ohms(1), megohms(1), paper),
+    rcRow("0805", 10, ohms(10), megohms(1), paper),
+    rcRow("1206", 500, ohms(1), megohms(100), paper),
+    rcRow("1206", 100, ohms(1), megohms(10), paper),
+    rcRow("1206", 50, ohms(1), megohms(1), paper),
+    rcRow("1206", 10, ohms(10), megohms(1), paper),
+    rcRow("1210", 500, ohms(1), megohms(22), paper),
+    rcRow("1210", 100, ohms(1), megohms(10), paper),
+    rcRow("1210", 50, ohms(10), megohms(1), paper),
+    rcRow("1210", 10, ohms(10), megohms(1), paper),
+    rcRow("1218", 500, ohms(1), megohms(1), embossed),
+    rcRow("1218", 100, ohms(1), megohms(1), embossed),
+    rcRow("1218", 50, ohms(10), megohms(1), embossed),
+    rcRow("1218", 10, ohms(10), megohms(1), embossed),
+    rcRow("2010", 500, ohms(1), megohms(22), embossed2010),
+    rcRow("2010", 100, ohms(1), megohms(10), embossed2010),
+    rcRow("2010", 50, ohms(10), megohms(1), embossed2010),
+    rcRow("2010", 10, ohms(10), megohms(1), embossed2010),
+    rcRow("2512", 500, ohms(1), megohms(22), embossed),
+    rcRow("2512", 100, ohms(1), megohms(10), embossed),
+    rcRow("2512", 50, ohms(10), megohms(1), embossed),
+    rcRow("2512", 10, ohms(10), megohms(1), embossed),
+}};
+} // namespace
+
+const Offering yageoRcOffering{yageoRc, "Yageo RC_L series, V.12 (2022-08-02), Tables 2 and 3",
+                               rcOffers};
 
 } // namespace ohmilka::partnumbers

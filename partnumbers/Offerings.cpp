@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The Ohmilka developers
+// SPDX-License-Identifier: MIT
+
+#include "Makers.h"
+
+#include <array>
+
+namespace ohmilka::partnumbers {
+
+namespace {
+constexpr std::array<const Offering *, 8> all{
+    &yageoRcOffering,       &panasonicErjOffering, &vishayCrcwOffering, &stackpoleRmcfOffering,
+    &stackpoleRmcpOffering, &vishayTnpwOffering,   &bournsCrOffering,   &teCrgOffering,
+};
+} // namespace
+
+std::span<const Offering *const> offerings()
+{
+    return all;
+}
+
+} // namespace ohmilka::partnumbers
