@@ -6,6 +6,7 @@
 // What check finds, as plain values both of its printers render: each part's verdict, and the
 // counts of the summary.
 
+#include "Choosing.h"
 #include "Messages.h"
 #include "Rows.h"
 
@@ -71,6 +72,10 @@ struct Finding {
     const Verdict *verdict = nullptr;              // in series or outside
     std::vector<Disagreement> disagreements = {};  // of a mismatch
     std::optional<partnumbers::Size> rowSize = {}; // the row's, as its file's sizes tell
+    // With --suggest, of a checked row without a part number: what to order, where it names
+    // its size.
+    bool suggestionWanted = false;
+    std::optional<partnumbers::PartChoice> suggestion = {};
 };
 
 struct Tally {

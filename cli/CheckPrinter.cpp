@@ -6,6 +6,7 @@
 #include "AsciiText.h"
 #include "Designators.h"
 #include "Json.h"
+#include "Part.h"
 #include "PartNumbers.h"
 #include "Readings.h"
 #include "Values.h"
@@ -159,6 +160,30 @@ public:
                           "{file}:{line}: {references}: nepřečteno: {reason}",
                           "file"_a = printable(resistors.file), "line"_a = resistors.line,
                           "references"_a = references, "reason"_a = resistors.reason);
+    }
+
+    // With --suggest, the part numbers to order for a row without one, or why there are none.
+    std::optional<std::string> suggestion(const Finding &finding)
+    {
+        if (!finding.suggestionWanted)
+            return std::nullopt;
+        std::string line = where(finding.entry);
+        if (!finding.suggestion) {
+            line += texts_.pick("no part numbers suggested: the row names no size",
+                                "objednací čísla nenavržena: řádek neuvádí velikost");
+            return line;
+        }
+        const partnumbers::PartChoice &choice = *finding.suggestion;
+        if (choice.parts.empty())
+            return line + texts_.say("no part numbers suggested: {why}",
+                                     "objednací čísla nenavržena: {why}",
+                                     "why"_a = shortfallText(*finding.ohms, *finding.rowSize,
+                                                             choice, texts_));
+        std::vector<std::string> parts;
+        for (const partnumbers::WrittenPart &part : choice.parts)
+            parts.push_back(partText(part));
+        return line + texts_.say("suggested: {parts}", "navrženo: {parts}",
+                                 "parts"_a = listOf(parts, "; "));
     }
 
     std::string leftOutOfBom(const LeftOutOfBom &resistors) const
@@ -335,6 +360,8 @@ public:
     void part(const Finding &finding) override
     {
         if (const auto line = lines_.line(finding))
+            out_ << *line << '\n';
+        if (const auto line = lines_.suggestion(finding))
             out_ << *line << '\n';
     }
     void columns(std::string_view, const partslist::Columns &) override {}
@@ -529,6 +556,18 @@ public:
             }
         }
         json.texts("mismatches", kinds).object("same_part_number_as", sameAs);
+        if (finding.suggestion) {
+            std::vector<JsonObject> suggested;
+            for (const partnumbers::WrittenPart &one : finding.suggestion->parts)
+                suggested.push_back(partJson(one));
+            json.objects("suggested_part_numbers", suggested);
+        } else {
+            json.null("suggested_part_numbers");
+        }
+        if (const auto line = lines_.suggestion(finding))
+            json.text("suggestion", *line);
+        else
+            json.null("suggestion");
         write(json, lines_.line(finding));
     }
 

@@ -16,7 +16,8 @@ namespace ohmilka::cli {
 
 CheckReport::CheckReport(const Arguments &arguments, bool json, const Texts &texts,
                          std::ostream &out, std::ostream &err)
-    : texts_(texts), out_(out), err_(err), printer_(checkPrinter(json, texts, out))
+    : texts_(texts), out_(out), err_(err), printer_(checkPrinter(json, texts, out)),
+      suggest_(arguments.given(OptionName::Suggest))
 {
     for (const Series &series :
          seriesList(arguments.value(OptionName::Series), {*seriesNamed("E24")}, texts))
@@ -252,14 +253,18 @@ void CheckReport::checkValue(const Entry &entry, Decimal value)
         ++tally_.outside;
         tally_.status = std::max(tally_.status, 1);
     }
-    printer_->part({entry,
-                    verdict.member ? Finding::Result::InSeries : Finding::Result::Outside,
-                    {},
-                    value,
-                    tolerance,
-                    &verdict,
-                    {},
-                    rowSize});
+    Finding finding{
+        entry,     verdict.member ? Finding::Result::InSeries : Finding::Result::Outside,
+        {},        value,
+        tolerance, &verdict,
+        {},        rowSize};
+    if (suggest_ && entry.part.ordered.empty()) {
+        finding.suggestionWanted = true;
+        if (rowSize)
+            finding.suggestion =
+                partnumbers::choosePart({value, tolerance, *rowSize, partnumbers::offerings()});
+    }
+    printer_->part(finding);
 }
 
 std::vector<Disagreement> CheckReport::disagreementsWith(const Entry &entry, Decimal value,

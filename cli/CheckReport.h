@@ -98,6 +98,7 @@ private:
     std::vector<int> untoleranced_; // sizes of the --series list
     Tally tally_;
     bool valueUnreadable_ = false;
+    bool suggest_; // part numbers for the rows without one
     // Values repeat: each verdict is worked out once, for a bounded number of them.
     static constexpr std::size_t verdictsKept = 1 << 16;
     std::unordered_map<VerdictKey, Verdict, VerdictHash> verdicts_;

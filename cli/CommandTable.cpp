@@ -8,6 +8,7 @@
 #include "Decode.h"
 #include "Divider.h"
 #include "Encode.h"
+#include "Part.h"
 #include "Series.h"
 #include "Smd.h"
 
@@ -22,7 +23,8 @@ constexpr std::array decodeOptions{O::Measured};
 constexpr std::array encodeOptions{O::Tolerance, O::Bands, O::Tempco, O::Smd};
 constexpr std::array seriesOptions{O::Series};
 constexpr std::array<OptionName, 0> smdOptions{};
-constexpr std::array checkOptions{O::Csv, O::Encoding, O::Series, O::Output};
+constexpr std::array checkOptions{O::Csv, O::Encoding, O::Series, O::Output, O::Suggest};
+constexpr std::array partOptions{O::Tolerance, O::Size, O::Maker, O::Series};
 constexpr std::array combineOptions{O::Series,    O::Stock, O::Exclude,
                                     O::Tolerance, O::Parts, O::Within};
 constexpr std::array dividerOptions{O::Ratio,         O::Vin,     O::Vout,      O::Vref,
@@ -57,12 +59,20 @@ constexpr std::array<UsageLine, 1> smdCzech{
     {{"smd ZNAČKA...", "přečte značky SMD: 472, 4701, 4R7, 01C"}}};
 constexpr std::array<UsageLine, 1> checkEnglish{
     {{"check [FILE...] [--csv] [--encoding utf-8|utf-16le|utf-16be|windows-1250]\n"
-      "[--series E24,E96] [--output FILE]",
+      "[--series E24,E96] [--output FILE] [--suggest]",
       "check parts lists or BOMs of any EDA tool against the E series"}}};
 constexpr std::array<UsageLine, 1> checkCzech{
     {{"check [SOUBOR...] [--csv] [--encoding utf-8|utf-16le|utf-16be|windows-1250]\n"
-      "[--series E24,E96] [--output SOUBOR]",
+      "[--series E24,E96] [--output SOUBOR] [--suggest]",
       "zkontroluje seznamy součástek nebo BOM z návrhových programů proti řadám E"}}};
+constexpr std::array<UsageLine, 1> partEnglish{
+    {{"part VALUE [--tolerance PERCENT] [--size 0603] [--maker MAKER,...]\n"
+      "[--series E24|E96|E192[,...]]",
+      "the part numbers to order, from each maker's key and tables"}}};
+constexpr std::array<UsageLine, 1> partCzech{
+    {{"part HODNOTA [--tolerance PROCENTA] [--size 0603] [--maker VÝROBCE,...]\n"
+      "[--series E24|E96|E192[,...]]",
+      "objednací čísla podle klíče a tabulek každého výrobce"}}};
 
 constexpr std::array<UsageLine, 1> combineEnglish{
     {{"combine VALUE [--parts 1-4] [--series E24 | --stock FILE] [--exclude VALUE,...]\n"
@@ -85,12 +95,13 @@ constexpr std::array<UsageLine, 1> dividerCzech{
       "nejlepší dvojice pro poměr nebo výstupní napětí,\n"
       "se součtem 1k..1M, neurčí-li jiný --total"}}};
 
-constexpr std::array<CommandRow, 7> table{{
+constexpr std::array<CommandRow, 8> table{{
     {"decode", decodeCommand, decodeOptions, decodeEnglish, decodeCzech},
     {"encode", encodeCommand, encodeOptions, encodeEnglish, encodeCzech},
     {"series", seriesCommand, seriesOptions, seriesEnglish, seriesCzech},
     {"smd", smdCommand, smdOptions, smdEnglish, smdCzech},
     {"check", checkCommand, checkOptions, checkEnglish, checkCzech},
+    {"part", partCommand, partOptions, partEnglish, partCzech},
     {"combine", combineCommand, combineOptions, combineEnglish, combineCzech},
     {"divider", dividerCommand, dividerOptions, dividerEnglish, dividerCzech},
 }};
@@ -186,10 +197,10 @@ constexpr std::array<ExitStatusRow, 3> exitStatuses{{
     {0, "done; series answers 0 whether or not the value is a member",
      "hotovo; series vrací 0, ať hodnota do řady patří, nebo ne"},
     {1,
-     "a value outside its series, no reading left, no marking that fits, no answer near enough, "
-     "or no divider within its total",
-     "hodnota mimo svou řadu, nezbylo žádné čtení, nehodí se žádná značka, žádné řešení není "
-     "dost blízko nebo žádný dělič nemá součet v mezích"},
+     "a value outside its series, no reading left, no marking that fits, no part a maker offers, "
+     "no answer near enough, or no divider within its total",
+     "hodnota mimo svou řadu, nezbylo žádné čtení, nehodí se žádná značka, žádný výrobce díl "
+     "nenabízí, žádné řešení není dost blízko nebo žádný dělič nemá součet v mezích"},
     {2,
      "a usage or input error, a resistor that check could not read, or output that could not be "
      "written, named in one line",

@@ -13,7 +13,7 @@ namespace ohmilka::cli {
 namespace {
 using O = OptionName;
 using R = OptionRow::Repeats;
-constexpr std::array<OptionRow, 24> table{{
+constexpr std::array<OptionRow, 27> table{{
     {O::Json, "json", 0, false},
     {O::Lang, "lang", 0, true},
     {O::Help, "help", 'h', false},
@@ -38,6 +38,9 @@ constexpr std::array<OptionRow, 24> table{{
     {O::Total, "total", 0, true},
     {O::Count, "count", 0, true},
     {O::Output, "output", 0, true},
+    {O::Size, "size", 0, true},
+    {O::Maker, "maker", 0, true, R::Joined},
+    {O::Suggest, "suggest", 0, false},
 }};
 // getopt_long's value for a long option: above every character, so that an unknown short
 // option's optopt is told apart from a known long one's.

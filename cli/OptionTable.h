@@ -38,7 +38,10 @@ enum class OptionName {
     VrefTolerance,
     Total,
     Count,
-    Output
+    Output,
+    Size,
+    Maker,
+    Suggest
 };
 
 // Which commands take an option is the command table's to say.

@@ -4,6 +4,7 @@
 #include "CodeCommandRun.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -65,6 +66,9 @@ private slots:
     void spreadsheetsBeyondReadingAreNamed();
     void pipesAreReadWhole_data();
     void pipesAreReadWhole();
+    void suggestionsFillRowsWithoutPartNumbers_data();
+    void suggestionsFillRowsWithoutPartNumbers();
+    void suggestionsAreJsonFields();
 
 private:
     static CodeCommandResult check(const QStringList &options, const QString &input)
@@ -1110,6 +1114,67 @@ void TestCheckCommand::pipesAreReadWhole()
 #else
     QSKIP("pipes of this kind are POSIX's");
 #endif
+}
+
+void TestCheckCommand::suggestionsFillRowsWithoutPartNumbers_data()
+{
+    QTest::addColumn<QString>("row"); // under Ref,Value,Footprint,MPN
+    QTest::addColumn<QString>("out");
+    QTest::newRow("±5 % by default, at the footprint's size")
+        << "R1,4k7,Resistor_SMD:R_0805_2012Metric,"
+        << "-:2: R1: suggested: Yageo RC: RC0805JR-074K7L; Vishay CRCW: CRCW08054K70JNEA; "
+           "Stackpole RMCF: RMCF0805JT4K70; Stackpole RMCP: RMCP0805JT4K70; "
+           "Bourns CR: CR0805-JW-472ELF; TE CRG: CRG0805J4K7\n";
+    QTest::newRow("the row's tolerance")
+        << "R2,\"10k 0.1%\",R_0402_1005Metric,"
+        << "-:2: R2: suggested: Yageo RC: RC0402BR-0710KL; Vishay TNPW: TNPW040210K0BEED\n";
+    QTest::newRow("a row with a part number gets none")
+        << "R3,10k,R_0603_1608Metric,RC0603FR-0710KL"
+        << "";
+    QTest::newRow("a row without a size")
+        << "R4,10k,,"
+        << "-:2: R4: no part numbers suggested: the row names no size\n";
+    QTest::newRow("a value no maker offers at that size")
+        << "R5,100M,R_0603_1608Metric,"
+        << "-:2: R5: no part numbers suggested: no maker's table offers 100 MΩ ±5 % in 0603, only "
+           "100 mΩ to 22 MΩ; 100 MΩ ±5 % is offered in 0805, 1206\n";
+    QTest::newRow("outside its series, said twice")
+        << "R6,5k,R_0603_1608Metric,"
+        << "-:2: R6: 5 kΩ is not in E24; nearest 4.7 kΩ (−6 %) below and 5.1 kΩ (+2 %) above\n"
+           "-:2: R6: no part numbers suggested: 5 kΩ is in no series offered in 0603 (E24, "
+           "E96, E192); nearest 4.99 kΩ below and 5.05 kΩ above\n";
+}
+
+void TestCheckCommand::suggestionsFillRowsWithoutPartNumbers()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, out);
+    const QString list = "Ref,Value,Footprint,MPN\n" + row + "\n";
+    QCOMPARE(check({"--csv", "--suggest"}, list).out, out);
+    QCOMPARE(check({"--csv"}, list).out.contains("suggested"), false);
+}
+
+void TestCheckCommand::suggestionsAreJsonFields()
+{
+    const CodeCommandResult result =
+        check({"--csv", "--suggest", "--json"},
+              "Ref,Value,Footprint\nR1,4k75,R_0603_1608Metric\nR2,4k7,\n");
+    QList<QJsonObject> parts;
+    for (const QString &line : result.out.split(u'\n', Qt::SkipEmptyParts)) {
+        const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
+        if (object.contains("references"))
+            parts << object;
+    }
+    QCOMPARE(parts.size(), 2);
+    const QJsonArray suggested = parts[0]["suggested_part_numbers"].toArray();
+    QCOMPARE(suggested.size(), 8);
+    QCOMPARE(suggested[0]["part_number"].toString(), "RC0603FR-074K75L");
+    QCOMPARE(suggested[0]["tolerance_percent"].toDouble(), 1.0);
+    QCOMPARE(suggested[1]["family"].toString(), "Panasonic ERJ");
+    QVERIFY(parts[0]["suggestion"].toString().startsWith("-:2: R1: suggested: Yageo RC: "));
+    QVERIFY(parts[1]["suggested_part_numbers"].isNull());
+    QCOMPARE(parts[1]["suggestion"].toString(),
+             "-:3: R2: no part numbers suggested: the row names no size");
 }
 
 QTEST_GUILESS_MAIN(TestCheckCommand)

@@ -143,6 +143,23 @@ void TestCodeCommand::answers_data()
            "0.1 mΩ has no 4-digit marking; nearest: none below, R001 (1 mΩ) above\n"
            "0.1 mΩ has no EIA-96 marking; nearest: none below, 01Z (100 mΩ) above\n";
     QTest::newRow("no marking") << en << QStringList{"encode", "4k75", "--bands", "4"} << 1 << "";
+    QTest::newRow("part, every family at 4.7 kΩ ±1 % in 0603")
+        << en << QStringList{"part", "4.7k", "--tolerance", "1", "--size", "0603"} << 0
+        << "4.7 kΩ ±1 %, 0603:\nYageo RC: RC0603FR-074K7L\nPanasonic ERJ: ERJ-3EKF4701V\n"
+           "Vishay CRCW: CRCW06034K70FKEA\nStackpole RMCF: RMCF0603FT4K70\n"
+           "Stackpole RMCP: RMCP0603FT4K70\nVishay TNPW: TNPW06034K70FEEA\n"
+           "Bourns CR: CR0603-FX-4701ELF\nTE CRG: CRG0603F4K7\n";
+    QTest::newRow("part, makers and a metric size, the tolerance in the value")
+        << cs << QStringList{"part", "10k 1%", "--size", "1005", "--maker", "vishay,Yageo RC"} << 0
+        << "10 kΩ ±1 %, 0402:\nYageo RC: RC0402FR-0710KL\nVishay CRCW: CRCW040210K0FKED\n"
+           "Vishay TNPW: TNPW040210K0FEED\n";
+    QTest::newRow("part, a value of E192 at each family's widest")
+        << en << QStringList{"part", "4.81k"} << 0
+        << "4.81 kΩ, 0603:\nVishay TNPW: TNPW06034K81DEEA (±0.5 %)\n";
+    QTest::newRow("part, a value outside the series asked for")
+        << en << QStringList{"part", "4.7k", "--series", "E96"} << 1 << "";
+    QTest::newRow("part, a size only some sizes reach")
+        << en << QStringList{"part", "100M", "--size", "0603"} << 1 << "";
     QTest::newRow("version") << en << QStringList{"--version"} << 0 << "ohmilka-code 1.0.0\n";
 }
 
@@ -240,6 +257,30 @@ void TestCodeCommand::jsonCarriesExactNumbers_data()
                                 "text": "49,9 Ω: 49R9 (4 číslice)"},
                                {"system": "EIA-96", "ohms": 49.9, "marking": "68X", "below": null, "above": null,
                                 "text": "49,9 Ω: 68X (EIA-96)"}]})json";
+    QTest::newRow("part")
+        << QStringList{"part", "4.7k", "--tolerance", "1", "--size", "2010", "--maker", "Yageo"}
+        << 0 << R"json({"ohms": 4700, "tolerance_percent": 1, "size": "2010", "size_metric": "5025",
+                  "parts": [
+                  {"maker": "Yageo", "family": "Yageo RC", "part_number": "RC2010FK-074K7L",
+                   "tolerance_percent": 1, "size": "2010",
+                   "source": "Yageo RC_L series, V.12 (2022-08-02), Tables 2 and 3",
+                   "fields": [
+                     {"role": "size", "code": "2010", "meaning": "2010", "others": []},
+                     {"role": "tolerance", "code": "F", "meaning": "±1 %", "others": []},
+                     {"role": "packaging", "code": "K", "meaning": "embossed taping reel",
+                      "others": []},
+                     {"role": "tcr", "code": "-", "meaning": "the series' own", "others": []},
+                     {"role": "packaging", "code": "07", "meaning": "7 inch reel",
+                      "others": [{"code": "13", "meaning": "13 inch reel"}]},
+                     {"role": "resistance", "code": "4K7", "meaning": "", "others": []},
+                     {"role": "special", "code": "L", "meaning": "default code", "others": []}],
+                   "text": "Yageo RC: RC2010FK-074K7L"}],
+                  "shortfall": null})json";
+    QTest::newRow("part, none offered")
+        << QStringList{"part", "4.7k", "--tolerance", "0.1", "--maker", "Bourns"} << 1
+        << R"json({"ohms": 4700, "tolerance_percent": 0.1, "size": "0603", "size_metric": "1608",
+                  "parts": [],
+                  "shortfall": "žádná tabulka výrobce nenabízí ±0,1 %; nabízí se: ±1 %, ±5 %"})json";
 }
 
 void TestCodeCommand::jsonCarriesExactNumbers()
@@ -283,6 +324,18 @@ void TestCodeCommand::badInputGetsOneLineAndStatusTwo_data()
                                 << "it holds two values, '10k' and '4k7'";
     QTest::newRow("tempco with 4 bands")
         << QStringList{"encode", "4k7", "--bands", "4", "--tempco", "50"} << "--tempco needs 6";
+    QTest::newRow("part, no such size")
+        << QStringList{"part", "4k7", "--size", "0306"} << "--size: '0306' is no chip size";
+    QTest::newRow("part, no such maker")
+        << QStringList{"part", "4k7", "--maker", "Acme"}
+        << "--maker: 'Acme' is no maker or family whose part numbers are written; they are: Yageo";
+    QTest::newRow("part, no tolerance")
+        << QStringList{"part", "4k7", "--tolerance", "x"} << "--tolerance: 'x' is no tolerance";
+    QTest::newRow("part, a jumper") << QStringList{"part", "0R"} << "0 Ω is a jumper";
+    QTest::newRow("part, an empty maker")
+        << QStringList{"part", "1k", "--maker", "Yageo,"} << "--maker: '' is no maker";
+    QTest::newRow("part, two tolerances") << QStringList{"part", "4k7 5%", "--tolerance", "1"}
+                                          << "the value says ±5 %, --tolerance says '1'";
     QTest::newRow("tolerance with 3 bands")
         << QStringList{"encode", "4k7", "--bands", "3", "--tolerance", "5"} << "--bands 3";
     QTest::newRow("unknown tolerance") << QStringList{"encode", "4k7", "--tolerance", "3"}
@@ -356,6 +409,10 @@ void TestCodeCommand::everyJsonLineParses_data()
     row("encode --smd", {"encode", "0.976", "--smd"});
     row("series below a member by less than 1 %", {"series", "22.1", "--series", "E24"});
     row("smd", {"smd", "4R7", "01C", "47Q"});
+    row("part", {"part", "4k7", "--tolerance", "1"});
+    row("part, none offered", {"part", "4k7", "--tolerance", "3"});
+    row("check --suggest", {"check", "--csv", "--suggest"},
+        "Ref,Value,Footprint\nR1,4k7,R_0603_1608Metric\nR2,5k,R_0805_2012Metric\nR3,1k,\n");
     row("check", {"check"}, "5k\n4k7 1%\nlots\n0R\n");
     row("check, bytes that are not UTF-8", {"check"},
         "4k7\xff\n\xc3\x28\n\xed\xa0\x80\n\xf4\x90\n");

@@ -130,8 +130,8 @@ void TestCommandLine::optionsAreReadAlike_data()
         << "";
     QTest::newRow("--help with an unknown command")
         << QStringList{"--help", "combin"} << 2
-        << "unknown command 'combin'; commands: decode, encode, series, smd, check, combine, "
-           "divider (see --help)"
+        << "unknown command 'combin'; commands: decode, encode, series, smd, check, part, "
+           "combine, divider (see --help)"
         << "";
 }
 

@@ -81,9 +81,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The same words as bands to decode, alternatives ("red/orange") included.
     arguments.front() = "decode";
     check(arguments);
-    // The bytes as a parts list, a table of any layout, CSV, and UTF-16, from standard input.
+    // The bytes as a parts list, a table of any layout, CSV with the part numbers to order, and
+    // UTF-16, from standard input.
     for (const std::vector<std::string_view> &list : {std::vector<std::string_view>{"check"},
                                                       {"check", "--csv", "--json"},
+                                                      {"check", "--csv", "--suggest"},
                                                       {"check", "--encoding", "utf-16le"}})
         check(list);
     // The bytes as an HTML page's tables, read as a parts list.
