@@ -23,7 +23,7 @@ extern const Key stackpoleRmcf, stackpoleRmcp;
 extern const Key teCrg;
 
 // What each maker offers of the families whose part numbers are written.
-extern const Offering yageoRcOffering;
+extern const Offering yageoRcOffering, yageoRtOffering;
 extern const Offering vishayCrcwOffering, vishayTnpwOffering;
 extern const Offering panasonicErjOffering;
 extern const Offering stackpoleRmcfOffering, stackpoleRmcpOffering;

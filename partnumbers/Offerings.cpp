@@ -8,9 +8,10 @@
 namespace ohmilka::partnumbers {
 
 namespace {
-constexpr std::array<const Offering *, 8> all{
-    &yageoRcOffering,       &panasonicErjOffering, &vishayCrcwOffering, &stackpoleRmcfOffering,
-    &stackpoleRmcpOffering, &vishayTnpwOffering,   &bournsCrOffering,   &teCrgOffering,
+constexpr std::array<const Offering *, 9> all{
+    &yageoRcOffering,       &panasonicErjOffering,  &vishayCrcwOffering,
+    &stackpoleRmcfOffering, &stackpoleRmcpOffering, &vishayTnpwOffering,
+    &yageoRtOffering,       &bournsCrOffering,      &teCrgOffering,
 };
 } // namespace
 

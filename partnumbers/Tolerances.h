@@ -10,6 +10,8 @@
 
 namespace ohmilka::partnumbers::tolerance {
 
+inline constexpr Code L{"L", "±0.01 %", 1};
+inline constexpr Code P{"P", "±0.02 %", 2};
 inline constexpr Code A{"A", "±0.05 %", 5};
 inline constexpr Code W{"W", "±0.05 %", 5};
 inline constexpr Code B{"B", "±0.1 %", 10};

@@ -63,15 +63,21 @@ constexpr std::array<Code, 1> ac{{{"AC", ""}}};
 constexpr auto acFields = thickFilm(ac);
 constexpr std::array<Form, 1> acForms{acFields};
 
-// Yageo "RT series" data sheet, "Ordering information - global part number": RT0603DRE0756RL.
+// Yageo "RT series" data sheet, V.12 of April 21, 2020, page 2, "Ordering information - global
+// part number": RT0603DRE0756RL.
 constexpr std::array<Code, 1> rt{{{"RT", ""}}};
-constexpr std::array<Code, 5> rtTolerances{W, B, C, D, F};
+constexpr std::array<Code, 7> rtTolerances{L, P, W, B, C, D, F};
 constexpr std::array<Code, 2> rtPackaging{
-    {{"R", "paper taping reel"}, {"K", "embossed taping reel"}}};
-constexpr std::array<Code, 4> rtTcrs{
-    {{"B", "±5 ppm/K"}, {"C", "±10 ppm/K"}, {"D", "±15 ppm/K"}, {"E", "±25 ppm/K"}}};
-constexpr std::array<Code, 3> rtReels{
-    {{"07", "7 inch reel"}, {"10", "10 inch reel"}, {"13", "13 inch reel"}}};
+    {{"R", "paper/PE taping reel"}, {"K", "embossed taping reel"}}};
+constexpr std::array<Code, 5> rtTcrs{{{"A", "±5 ppm/K"},
+                                      {"B", "±10 ppm/K"},
+                                      {"C", "±15 ppm/K"},
+                                      {"D", "±25 ppm/K"},
+                                      {"E", "±50 ppm/K"}}};
+constexpr std::array<Code, 4> rtReels{{{"07", "7 inch reel"},
+                                       {"10", "10 inch reel"},
+                                       {"13", "13 inch reel"},
+                                       {"7W", "7 inch reel, high power (1 W for 2512)"}}};
 constexpr std::array<Field, 8> rtFields{{
     {.role = FieldRole::Fixed, .codes = rt},
     {.role = FieldRole::Size, .codes = sizes},
@@ -148,9 +154,112 @@ constexpr std::array<Offer, 39> rcOffers{{
     rcRow("2512", 50, ohms(10), megohms(1), embossed),
     rcRow("2512", 10, ohms(10), megohms(1), embossed),
 }};
+// Yageo "RT series" data sheet, V.12 of April 21, 2020: Table 2's ranges, each size at each
+// tolerance by TCR, all in E24 and E96 (E192 only on request); ±25 ppm/K has the ranges of
+// ±50 ppm/K, the example's, and ±10 ppm/K those of ±15 ppm/K. Table 3: paper (R) to 1210,
+// embossed (K) on a 7 inch reel above; the example's R and 07.
+struct RtRange {
+    Decimal lowest, highest; // none where both are 0
+};
+constexpr RtRange none{};
+constexpr RtRange range(Decimal lowest, Decimal highest)
+{
+    return {lowest, highest};
+}
+constexpr std::array<int, 7> rtToleranceColumns{1, 2, 5, 10, 25, 50, 100}; // L, P, W, B, C, D, F
+// One size: its ranges at each tolerance at ±50 ppm/K, ±15 ppm/K and ±5 ppm/K.
+struct RtSize {
+    std::string_view size;
+    bool embossed;
+    std::array<std::array<RtRange, 7>, 3> byTcr;
+};
+constexpr Decimal ohms501 = ohms(501, -1), ohms47 = ohms(47, -1), ohms56 = ohms(56, -1);
+constexpr std::array<RtSize, 8> rtSizes{{
+    {"0201",
+     false,
+     {{{none, none, none, range(ohms(22), kilohms(75)), range(ohms(22), kilohms(75)),
+        range(ohms(22), kilohms(75)), range(ohms(22), kilohms(75))},
+       {none, none, none, range(ohms(22), kilohms(5)), range(ohms(22), kilohms(5)), none, none},
+       {}}}},
+    {"0402",
+     false,
+     {{{range(ohms501, kilohms(12)), range(ohms501, kilohms(12)), range(ohms(20), kilohms(12)),
+        range(ohms47, kilohms(240)), range(ohms47, kilohms(240)), range(ohms47, kilohms(240)),
+        range(ohms47, kilohms(240))},
+       {range(ohms(20), kilohms(12)), range(ohms(20), kilohms(12)), range(ohms(20), kilohms(12)),
+        range(ohms(20), kilohms(200)), range(ohms(20), kilohms(200)), none, none},
+       {range(ohms(20), kilohms(10)), range(ohms(20), kilohms(10)), range(ohms(20), kilohms(10)),
+        range(ohms(20), kilohms(10)), range(ohms(20), kilohms(10)), none, none}}}},
+    {"0603",
+     false,
+     {{{range(ohms501, kilohms(30)), range(ohms501, kilohms(30)), range(ohms47, kilohms(100)),
+        range(ohms(1), megohms(1)), range(ohms(1), megohms(1)), range(ohms(1), megohms(1)),
+        range(ohms(1), megohms(1))},
+       {range(ohms501, kilohms(100)), range(ohms501, kilohms(100)), range(ohms47, kilohms(100)),
+        range(ohms47, kilohms(680)), range(ohms47, kilohms(680)), none, none},
+       {range(ohms(20), kilohms(30)), range(ohms(20), kilohms(30)), range(ohms(20), kilohms(30)),
+        range(ohms(20), kilohms(30)), range(ohms(20), kilohms(30)), none, none}}}},
+    {"0805",
+     false,
+     {{{range(ohms501, kilohms(30)), range(ohms501, kilohms(30)), range(ohms47, kilohms(200)),
+        range(ohms(1), ohms(15, 5)), range(ohms(1), ohms(15, 5)), range(ohms(1), ohms(15, 5)),
+        range(ohms(1), ohms(15, 5))},
+       {range(ohms501, kilohms(200)), range(ohms501, kilohms(200)), range(ohms47, kilohms(200)),
+        range(ohms47, megohms(1)), range(ohms47, megohms(1)), none, none},
+       {range(ohms(20), kilohms(50)), range(ohms(20), kilohms(50)), range(ohms(20), kilohms(50)),
+        range(ohms(20), kilohms(50)), range(ohms(20), kilohms(50)), none, none}}}},
+    {"1206",
+     false,
+     {{{range(ohms501, kilohms(30)), range(ohms501, kilohms(30)), range(ohms56, kilohms(500)),
+        range(ohms(1), ohms(15, 5)), range(ohms(1), ohms(15, 5)), range(ohms(1), ohms(15, 5)),
+        range(ohms(1), ohms(15, 5))},
+       {range(ohms501, kilohms(500)), range(ohms501, kilohms(500)), range(ohms56, kilohms(500)),
+        range(ohms56, ohms(15, 5)), range(ohms56, ohms(15, 5)), none, none},
+       {range(ohms(20), kilohms(100)), range(ohms(20), kilohms(100)), range(ohms(20), kilohms(100)),
+        range(ohms(20), kilohms(100)), range(ohms(20), kilohms(100)), none, none}}}},
+}};
+// 1210, 2010 and 2512 share their ranges.
+constexpr std::array<std::array<RtRange, 7>, 3> largeRtRanges{
+    {{none, none, range(ohms47, megohms(1)), range(ohms47, megohms(1)), range(ohms47, megohms(1)),
+      range(ohms47, megohms(1)), range(ohms47, megohms(1))},
+     {none, none, range(ohms(100), kilohms(100)), range(ohms47, kilohms(100)),
+      range(ohms47, kilohms(100)), none, none},
+     {}}};
+constexpr std::array<RtSize, 3> largeRtSizes{
+    {{"1210", false, largeRtRanges}, {"2010", true, largeRtRanges}, {"2512", true, largeRtRanges}}};
+constexpr std::array<std::array<std::string_view, 3>, 2> rtChoices{
+    {{"R|E D|07 10 13|L", "R|C B|07 10 13|L", "R|A|07 10 13|L"},
+     {"K|E D|07|L", "K|C B|07|L", "K|A|07|L"}}};
+
+template <class Visit> constexpr void forEachRtRange(Visit visit)
+{
+    for (const auto &sizes :
+         {std::span<const RtSize>(rtSizes), std::span<const RtSize>(largeRtSizes)})
+        for (const RtSize &size : sizes)
+            for (std::size_t column = 0; column < rtToleranceColumns.size(); ++column)
+                for (std::size_t tcr = 0; tcr < size.byTcr.size(); ++tcr)
+                    if (const RtRange &cell = size.byTcr[tcr][column]; cell.highest.mantissa != 0)
+                        visit(Offer{0, size.size, rtToleranceColumns[column], cell.lowest,
+                                    cell.highest, E24 | E96, 0,
+                                    rtChoices[size.embossed ? 1 : 0][tcr]});
+}
+constexpr std::size_t rtRowCount()
+{
+    std::size_t count = 0;
+    forEachRtRange([&](const Offer &) { ++count; });
+    return count;
+}
+constexpr std::array<Offer, rtRowCount()> rtOffers = [] {
+    std::array<Offer, rtRowCount()> rows{};
+    std::size_t at = 0;
+    forEachRtRange([&](const Offer &row) { rows[at++] = row; });
+    return rows;
+}();
 } // namespace
 
 const Offering yageoRcOffering{yageoRc, "Yageo RC_L series, V.12 (2022-08-02), Tables 2 and 3",
                                rcOffers};
+const Offering yageoRtOffering{yageoRt, "Yageo RT series, V.12 (2020-04-21), Tables 2 and 3",
+                               rtOffers};
 
 } // namespace ohmilka::partnumbers

@@ -1127,7 +1127,8 @@ void TestCheckCommand::suggestionsFillRowsWithoutPartNumbers_data()
            "Bourns CR: CR0805-JW-472ELF; TE CRG: CRG0805J4K7\n";
     QTest::newRow("the row's tolerance")
         << "R2,\"10k 0.1%\",R_0402_1005Metric,"
-        << "-:2: R2: suggested: Yageo RC: RC0402BR-0710KL; Vishay TNPW: TNPW040210K0BEED\n";
+        << "-:2: R2: suggested: Yageo RC: RC0402BR-0710KL; Vishay TNPW: TNPW040210K0BEED; "
+           "Yageo RT: RT0402BRE0710KL\n";
     QTest::newRow("a row with a part number gets none")
         << "R3,10k,R_0603_1608Metric,RC0603FR-0710KL"
         << "";
@@ -1167,7 +1168,7 @@ void TestCheckCommand::suggestionsAreJsonFields()
     }
     QCOMPARE(parts.size(), 2);
     const QJsonArray suggested = parts[0]["suggested_part_numbers"].toArray();
-    QCOMPARE(suggested.size(), 8);
+    QCOMPARE(suggested.size(), 9);
     QCOMPARE(suggested[0]["part_number"].toString(), "RC0603FR-074K75L");
     QCOMPARE(suggested[0]["tolerance_percent"].toDouble(), 1.0);
     QCOMPARE(suggested[1]["family"].toString(), "Panasonic ERJ");

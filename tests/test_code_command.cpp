@@ -148,7 +148,7 @@ void TestCodeCommand::answers_data()
         << "4.7 kΩ ±1 %, 0603:\nYageo RC: RC0603FR-074K7L\nPanasonic ERJ: ERJ-3EKF4701V\n"
            "Vishay CRCW: CRCW06034K70FKEA\nStackpole RMCF: RMCF0603FT4K70\n"
            "Stackpole RMCP: RMCP0603FT4K70\nVishay TNPW: TNPW06034K70FEEA\n"
-           "Bourns CR: CR0603-FX-4701ELF\nTE CRG: CRG0603F4K7\n";
+           "Yageo RT: RT0603FRE074K7L\nBourns CR: CR0603-FX-4701ELF\nTE CRG: CRG0603F4K7\n";
     QTest::newRow("part, makers and a metric size, the tolerance in the value")
         << cs << QStringList{"part", "10k 1%", "--size", "1005", "--maker", "vishay,Yageo RC"} << 0
         << "10 kΩ ±1 %, 0402:\nYageo RC: RC0402FR-0710KL\nVishay CRCW: CRCW040210K0FKED\n"
@@ -258,7 +258,7 @@ void TestCodeCommand::jsonCarriesExactNumbers_data()
                                {"system": "EIA-96", "ohms": 49.9, "marking": "68X", "below": null, "above": null,
                                 "text": "49,9 Ω: 68X (EIA-96)"}]})json";
     QTest::newRow("part")
-        << QStringList{"part", "4.7k", "--tolerance", "1", "--size", "2010", "--maker", "Yageo"}
+        << QStringList{"part", "4.7k", "--tolerance", "1", "--size", "2010", "--maker", "Yageo RC"}
         << 0 << R"json({"ohms": 4700, "tolerance_percent": 1, "size": "2010", "size_metric": "5025",
                   "parts": [
                   {"maker": "Yageo", "family": "Yageo RC", "part_number": "RC2010FK-074K7L",

@@ -162,6 +162,14 @@ private slots:
                                                 << "4.7" << 100 << "0805"
                                                 << ""
                                                 << "CRG0805F4R7";
+        QTest::newRow("Yageo RT, the key's example") << "Yageo RT"
+                                                     << "56" << 50 << "0603"
+                                                     << ""
+                                                     << "RT0603DRE0756RL";
+        QTest::newRow("Yageo RT, ±25 ppm/K asked for") << "Yageo RT"
+                                                       << "10k" << 10 << "0603"
+                                                       << "D"
+                                                       << "RT0603BRD0710KL";
         QTest::newRow("Bourns CR, the key's example") << "Bourns CR"
                                                       << "100k" << 100 << "1206"
                                                       << ""
@@ -252,7 +260,7 @@ private slots:
             << "Yageo RC: RC0603FR-074K7L, Panasonic ERJ: ERJ-3EKF4701V, "
                "Vishay CRCW: CRCW06034K70FKEA, Stackpole RMCF: RMCF0603FT4K70, "
                "Stackpole RMCP: RMCP0603FT4K70, Vishay TNPW: TNPW06034K70FEEA, "
-               "Bourns CR: CR0603-FX-4701ELF, TE CRG: CRG0603F4K7";
+               "Yageo RT: RT0603FRE074K7L, Bourns CR: CR0603-FX-4701ELF, TE CRG: CRG0603F4K7";
         QTest::newRow("±5 % by default for a value of E24")
             << "4.7k" << 0 << "0603"
             << "Yageo RC,Bourns CR"
@@ -323,6 +331,19 @@ private slots:
         QTest::newRow("and E96 above it") << "102" << 100 << "0603"
                                           << "TE CRG"
                                           << "TE CRG: CRG0603F102R";
+        QTest::newRow("Yageo RT's ±0.01 % below 50.1 Ω is at ±15 ppm/K")
+            << "20" << 1 << "0402"
+            << "Yageo RT"
+            << "Yageo RT: RT0402LRC0720RL";
+        QTest::newRow("and at ±5 ppm/K beyond that") << "22" << 1 << "0603"
+                                                     << "Yageo RT"
+                                                     << "Yageo RT: RT0603LRA0722RL";
+        QTest::newRow("Yageo RT's 0201 has no ±0.05 %") << "1k" << 5 << "0201"
+                                                        << "Yageo RT"
+                                                        << "no such size";
+        QTest::newRow("Yageo RT's 2512 is embossed") << "10k" << 100 << "2512"
+                                                     << "Yageo RT"
+                                                     << "Yageo RT: RT2512FKE0710KL";
         QTest::newRow("no ±2 % anywhere") << "4.7k" << 200 << "0603"
                                           << ""
                                           << "no such tolerance";
