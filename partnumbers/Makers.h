@@ -29,5 +29,6 @@ extern const Offering panasonicErjOffering;
 extern const Offering stackpoleRmcfOffering, stackpoleRmcpOffering;
 extern const Offering teCrgOffering;
 extern const Offering bournsCrOffering;
+extern const Offering koaRk73bOffering;
 
 } // namespace ohmilka::partnumbers

@@ -8,10 +8,10 @@
 namespace ohmilka::partnumbers {
 
 namespace {
-constexpr std::array<const Offering *, 9> all{
-    &yageoRcOffering,       &panasonicErjOffering,  &vishayCrcwOffering,
-    &stackpoleRmcfOffering, &stackpoleRmcpOffering, &vishayTnpwOffering,
-    &yageoRtOffering,       &bournsCrOffering,      &teCrgOffering,
+constexpr std::array<const Offering *, 10> all{
+    &yageoRcOffering,       &panasonicErjOffering, &vishayCrcwOffering, &stackpoleRmcfOffering,
+    &stackpoleRmcpOffering, &vishayTnpwOffering,   &yageoRtOffering,    &bournsCrOffering,
+    &teCrgOffering,         &koaRk73bOffering,
 };
 } // namespace
 

@@ -1124,7 +1124,7 @@ void TestCheckCommand::suggestionsFillRowsWithoutPartNumbers_data()
         << "R1,4k7,Resistor_SMD:R_0805_2012Metric,"
         << "-:2: R1: suggested: Yageo RC: RC0805JR-074K7L; Vishay CRCW: CRCW08054K70JNEA; "
            "Stackpole RMCF: RMCF0805JT4K70; Stackpole RMCP: RMCP0805JT4K70; "
-           "Bourns CR: CR0805-JW-472ELF; TE CRG: CRG0805J4K7\n";
+           "Bourns CR: CR0805-JW-472ELF; TE CRG: CRG0805J4K7; KOA RK73B: RK73B2ATTD472J\n";
     QTest::newRow("the row's tolerance")
         << "R2,\"10k 0.1%\",R_0402_1005Metric,"
         << "-:2: R2: suggested: Yageo RC: RC0402BR-0710KL; Vishay TNPW: TNPW040210K0BEED; "

@@ -117,9 +117,11 @@ private slots:
         QTest::newRow("RK73H") << "RK73H1JTTD1002F"
                                << "10000 Ω ±1 % (KOA RK73H), 0603, unknown packaging TD";
         QTest::newRow("RK73B") << "RK73B1JTTD103J"
-                               << "10000 Ω ±5 % (KOA RK73B), 0603, unknown packaging TD";
+                               << "10000 Ω ±5 % (KOA RK73B), 0603";
         QTest::newRow("RK73B, 11 Ω") << "RK73B2BTTD110J"
-                                     << "11 Ω ±5 % (KOA RK73B), 1206, unknown packaging TD";
+                                     << "11 Ω ±5 % (KOA RK73B), 1206";
+        QTest::newRow("RK73B, 2512 by its wide code") << "RK73BW3ATTE4R7G"
+                                                      << "4.7 Ω ±2 % (KOA RK73B), 2512";
         QTest::newRow("RK73Z is a jumper") << "RK73Z1JTTD"
                                            << "0 Ω jumper (KOA RK73Z), 0603, unknown packaging TD";
         QTest::newRow("RN73 with its TCR") << "RN732BTTD2002B25"

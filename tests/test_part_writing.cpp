@@ -170,6 +170,14 @@ private slots:
                                                        << "10k" << 10 << "0603"
                                                        << "D"
                                                        << "RT0603BRD0710KL";
+        QTest::newRow("KOA RK73B, the key's example") << "KOA RK73B"
+                                                      << "1k" << 500 << "1206"
+                                                      << ""
+                                                      << "RK73B2BTTD102J";
+        QTest::newRow("KOA RK73B, real") << "KOA RK73B"
+                                         << "10k" << 500 << "0603"
+                                         << ""
+                                         << "RK73B1JTTD103J";
         QTest::newRow("Bourns CR, the key's example") << "Bourns CR"
                                                       << "100k" << 100 << "1206"
                                                       << ""
@@ -344,7 +352,16 @@ private slots:
         QTest::newRow("Yageo RT's 2512 is embossed") << "10k" << 100 << "2512"
                                                      << "Yageo RT"
                                                      << "Yageo RT: RT2512FKE0710KL";
-        QTest::newRow("no ±2 % anywhere") << "4.7k" << 200 << "0603"
+        QTest::newRow("KOA's ±2 % in 0201 starts at 10 Ω") << "9.1" << 200 << "0201"
+                                                           << "KOA RK73B"
+                                                           << "out of range";
+        QTest::newRow("and its ±5 % at 1 Ω") << "1" << 500 << "0201"
+                                             << "KOA RK73B"
+                                             << "KOA RK73B: RK73B1HTTC1R0J";
+        QTest::newRow("KOA's 1210 at ±2 % ends at 5.6 MΩ") << "6.2M" << 200 << "1210"
+                                                           << "KOA RK73B"
+                                                           << "out of range";
+        QTest::newRow("no ±3 % anywhere") << "4.7k" << 300 << "0603"
                                           << ""
                                           << "no such tolerance";
     }
