@@ -98,9 +98,40 @@ constexpr std::array<Field, 7> lowOhmFields{{
     {.role = FieldRole::Packaging, .codes = lowOhmPackaging},
 }};
 
-// The general-purpose and anti-surge series (ERJ-3GEYJ103V, ERJ-P06D1002V), whose sheets are
-// not to hand: their series code is named unknown and gives no size; tolerance D, F, G or J,
-// three or four figures, 0 and R00 for a jumper, the packaging letter last.
+// Panasonic "Thick Film Chip Resistors", AOA0000C301 (02 Mar. 2020), page 1, "Explanation of
+// part numbers", the general-purpose series at ±5 %: ERJ3GEYJ102V. Size, the marking Y (which
+// XGN, 1GN and 2GE leave out), J or 0 for a jumper, two figures and the number of zeros, R00
+// for the jumper, the packaging.
+constexpr std::array<Code, 10> generalSizes{{{"XGN", "01005"},
+                                             {"1GN", "0201"},
+                                             {"2GE", "0402"},
+                                             {"3GE", "0603"},
+                                             {"6GE", "0805"},
+                                             {"8GE", "1206"},
+                                             {"14", "1210"},
+                                             {"12", "1812"},
+                                             {"12Z", "2010"},
+                                             {"1T", "2512"}}};
+constexpr std::array<Code, 1> valueMarking{{{"Y", "value marking on the black side"}}};
+constexpr std::array<Code, 2> fivePercentOrJumper{{J, {"0", "jumper", 0, Jumper::Only}}};
+constexpr std::array<Code, 5> generalPackaging{{{"Y", "pressed or punched carrier taping, 20 000"},
+                                                {"U", "embossed carrier taping"},
+                                                {"C", "pressed carrier taping, 2 mm pitch, 15 000"},
+                                                {"X", "punched carrier taping, 2 mm pitch, 10 000"},
+                                                {"V", "punched carrier taping, 4 mm pitch, 5000"}}};
+constexpr std::array<Field, 7> fivePercentFields{{
+    {.role = FieldRole::Fixed, .codes = erj},
+    {.role = FieldRole::Fixed, .codes = hyphen, .optional = true},
+    {.role = FieldRole::Size, .codes = generalSizes},
+    {.role = FieldRole::Special, .codes = valueMarking, .optional = true},
+    {.role = FieldRole::Tolerance, .codes = fivePercentOrJumper},
+    {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 3, 3, "R00"}},
+    {.role = FieldRole::Packaging, .codes = generalPackaging},
+}};
+
+// The anti-surge and other series (ERJ-P06D1002V), whose sheets are not to hand: their series
+// code is named unknown and gives no size; tolerance D, F, G or J, three or four figures, 0 and
+// R00 for a jumper, the packaging letter last.
 constexpr std::array<Code, 4> generalTolerances{D, F, G, J};
 constexpr std::array<Code, 1> jumperTolerance{{{"0", "jumper", 0, Jumper::Only}}};
 constexpr Open seriesCode{"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ", 2, 4};
@@ -121,8 +152,8 @@ constexpr std::array<Field, 6> jumperFields{{
     {.role = FieldRole::Resistance, .resistance = {Notation::Figures, 3, 3, "R00"}},
     {.role = FieldRole::Packaging, .open = packagingLetter},
 }};
-constexpr std::array<Form, 5> erjForms{halfPercentFields, onePercentFields, lowOhmFields,
-                                       generalFields, jumperFields};
+constexpr std::array<Form, 6> erjForms{halfPercentFields, onePercentFields, lowOhmFields,
+                                       fivePercentFields, generalFields,    jumperFields};
 } // namespace
 
 const Key panasonicErj{"Panasonic", "Panasonic ERJ", erjForms};
@@ -132,6 +163,9 @@ const Key panasonicErj{"Panasonic", "Panasonic ERJ", erjForms};
 namespace ohmilka::partnumbers {
 
 namespace {
+// Panasonic "Thick Film Chip Resistors", AOA0000C301 (02 Mar. 2020), page 2: ±5 % in E24, 1 Ω
+// to 10 MΩ, XGN and 1T to 1 MΩ; the marking Y where the size has one; each size's packaging,
+// XGN's Y or U and 2GE's X or Y.
 // Panasonic "Precision Thick Film Chip Resistors", AOA0000C304 (02 Mar. 2020), pages 1 to 3:
 // every row in E24 and E96; at ±0.5 % the TCR letter by size and value, ±50 ppm/K in the middle
 // of the range and ±100 ppm/K at its ends; 0402 at ±1 % is 2RC below 10 Ω and 2RK above; each
@@ -142,7 +176,7 @@ constexpr Offer erjRow(std::uint8_t form, std::string_view size, int tolerance, 
 {
     return {form, size, tolerance, lowest, highest, E24 | E96, 3, choices};
 }
-constexpr std::uint8_t halfPercentForm = 0, onePercentForm = 1;
+constexpr std::uint8_t halfPercentForm = 0, onePercentForm = 1, fivePercentForm = 3;
 constexpr Offer halfPercentRow(std::string_view size, Decimal lowest, Decimal highest,
                                std::string_view choices)
 {
@@ -153,7 +187,21 @@ constexpr Offer onePercentRow(std::string_view size, Decimal lowest, Decimal hig
 {
     return erjRow(onePercentForm, size, 100, lowest, highest, choices);
 }
-constexpr std::array<Offer, 18> erjOffers{{
+constexpr Offer fivePercentRow(std::string_view size, Decimal highest, std::string_view choices)
+{
+    return {fivePercentForm, size, 500, ohms(1), highest, E24, 2, choices};
+}
+constexpr std::array<Offer, 28> erjOffers{{
+    fivePercentRow("XGN", megohms(1), "-||Y U"),
+    fivePercentRow("1GN", megohms(10), "-||C"),
+    fivePercentRow("2GE", megohms(10), "-||X Y"),
+    fivePercentRow("3GE", megohms(10), "-|Y|V"),
+    fivePercentRow("6GE", megohms(10), "-|Y|V"),
+    fivePercentRow("8GE", megohms(10), "-|Y|V"),
+    fivePercentRow("14", megohms(10), "-|Y|U"),
+    fivePercentRow("12", megohms(10), "-|Y|U"),
+    fivePercentRow("12Z", megohms(10), "-|Y|U"),
+    fivePercentRow("1T", megohms(1), "-|Y|U"),
     halfPercentRow("1R", kilohms(1), megohms(1), "-|H|C"),
     halfPercentRow("2R", ohms(100), kilohms(100), "-|H|X"),
     halfPercentRow("2R", ohms(10), megohms(1), "-|K|X"),
@@ -176,7 +224,9 @@ constexpr std::array<Offer, 18> erjOffers{{
 } // namespace
 
 const Offering panasonicErjOffering{
-    panasonicErj, "Panasonic Precision Thick Film Chip Resistors, AOA0000C304 (02 Mar. 2020)",
+    panasonicErj,
+    "Panasonic Thick Film Chip Resistors, AOA0000C301, and Precision Thick Film Chip Resistors, "
+    "AOA0000C304, both 02 Mar. 2020",
     erjOffers};
 
 } // namespace ohmilka::partnumbers

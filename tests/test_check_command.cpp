@@ -1122,7 +1122,8 @@ void TestCheckCommand::suggestionsFillRowsWithoutPartNumbers_data()
     QTest::addColumn<QString>("out");
     QTest::newRow("±5 % by default, at the footprint's size")
         << "R1,4k7,Resistor_SMD:R_0805_2012Metric,"
-        << "-:2: R1: suggested: Yageo RC: RC0805JR-074K7L; Vishay CRCW: CRCW08054K70JNEA; "
+        << "-:2: R1: suggested: Yageo RC: RC0805JR-074K7L; Panasonic ERJ: ERJ-6GEYJ472V; "
+           "Vishay CRCW: CRCW08054K70JNEA; "
            "Stackpole RMCF: RMCF0805JT4K70; Stackpole RMCP: RMCP0805JT4K70; "
            "Bourns CR: CR0805-JW-472ELF; TE CRG: CRG0805J4K7; KOA RK73B: RK73B2ATTD472J\n";
     QTest::newRow("the row's tolerance")

@@ -83,12 +83,14 @@ private slots:
                                         << "1000 Ω ±1 % (Panasonic ERJ), 0603";
         QTest::newRow("2R, TCR letter") << "ERJ-2RKF2002X"
                                         << "20000 Ω ±1 % (Panasonic ERJ), 0402";
-        QTest::newRow("3G, marking, three digits")
-            << "ERJ-3GEYJ103V"
-            << "10000 Ω ±5 % (Panasonic ERJ), unknown series 3GEY, unknown packaging V";
-        QTest::newRow("2G, jumper")
-            << "ERJ-2GE0R00X"
-            << "0 Ω jumper (Panasonic ERJ), unknown series 2GE, unknown packaging X";
+        QTest::newRow("3G, marking, three digits") << "ERJ-3GEYJ103V"
+                                                   << "10000 Ω ±5 % (Panasonic ERJ), 0603";
+        QTest::newRow("2G, jumper") << "ERJ-2GE0R00X"
+                                    << "0 Ω jumper (Panasonic ERJ), 0402";
+        QTest::newRow("1210, a size of two characters") << "ERJ-14YJ331U"
+                                                        << "330 Ω ±5 % (Panasonic ERJ), 1210";
+        QTest::newRow("2010, 12Z") << "ERJ-12ZYJ390U"
+                                   << "39 Ω ±5 % (Panasonic ERJ), 2010";
         QTest::newRow("anti-surge, no hyphen")
             << "ERJP06D1002V"
             << "10000 Ω ±0.5 % (Panasonic ERJ), unknown series P06, unknown packaging V";

@@ -90,6 +90,14 @@ private slots:
                                                                        << "10k" << 50 << "0603"
                                                                        << ""
                                                                        << "ERJ-3RBD1002V";
+        QTest::newRow("Panasonic, the ±5 % example with its hyphen") << "Panasonic ERJ"
+                                                                     << "1k" << 500 << "0603"
+                                                                     << ""
+                                                                     << "ERJ-3GEYJ102V";
+        QTest::newRow("Panasonic 2GE, no marking") << "Panasonic ERJ"
+                                                   << "2.2M" << 500 << "0402"
+                                                   << ""
+                                                   << "ERJ-2GEJ225X";
         QTest::newRow("Panasonic 3EK") << "Panasonic ERJ"
                                        << "1k" << 100 << "0603"
                                        << ""
@@ -273,6 +281,9 @@ private slots:
             << "4.7k" << 0 << "0603"
             << "Yageo RC,Bourns CR"
             << "Yageo RC: RC0603JR-074K7L, Bourns CR: CR0603-JW-472ELF";
+        QTest::newRow("Panasonic's 1812 at ±5 %") << "4.7k" << 500 << "1812"
+                                                  << ""
+                                                  << "Panasonic ERJ: ERJ-12YJ472U";
         QTest::newRow("±1 % by default for a value of E96") << "4.75k" << 0 << "0603"
                                                             << "Yageo RC"
                                                             << "Yageo RC: RC0603FR-074K75L";
@@ -292,6 +303,9 @@ private slots:
         QTest::newRow("and has no 9.76 Ω") << "9.76" << 10 << "0603"
                                            << "Yageo RC"
                                            << "out of range";
+        QTest::newRow("Panasonic's 2512 at ±5 % ends at 1 MΩ") << "1.1M" << 500 << "2512"
+                                                               << "Panasonic ERJ"
+                                                               << "out of range";
         QTest::newRow("Panasonic 0402 below 10 Ω is 2RC") << "9.76" << 100 << "0402"
                                                           << "Panasonic ERJ"
                                                           << "Panasonic ERJ: ERJ-2RCF9R76X";
