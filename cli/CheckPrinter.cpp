@@ -169,8 +169,11 @@ public:
             return std::nullopt;
         std::string line = where(finding.entry);
         if (!finding.suggestion) {
-            line += texts_.pick("no part numbers suggested: the row names no size",
-                                "objednací čísla nenavržena: řádek neuvádí velikost");
+            line += finding.ohms && finding.ohms->mantissa == 0
+                        ? texts_.pick("no part numbers suggested: 0 Ω is a jumper",
+                                      "objednací čísla nenavržena: 0 Ω je propojka")
+                        : texts_.pick("no part numbers suggested: the row names no size",
+                                      "objednací čísla nenavržena: řádek neuvádí velikost");
             return line;
         }
         const partnumbers::PartChoice &choice = *finding.suggestion;

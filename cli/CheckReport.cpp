@@ -260,7 +260,7 @@ void CheckReport::checkValue(const Entry &entry, Decimal value)
         {},        rowSize};
     if (suggest_ && entry.part.ordered.empty()) {
         finding.suggestionWanted = true;
-        if (rowSize)
+        if (rowSize && value.mantissa != 0)
             finding.suggestion =
                 partnumbers::choosePart({value, tolerance, *rowSize, partnumbers::offerings()});
     }

@@ -105,7 +105,7 @@ std::pair<Decimal, Decimal> nearestMembers(std::span<const int> seriesSizes, Dec
 std::optional<int> defaultTolerance(Decimal ohms)
 {
     if (ohms.mantissa == 0)
-        return 0;
+        return std::nullopt;
     if (code::seriesPosition(24, ohms).member)
         return 500;
     if (code::seriesPosition(96, ohms).member)

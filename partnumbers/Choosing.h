@@ -48,7 +48,7 @@ PartChoice choosePart(const PartQuery &query);
 std::pair<Decimal, Decimal> nearestMembers(std::span<const int> seriesSizes, Decimal ohms);
 
 // The tolerance a value is taken at where none is asked: ±5 % for a member of E24, ±1 % for one
-// of E96; none for another.
+// of E96; none for another, or for a jumper's 0 Ω, whose part numbers are not written.
 std::optional<int> defaultTolerance(Decimal ohms);
 
 } // namespace ohmilka::partnumbers

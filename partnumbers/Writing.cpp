@@ -24,8 +24,7 @@ Figures figuresOf(Decimal ohms)
     return {digits, static_cast<int>(digits.size()) + ohms.exponent};
 }
 
-// The figures padded with zeros, or cut of trailing zeros, to so many digits; none where the
-// value needs more.
+// The figures padded with zeros to so many digits; none where the value needs more.
 std::optional<std::string> toDigits(Figures figures, std::size_t count)
 {
     if (figures.digits.size() > count)
@@ -44,8 +43,7 @@ std::optional<std::string> letterAsPoint(Decimal ohms, std::uint8_t digits, bool
     figures.whole -= 3 * letter;
     if (figures.whole > 3)
         return std::nullopt; // 1 GΩ and above
-    std::string written;
-    if (figures.whole <= 0) // below 1 Ω: R100, R047
+    if (figures.whole <= 0)  // below 1 Ω: R100, R047
         figures.digits.insert(0, static_cast<std::size_t>(-figures.whole), '0');
     const std::size_t whole = static_cast<std::size_t>(std::max(figures.whole, 0));
     const std::size_t count =
@@ -53,9 +51,7 @@ std::optional<std::string> letterAsPoint(Decimal ohms, std::uint8_t digits, bool
     const std::optional<std::string> all = toDigits(figures, count);
     if (!all)
         return std::nullopt;
-    written =
-        all->substr(0, whole) + letters[static_cast<std::size_t>(letter)] + all->substr(whole);
-    return written;
+    return all->substr(0, whole) + letters[static_cast<std::size_t>(letter)] + all->substr(whole);
 }
 
 // 1002, 103, 49R9, 4R70, R100: so many figures and the number of zeros, or R as the point below
@@ -77,9 +73,6 @@ std::optional<std::string> figuresAndZeros(Decimal ohms, std::uint8_t digits)
 
 std::optional<std::string> resistanceText(Decimal ohms, const Field &field, std::uint8_t digits)
 {
-    if (ohms.mantissa == 0)
-        return field.resistance.zero.empty() ? std::nullopt
-                                             : std::optional(std::string(field.resistance.zero));
     const std::optional<std::string> text =
         field.resistance.notation == Notation::LetterAsPoint
             ? letterAsPoint(ohms, digits, field.resistance.shortest != field.resistance.longest)
@@ -120,9 +113,8 @@ bool sameReading(const PartNumberReading &reading, const Offering &offering, con
 {
     const std::optional<Size> size = sizeOf(offering, offer);
     return reading.family == offering.key.family && compare(reading.ohms, ohms) == 0 &&
-           reading.toleranceHundredths ==
-               (ohms.mantissa == 0 ? std::nullopt : std::optional(offer.toleranceHundredths)) &&
-           size && reading.size == size && reading.unknownCodes().empty();
+           reading.toleranceHundredths == std::optional(offer.toleranceHundredths) && size &&
+           reading.size == size && reading.unknownCodes().empty();
 }
 } // namespace
 
@@ -138,8 +130,8 @@ bool offers(const Offer &offer, Decimal ohms)
 {
     if (compare(ohms, offer.lowest) < 0 || compare(offer.highest, ohms) < 0)
         return false;
-    if (ohms.mantissa == 0)
-        return offer.toleranceHundredths == 0;
+    if (ohms.mantissa <= 0)
+        return false; // jumpers' part numbers are not written
     constexpr std::array<std::pair<SeriesOffered, int>, 3> series{
         {{E24, 24}, {E96, 96}, {E192, 192}}};
     return std::any_of(series.begin(), series.end(), [&](const auto &one) {
@@ -166,9 +158,7 @@ std::optional<WrittenPart> writePart(const Offering &offering, const Offer &offe
         } else if (field.role == FieldRole::Tolerance) {
             const auto code =
                 std::find_if(field.codes.begin(), field.codes.end(), [&](const Code &c) {
-                    return ohms.mantissa == 0 ? c.jumper != Jumper::Never
-                                              : c.jumper != Jumper::Only &&
-                                                    c.hundredths == offer.toleranceHundredths;
+                    return c.jumper != Jumper::Only && c.hundredths == offer.toleranceHundredths;
                 });
             if (code == field.codes.end())
                 return std::nullopt;
@@ -182,7 +172,7 @@ std::optional<WrittenPart> writePart(const Offering &offering, const Offer &offe
                 std::find_first_of(offered.begin(), offered.end(), codes.begin(), codes.end());
             written.code = asked == offered.end() ? offered.front() : *asked;
             for (const std::string_view other : offered)
-                if (other != written.code)
+                if (other != written.code && !other.empty())
                     written.others.push_back({other, meaningOf(field, other)});
         } else {
             written.code = field.codes.front().code;

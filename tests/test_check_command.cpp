@@ -1133,6 +1133,8 @@ void TestCheckCommand::suggestionsFillRowsWithoutPartNumbers_data()
     QTest::newRow("a row with a part number gets none")
         << "R3,10k,R_0603_1608Metric,RC0603FR-0710KL"
         << "";
+    QTest::newRow("a jumper") << "R7,0R,R_0603_1608Metric,"
+                              << "-:2: R7: no part numbers suggested: 0 Ω is a jumper\n";
     QTest::newRow("a row without a size")
         << "R4,10k,,"
         << "-:2: R4: no part numbers suggested: the row names no size\n";

@@ -2,10 +2,11 @@
 # SPDX-FileCopyrightText: 2026 The Ohmilka developers
 # SPDX-License-Identifier: MIT
 
-# ohmilka-code as a user calls it: decode, check of parts lists named by path, and JSON. Its
-# status and the bytes of both streams must be expected.txt's, so that the Linux build and the
-# Windows one under Wine (with Windows paths) answer alike, to the byte. Czech users name their
-# files in Czech: CZ: files lie in a folder with Czech letters in its name, and so do theirs.
+# ohmilka-code as a user calls it: decode, check of parts lists named by path, the part numbers
+# to order, and JSON. Its status and the bytes of both streams must be expected.txt's, so that
+# the Linux build and the Windows one under Wine (with Windows paths) answer alike, to the byte.
+# Czech users name their files in Czech: CZ: files lie in a folder with Czech letters in its
+# name, and so do theirs.
 # Usage: compare.sh PROGRAM [wine]
 set -euo pipefail
 program=$1 runner=${2:-}
@@ -27,6 +28,9 @@ cases=(
     "check CZ:odpory.xlsx"
     "check CZ:směšovač.kicad_sch"
     "combine 9k4 --stock CZ:odpory.xlsx --parts 1"
+    "part 4k7 --tolerance 1 --json"
+    "--lang cs part 4k81 --size 1608"
+    "check --suggest LIST:kicad-grouped.csv"
     "check CZ:součástky.txt --output CZ:zpráva.txt"
     "check CZ:součástky.txt --output CZ:součástky.txt"
 )
