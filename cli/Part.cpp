@@ -170,18 +170,32 @@ std::string shortfallText(Decimal ohms, const Size &asked, const PartChoice &cho
                          "{value} není v žádné řadě nabízené ve velikosti {size} ({series}); "
                          "nejbližší nižší {below}, vyšší {above}");
     }
-    case Shortfall::Range:
-        return texts.say(
-            "no maker's table offers {value} {tolerance} in {size}, only {lowest} to {highest}; "
-            "{value} {tolerance} is offered in {sizes}",
-            "žádná tabulka výrobce nenabízí {value} {tolerance} ve velikosti {size}, jen "
-            "{lowest} až {highest}; {value} {tolerance} se nabízí ve velikostech {sizes}",
-            "value"_a = value, "tolerance"_a = tolerance, "size"_a = size,
-            "lowest"_a = ohmsText(choice.below, language),
-            "highest"_a = ohmsText(choice.above, language),
-            "sizes"_a = choice.sizesOffered.empty()
-                            ? std::string(texts.pick("no size", "žádné velikosti"))
-                            : sizeList(choice.sizesOffered));
+    case Shortfall::Range: {
+        std::string part = value;
+        if (!tolerance.empty()) {
+            part += ' ';
+            part += tolerance;
+        }
+        // A value between two rows' ranges lies in a gap of the tables, not beyond them.
+        const bool inGap = compare(choice.below, ohms) <= 0 && compare(ohms, choice.above) <= 0;
+        const auto say = [&](std::string_view english, std::string_view czech) {
+            return texts.say(english, czech, "part"_a = part, "size"_a = size,
+                             "lowest"_a = ohmsText(choice.below, language),
+                             "highest"_a = ohmsText(choice.above, language),
+                             "sizes"_a = choice.sizesOffered.empty()
+                                             ? std::string(texts.pick("no size", "žádné velikosti"))
+                                             : sizeList(choice.sizesOffered));
+        };
+        return inGap ? say("no maker's table offers {part} in {size}, where {lowest} to {highest} "
+                           "is offered with gaps; {part} is offered in {sizes}",
+                           "žádná tabulka výrobce nenabízí {part} ve velikosti {size}, kde se "
+                           "{lowest} až {highest} nabízí s mezerami; {part} se nabízí ve "
+                           "velikostech {sizes}")
+                     : say("no maker's table offers {part} in {size}, only {lowest} to {highest}; "
+                           "{part} is offered in {sizes}",
+                           "žádná tabulka výrobce nenabízí {part} ve velikosti {size}, jen "
+                           "{lowest} až {highest}; {part} se nabízí ve velikostech {sizes}");
+    }
     }
     return {};
 }
@@ -213,7 +227,8 @@ PartResult partResult(const Call &call)
                 "{value} is not in {series}; nearest {below} below and {above} above",
                 "{value} není v {series}; nejbližší nižší {below}, vyšší {above}",
                 "value"_a = ohmsText(result.ohms, call.texts.language()),
-                "series"_a = seriesText(choice.seriesSizes),
+                "series"_a =
+                    listOf(seriesNames(choice.seriesSizes), call.texts.pick(" or ", " ani ")),
                 "below"_a = ohmsText(choice.below, call.texts.language()),
                 "above"_a = ohmsText(choice.above, call.texts.language()));
             return result;

@@ -33,6 +33,8 @@ private slots:
     void answers();
     void jsonCarriesExactNumbers_data();
     void jsonCarriesExactNumbers();
+    void partNamesWhatIsOfferedNearest_data();
+    void partNamesWhatIsOfferedNearest();
     void badInputGetsOneLineAndStatusTwo_data();
     void badInputGetsOneLineAndStatusTwo();
     void jsonEscapesControlCharacters();
@@ -301,6 +303,52 @@ void TestCodeCommand::jsonCarriesExactNumbers()
     QCOMPARE(got, want);
     QVERIFY2(!result.out.contains(QStringLiteral("00000")),
              qPrintable(result.out)); // no binary artefacts
+}
+
+void TestCodeCommand::partNamesWhatIsOfferedNearest_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("line"); // on standard error, with the status 1
+    QTest::newRow("a tolerance no family has")
+        << QStringList{"part", "4k7", "--tolerance", "3", "--maker", "Bourns"}
+        << "no maker's table offers ±3 %; offered: ±1 %, ±5 %";
+    QTest::newRow("a size no family has at that tolerance")
+        << QStringList{"part",   "4k7",  "--tolerance", "0.1",
+                       "--size", "2512", "--maker",     "Vishay TNPW"}
+        << "no maker's table offers ±0.1 % in 2512; offered in 0201, 0402, 0603, 0805, 1206, 1210";
+    QTest::newRow("a value in none of the series at that tolerance")
+        << QStringList{"part", "4.75k", "--tolerance", "5"}
+        << "4.75 kΩ is in no series offered at ±5 % in 0603 (E24); nearest 4.7 kΩ below and "
+           "5.1 kΩ above";
+    QTest::newRow("a value in no series at all")
+        << QStringList{"part", "4.83k"}
+        << "4.83 kΩ is in no series offered in 0603 (E24, E96, E192); nearest 4.81 kΩ below and "
+           "4.87 kΩ above";
+    QTest::newRow("beyond the ranges")
+        << QStringList{"part", "100M", "--maker", "Yageo RC"}
+        << "no maker's table offers 100 MΩ ±5 % in 0603, only 1 Ω to 22 MΩ; 100 MΩ ±5 % is "
+           "offered in 0805, 1206";
+    QTest::newRow("in a gap of the tables")
+        << QStringList{"part", "2.2M", "--size", "0402", "--maker", "Bourns"}
+        << "no maker's table offers 2.2 MΩ ±5 % in 0402, where 1 Ω to 20 MΩ is offered with gaps; "
+           "2.2 MΩ ±5 % is offered in 0201, 0603, 0805, 1206, 2010, 2512";
+    QTest::newRow("below every range, in no size")
+        << QStringList{"part", "0.0481"}
+        << "no maker's table offers 48.1 mΩ in 0603, only 100 mΩ to 22 MΩ; 48.1 mΩ is offered in "
+           "no size";
+    QTest::newRow("outside the series asked for")
+        << QStringList{"part", "4.7k", "--series", "E48,E96"}
+        << "4.7 kΩ is not in E48 or E96; nearest 4.64 kΩ below and 4.75 kΩ above";
+}
+
+void TestCodeCommand::partNamesWhatIsOfferedNearest()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, line);
+    const Result result = run(arguments);
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.out, QString());
+    QCOMPARE(result.err, "ohmilka-code: " + line + "\n");
 }
 
 void TestCodeCommand::badInputGetsOneLineAndStatusTwo_data()
