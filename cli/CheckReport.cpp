@@ -253,11 +253,14 @@ void CheckReport::checkValue(const Entry &entry, Decimal value)
         ++tally_.outside;
         tally_.status = std::max(tally_.status, 1);
     }
-    Finding finding{
-        entry,     verdict.member ? Finding::Result::InSeries : Finding::Result::Outside,
-        {},        value,
-        tolerance, &verdict,
-        {},        rowSize};
+    Finding finding{.entry = entry,
+                    .result = verdict.member ? Finding::Result::InSeries : Finding::Result::Outside,
+                    .reason = {},
+                    .ohms = value,
+                    .tolerance = tolerance,
+                    .verdict = &verdict,
+                    .disagreements = {},
+                    .rowSize = rowSize};
     if (suggest_ && entry.part.ordered.empty()) {
         finding.suggestionWanted = true;
         if (rowSize && value.mantissa != 0)
