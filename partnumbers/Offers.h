@@ -38,15 +38,17 @@ constexpr Decimal megohms(std::int64_t mantissa)
 
 // One row of a maker's range table: a size at one tolerance, from lowest to highest.
 struct Offer {
-    std::uint8_t form;       // which of the key's forms writes it
-    std::string_view size;   // the key's own code for the size: "0603", "3EK", "1608"
-    int toleranceHundredths; // 0 for a jumper
+    std::uint8_t form;     // which of the key's forms writes it
+    std::string_view size; // the key's own code for the size: "0603", "3EK", "1608"
+    int toleranceHundredths;
     Decimal lowest, highest; // ohms, both included
     std::uint8_t series;     // SeriesOffered bits
-    std::uint8_t digits; // of the resistance: so many, or at least so many where its length varies
+    // The resistance's figures: so many, or at least so many where its length varies; 0 for
+    // as few as the value needs.
+    std::uint8_t digits;
     // The codes of the key's other fields in the form's order, "|" between fields, the maker's
-    // own example's first and the others after it, parted by spaces: "R K|-|07 10 13|L". A field
-    // of one fixed code is left out; an empty field leaves an optional one out.
+    // own example's first and the others after it, parted by spaces: "R|07 10 13|L". A field of
+    // one code is left out; an empty one leaves an optional field out.
     std::string_view choices;
 };
 
