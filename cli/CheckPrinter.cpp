@@ -381,11 +381,6 @@ private:
     std::ostream &out_;
 };
 
-std::optional<Decimal> percentOrNull(std::optional<int> hundredths)
-{
-    return hundredths ? std::optional(percentOf(*hundredths)) : std::nullopt;
-}
-
 std::string_view valueFromName(partslist::ValueFrom from)
 {
     switch (from) {

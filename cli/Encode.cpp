@@ -75,12 +75,7 @@ EncodeRequest requestOf(const Call &call, const ToleratedValue &operand)
         request.bands = smallNumber(*bands).value_or(-1);
     if (const auto &tolerance = arguments.value(OptionName::Tolerance)) {
         request.toleranceHundredths = toleranceHundredths(*tolerance).value_or(-1);
-        if (operand.toleranceHundredths &&
-            operand.toleranceHundredths != request.toleranceHundredths)
-            texts.refuse("the value says {value}, --tolerance says {option}; give one of them",
-                         "hodnota říká {value}, --tolerance říká {option}; uveďte jen jedno",
-                         "value"_a = toleranceText(*operand.toleranceHundredths, texts.language()),
-                         "option"_a = texts.quote(*tolerance));
+        refuseTwoTolerances(operand, request.toleranceHundredths, *tolerance, texts);
     }
     if (const auto &tempco = arguments.value(OptionName::Tempco))
         request.tempcoPpm = smallNumber(*tempco).value_or(-1);

@@ -3,6 +3,7 @@
 
 #include "Json.h"
 
+#include "Engine.h"
 #include "Utf8.h"
 
 #include <array>
@@ -34,6 +35,11 @@ std::string jsonString(std::string_view text)
         text.remove_prefix(character.length);
     }
     return json + "\"";
+}
+
+std::optional<Decimal> percentOrNull(std::optional<int> hundredths)
+{
+    return hundredths ? std::optional(percentOf(*hundredths)) : std::nullopt;
 }
 
 JsonObject &JsonObject::member(std::string_view key, std::string_view json)

@@ -19,6 +19,9 @@ namespace ohmilka::cli {
 // and each piece that is not UTF-8 as U+FFFD.
 std::string jsonString(std::string_view text);
 
+// A tolerance in hundredths as JSON's number of percent; none for none.
+std::optional<Decimal> percentOrNull(std::optional<int> hundredths);
+
 class JsonObject
 {
 public:

@@ -87,9 +87,7 @@ Size sizeOf(const Call &call)
     for (const Offering *family : offerings())
         for (const Offer &offer : family->offers)
             offered.push_back(*partnumbers::sizeOf(*family, offer));
-    std::sort(offered.begin(), offered.end(),
-              [](const Size &a, const Size &b) { return a.metric < b.metric; });
-    offered.erase(std::unique(offered.begin(), offered.end()), offered.end());
+    sortBySize(offered);
     call.texts.refuse("--size: {given} is no chip size; give its inch code or metric code: {sizes}",
                       "--size: {given} není velikost čipu; uveďte její palcový nebo metrický kód: "
                       "{sizes}",
@@ -107,12 +105,7 @@ std::optional<int> toleranceOf(const Call &call, const ToleratedValue &operand)
                           "--tolerance: {given} není tolerance; uveďte procenta, například 1 "
                           "nebo 0,1",
                           "given"_a = call.texts.quote(*given));
-    if (operand.toleranceHundredths && operand.toleranceHundredths != tolerance)
-        call.texts.refuse("the value says {value}, --tolerance says {option}; give one of them",
-                          "hodnota říká {value}, --tolerance říká {option}; uveďte jen jedno",
-                          "value"_a =
-                              toleranceText(*operand.toleranceHundredths, call.texts.language()),
-                          "option"_a = call.texts.quote(*given));
+    refuseTwoTolerances(operand, tolerance, *given, call.texts);
     return tolerance;
 }
 
@@ -271,10 +264,8 @@ void printJson(const PartResult &result, const Call &call)
     for (const WrittenPart &part : result.choice.parts)
         parts.push_back(partJson(part));
     JsonObject json;
-    const std::optional<int> tolerance = result.choice.toleranceHundredths;
     json.number("ohms", result.ohms)
-        .number("tolerance_percent",
-                tolerance ? std::optional(percentOf(*tolerance)) : std::nullopt)
+        .number("tolerance_percent", percentOrNull(result.choice.toleranceHundredths))
         .text("size", result.size.inch)
         .text("size_metric", result.size.metric)
         .objects("parts", parts);
@@ -304,12 +295,11 @@ JsonObject partJson(const WrittenPart &part)
                              .text("meaning", field.meaning)
                              .objects("others", others));
     }
-    const int tolerance = part.offer->toleranceHundredths;
     return JsonObject()
         .text("maker", part.offering->key.maker)
         .text("family", part.offering->key.family)
         .text("part_number", part.partNumber)
-        .number("tolerance_percent", tolerance ? std::optional(percentOf(tolerance)) : std::nullopt)
+        .number("tolerance_percent", percentOf(part.offer->toleranceHundredths))
         .text("size", partnumbers::sizeOf(*part.offering, *part.offer)->inch)
         .text("source", part.offering->source)
         .objects("fields", fields)

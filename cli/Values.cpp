@@ -76,6 +76,16 @@ ToleratedValue toleratedValueOperand(const Call &call)
     return {*cell.parsed.value, cell.toleranceHundredths};
 }
 
+void refuseTwoTolerances(const ToleratedValue &operand, std::optional<int> option,
+                         const std::string &given, const Texts &texts)
+{
+    if (operand.toleranceHundredths && operand.toleranceHundredths != option)
+        texts.refuse("the value says {value}, --tolerance says {option}; give one of them",
+                     "hodnota říká {value}, --tolerance říká {option}; uveďte jen jedno",
+                     "value"_a = toleranceText(*operand.toleranceHundredths, texts.language()),
+                     "option"_a = texts.quote(given));
+}
+
 namespace {
 // The option's text as the user gave it, quoted; the option must have been given.
 std::string given(const Call &call, OptionName option)

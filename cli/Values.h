@@ -42,6 +42,9 @@ struct ToleratedValue {
     std::optional<int> toleranceHundredths;
 };
 ToleratedValue toleratedValueOperand(const Call &call);
+// Refused where the value's own tolerance and --tolerance's (as given) differ.
+void refuseTwoTolerances(const ToleratedValue &operand, std::optional<int> option,
+                         const std::string &given, const Texts &texts);
 
 // The series of a --series list, "E24,E96"; otherwise when none is given.
 std::vector<Series> seriesList(const std::optional<std::string> &given,

@@ -12,17 +12,6 @@
 namespace ohmilka::partnumbers {
 
 namespace {
-constexpr std::array<std::pair<SeriesOffered, int>, 3> seriesBits{
-    {{E24, 24}, {E96, 96}, {E192, 192}}};
-
-// Sizes from the smallest: their metric codes grow with them.
-void sortSizes(std::vector<Size> &sizes)
-{
-    std::sort(sizes.begin(), sizes.end(),
-              [](const Size &a, const Size &b) { return a.metric < b.metric; });
-    sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
-}
-
 // Why nothing was written, and what is offered nearest.
 void findShortfall(const PartQuery &query, PartChoice &choice,
                    const std::function<bool(const Offer &)> &atTolerance)
@@ -53,7 +42,7 @@ void findShortfall(const PartQuery &query, PartChoice &choice,
     choice.tolerancesOffered.clear();
     if (atSize.empty()) {
         choice.shortfall = Shortfall::Size;
-        sortSizes(choice.sizesOffered);
+        sortBySize(choice.sizesOffered);
         return;
     }
     choice.sizesOffered.clear();
@@ -64,7 +53,7 @@ void findShortfall(const PartQuery &query, PartChoice &choice,
             bits |= offer->series;
     if (bits) {
         choice.shortfall = Shortfall::Series;
-        for (const auto &[bit, size] : seriesBits)
+        for (const auto &[bit, size] : seriesOffered)
             if (bits & bit)
                 choice.seriesSizes.push_back(size);
         std::tie(choice.below, choice.above) = nearestMembers(choice.seriesSizes, query.ohms);
@@ -85,7 +74,7 @@ void findShortfall(const PartQuery &query, PartChoice &choice,
             if (atTolerance(offer) && offers(offer, query.ohms))
                 if (const std::optional<Size> size = sizeOf(*family, offer))
                     choice.sizesOffered.push_back(*size);
-    sortSizes(choice.sizesOffered);
+    sortBySize(choice.sizesOffered);
 }
 } // namespace
 

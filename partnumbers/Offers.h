@@ -10,9 +10,11 @@
 #include "Decimal.h"
 #include "Key.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <utility>
 
 namespace ohmilka::partnumbers {
 
@@ -22,6 +24,9 @@ enum SeriesOffered : std::uint8_t {
     E96 = 2,
     E192 = 4,
 };
+// Each bit with the members per decade of its series.
+inline constexpr std::array<std::pair<SeriesOffered, int>, 3> seriesOffered{
+    {{E24, 24}, {E96, 96}, {E192, 192}}};
 
 constexpr Decimal ohms(std::int64_t mantissa, int exponent = 0)
 {

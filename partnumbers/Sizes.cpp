@@ -3,6 +3,7 @@
 
 #include "Sizes.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ohmilka::partnumbers {
@@ -43,6 +44,13 @@ std::optional<Size> sizeOfMetric(std::string_view code)
         if (name.size.metric == code || (!name.otherMetric.empty() && name.otherMetric == code))
             return name.size;
     return std::nullopt;
+}
+
+void sortBySize(std::vector<Size> &sizes)
+{
+    std::sort(sizes.begin(), sizes.end(),
+              [](const Size &a, const Size &b) { return a.metric < b.metric; });
+    sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
 }
 
 } // namespace ohmilka::partnumbers

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace ohmilka::partnumbers {
 
@@ -18,6 +19,8 @@ struct Size {
 };
 
 std::optional<Size> sizeOfInch(std::string_view code);
+// From the smallest, each once: metric codes grow with the sizes.
+void sortBySize(std::vector<Size> &sizes);
 std::optional<Size> sizeOfMetric(std::string_view code);
 
 } // namespace ohmilka::partnumbers

@@ -132,9 +132,7 @@ bool offers(const Offer &offer, Decimal ohms)
         return false;
     if (ohms.mantissa <= 0)
         return false; // jumpers' part numbers are not written
-    constexpr std::array<std::pair<SeriesOffered, int>, 3> series{
-        {{E24, 24}, {E96, 96}, {E192, 192}}};
-    return std::any_of(series.begin(), series.end(), [&](const auto &one) {
+    return std::any_of(seriesOffered.begin(), seriesOffered.end(), [&](const auto &one) {
         return (offer.series & one.first) && code::seriesPosition(one.second, ohms).member;
     });
 }
@@ -158,7 +156,7 @@ std::optional<WrittenPart> writePart(const Offering &offering, const Offer &offe
         } else if (field.role == FieldRole::Tolerance) {
             const auto code =
                 std::find_if(field.codes.begin(), field.codes.end(), [&](const Code &c) {
-                    return c.jumper != Jumper::Only && c.hundredths == offer.toleranceHundredths;
+                    return c.hundredths == offer.toleranceHundredths; // no offer is a jumper's
                 });
             if (code == field.codes.end())
                 return std::nullopt;

@@ -234,8 +234,8 @@ private slots:
                 const std::optional<Size> size = sizeOf(*family, offer);
                 QVERIFY2(size,
                          qPrintable(fromView(family->key.family) + " " + fromView(offer.size)));
-                for (const int series : {24, 96, 192}) {
-                    if (!(offer.series & (series == 24 ? E24 : series == 96 ? E96 : E192)))
+                for (const auto &[bit, series] : seriesOffered) {
+                    if (!(offer.series & bit))
                         continue;
                     for (int order = -1; order <= 8; ++order)
                         for (const int member : code::seriesDecade(series)) {
