@@ -75,7 +75,7 @@ struct Finding {
     // With --suggest, of a checked row without a part number: what to order, where it names
     // its size.
     bool suggestionWanted = false;
-    std::optional<partnumbers::PartChoice> suggestion = {};
+    const partnumbers::PartChoice *suggestion = nullptr;
 };
 
 struct Tally {

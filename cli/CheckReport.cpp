@@ -264,8 +264,7 @@ void CheckReport::checkValue(const Entry &entry, Decimal value)
     if (suggest_ && entry.part.ordered.empty()) {
         finding.suggestionWanted = true;
         if (rowSize && value.mantissa != 0)
-            finding.suggestion =
-                partnumbers::choosePart({value, tolerance, *rowSize, partnumbers::offerings()});
+            finding.suggestion = &suggestionFor(value, tolerance, *rowSize);
     }
     printer_->part(finding);
 }
@@ -300,6 +299,28 @@ std::size_t CheckReport::VerdictHash::operator()(const VerdictKey &key) const
     const std::size_t mantissa = std::hash<std::int64_t>()(key.value.mantissa);
     return mantissa ^ (static_cast<std::size_t>(key.value.exponent) * 0x9E3779B9u) ^
            (static_cast<std::size_t>(key.tolerance) << 20);
+}
+
+std::size_t CheckReport::SuggestionHash::operator()(const SuggestionKey &key) const
+{
+    return VerdictHash()(key.verdict) ^ (std::hash<std::string_view>()(key.size) << 1);
+}
+
+const partnumbers::PartChoice &CheckReport::suggestionFor(Decimal value,
+                                                          std::optional<int> tolerance,
+                                                          const partnumbers::Size &size)
+{
+    const SuggestionKey key{{value, tolerance.value_or(-1)}, size.inch};
+    auto known = suggestions_.find(key);
+    if (known == suggestions_.end()) {
+        if (suggestions_.size() >= verdictsKept)
+            suggestions_.clear();
+        known = suggestions_
+                    .emplace(key, partnumbers::choosePart(
+                                      {value, tolerance, size, partnumbers::offerings()}))
+                    .first;
+    }
+    return known->second;
 }
 
 Verdict CheckReport::verdictOn(Decimal value, std::optional<int> tolerance) const

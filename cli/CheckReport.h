@@ -58,6 +58,17 @@ private:
         std::size_t operator()(const VerdictKey &key) const;
     };
     Verdict verdictOn(Decimal value, std::optional<int> tolerance) const;
+    // The part numbers to order for a value at its tolerance and size, worked out once each.
+    const partnumbers::PartChoice &suggestionFor(Decimal value, std::optional<int> tolerance,
+                                                 const partnumbers::Size &size);
+    struct SuggestionKey {
+        VerdictKey verdict;
+        std::string_view size; // the inch code, from the table of sizes
+        bool operator==(const SuggestionKey &other) const = default;
+    };
+    struct SuggestionHash {
+        std::size_t operator()(const SuggestionKey &key) const;
+    };
     // The checked value against the series, and against the part numbers: what they say of
     // resistance, tolerance and size, and the rows that share an unread one.
     void checkValue(const Entry &entry, Decimal value);
@@ -102,6 +113,7 @@ private:
     // Values repeat: each verdict is worked out once, for a bounded number of them.
     static constexpr std::size_t verdictsKept = 1 << 16;
     std::unordered_map<VerdictKey, Verdict, VerdictHash> verdicts_;
+    std::unordered_map<SuggestionKey, partnumbers::PartChoice, SuggestionHash> suggestions_;
     // Rows with an unread part number wait, up to a bound; beyond it each is checked at once,
     // against the rows before it.
     static constexpr std::size_t waitingKept = 1 << 12;
